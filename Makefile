@@ -1,0 +1,46 @@
+# Thin wrapper over the CMake presets; see README.md.
+.PHONY: all deps configure build run test asan bench screenshots package format format-check clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build/build.ninja: | deps
+	cmake --preset default
+
+configure: build/build.ninja
+
+build: deps configure
+	cmake --build --preset default
+
+run: build
+	./build/zerlin
+
+test: build
+	ctest --preset default
+
+build-asan/build.ninja: | deps
+	cmake --preset asan
+
+asan: deps build-asan/build.ninja
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: build
+	@for b in build/bench/*_bench; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
+
+screenshots: build
+	scripts/screenshots
+
+package: build
+	cd build && cpack -G DEB
+
+format:
+	clang-format -i $$(find src tests bench -name '*.cpp' -o -name '*.h')
+
+format-check:
+	clang-format --dry-run -Werror $$(find src tests bench -name '*.cpp' -o -name '*.h')
+
+clean:
+	rm -rf build build-asan
