@@ -1,0 +1,48 @@
+#include "application_setup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <cstdlib>
+
+namespace zrl {
+
+bool HasDisplay() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+namespace {
+
+QFont DialogFont() {
+#if defined(Q_OS_WIN)
+    return QFont(QStringLiteral("MS Shell Dlg 2"), 8);
+#else
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    if (!QFontDatabase::hasFamily(font.family())) {
+        font.setFamily(QStringLiteral("DejaVu Sans"));
+    }
+    return font;
+#endif
+}
+
+}  // namespace
+
+void SetUpApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("zerlin"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setOrganizationDomain(QStringLiteral("zerlin.example"));
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    app.setFont(DialogFont());
+}
+
+}  // namespace zrl

@@ -1,0 +1,128 @@
+#include "form.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include "runtime_error.h"
+#include "twips.h"
+
+namespace zrl {
+
+Form::Form(QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags) {}
+
+void Form::DeliverLoad() {
+    loading_ = true;
+    RunHandler(this, [this] { Load(); });
+    loading_ = false;
+}
+
+void Form::SetVisible(bool visible) {
+    if (loading_ && !visible) {
+        hiddenDuringLoad_ = true;
+    }
+    setVisible(visible);
+    if (visible) {
+        raise();
+        activateWindow();
+    }
+}
+
+void Form::Unload() {
+    if (unloaded_) {
+        return;
+    }
+    unloaded_ = true;
+    for (QTimer* timer : findChildren<QTimer*>()) {
+        timer->stop();
+    }
+    if (keyPreview_) {
+        qApp->removeEventFilter(this);
+    }
+    RunHandler(this, [this] { Unloading(); });
+    hide();
+    emit Unloaded();
+    deleteLater();
+}
+
+void Form::SetBackColor(OLE_COLOR colour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(colour));
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
+void Form::SetClientSizeTwips(int width, int height) {
+    zrl::SetClientSizeTwips(this, width, height);
+}
+
+void Form::SetKeyPreview(bool on) {
+    if (on != keyPreview_) {
+        keyPreview_ = on;
+        on ? qApp->installEventFilter(this) : qApp->removeEventFilter(this);
+    }
+}
+
+void Form::CentreOnScreen() {
+    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (target != nullptr) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(target->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Form::MoveClientToScreenTwips(int left, int top) {
+    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QPoint origin = target ? target->geometry().topLeft() : QPoint();
+    setGeometry(QRect(origin + QPoint(TwipsToPixels(left), TwipsToPixels(top)), size()));
+}
+
+void Form::OnClick(QAbstractButton* button, std::function<void()> handler) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { RunHandler(this, handler); });
+}
+
+void Form::OnTimer(QTimer* timer, std::function<void()> handler) {
+    connect(timer, &QTimer::timeout, this,
+            [this, handler = std::move(handler)] { RunHandler(this, handler); });
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Unload();
+}
+
+bool Form::PreviewKey(QWidget* receiver, QKeyEvent* event) {
+    const bool propagated =
+        event == lastPreviewed_ && lastReceiver_ && receiver == lastReceiver_->parentWidget();
+    lastPreviewed_ = event;
+    lastReceiver_ = receiver;
+    if (propagated || event->text().isEmpty()) {
+        return false;
+    }
+    const QChar key = event->text().front();
+    RunHandler(this, [this, key] { KeyPress(key); });
+    return unloaded_;  // a window that unloaded itself takes the key with it
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    if (keyPreview_ || !PreviewKey(this, event)) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget == this || isAncestorOf(widget)) {
+            return PreviewKey(widget, static_cast<QKeyEvent*>(event));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zrl

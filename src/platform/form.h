@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "ole_color.h"
+
+class QAbstractButton;
+class QKeyEvent;
+class QTimer;
+
+namespace zrl {
+
+// A top-level window with the classic lifecycle: Load when created, Visible to show or
+// hide with state kept, Unload to destroy it with its controls and timers. The close box
+// is an Unload. Every handler runs through RunHandler, so a failure ends that handler
+// only.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::Window);
+
+    void DeliverLoad();
+    void SetVisible(bool visible);
+    void Unload();
+    bool IsUnloaded() const { return unloaded_; }
+    bool WasHiddenDuringLoad() const { return hiddenDuringLoad_; }
+
+    void SetBackColor(OLE_COLOR colour);
+    void SetClientSizeTwips(int width, int height);
+    void SetKeyPreview(bool on);
+    void CentreOnScreen();
+    void MoveClientToScreenTwips(int left, int top);
+
+signals:
+    void Unloaded();
+
+protected:
+    virtual void Load() {}
+    // A key that yields a character: the window sees it before the focused control.
+    virtual void KeyPress(QChar /*key*/) {}
+    // Runs on every unload, whether asked for in code or by the close box.
+    virtual void Unloading() {}
+
+    void OnClick(QAbstractButton* button, std::function<void()> handler);
+    void OnTimer(QTimer* timer, std::function<void()> handler);
+
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool PreviewKey(QWidget* receiver, QKeyEvent* event);
+
+    bool loading_ = false;
+    bool hiddenDuringLoad_ = false;
+    bool unloaded_ = false;
+    bool keyPreview_ = false;
+    // A key a child ignores travels on to its parents as the same event; these tell that
+    // journey apart from a new key press.
+    const QKeyEvent* lastPreviewed_ = nullptr;
+    QPointer<QWidget> lastReceiver_;
+};
+
+}  // namespace zrl

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <cstdint>
+
+namespace zrl {
+
+// 0x00BBGGRR, or 0x80000000 + n for system colour n. The same alias as the grid's, so the
+// two layers agree on the type without the platform depending on the grid.
+using OLE_COLOR = std::uint32_t;
+
+inline constexpr OLE_COLOR kSystemColourFlag = 0x80000000;
+
+// The palette role that stands for system colour n (5 window, 14 highlight text,
+// 15 button face, 24 info background, ...).
+QPalette::ColorRole SystemColourRole(unsigned index);
+
+// Resolves against the application palette.
+QColor ToQColor(OLE_COLOR colour);
+QColor ToQColor(OLE_COLOR colour, const QPalette& palette);
+
+}  // namespace zrl

@@ -1,0 +1,36 @@
+#include "qt_clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "runtime_error.h"
+
+namespace zrl {
+
+namespace {
+
+QClipboard& SystemClipboard() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        throw RuntimeError(QStringLiteral("The clipboard is not available."));
+    }
+    return *clipboard;
+}
+
+}  // namespace
+
+void QtClipboard::Clear() {
+    SystemClipboard().clear();
+}
+
+void QtClipboard::SetText(const QString& text) {
+    QClipboard& clipboard = SystemClipboard();
+    clipboard.setText(text);
+    // Read it back: another program may hold the clipboard, and a copy that did not
+    // happen must not look like one that did.
+    if (clipboard.text() != text) {
+        throw RuntimeError(QStringLiteral("Could not copy the listing to the clipboard."));
+    }
+}
+
+}  // namespace zrl

@@ -1,0 +1,46 @@
+#include "text_box.h"
+
+#include <QTextDocument>
+
+namespace zrl {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+}  // namespace
+
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(true);
+    document()->setDocumentMargin(1);
+}
+
+// The document keeps paragraphs, not line breaks; the raw text marks them with the
+// Unicode paragraph separator (and Shift+Enter with the line separator).
+QString TextBox::Text() const {
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, kCrLf);
+    text.replace(QChar::LineSeparator, kCrLf);
+    return text;
+}
+
+void TextBox::SetText(const QString& text) {
+    QString lines = text;
+    lines.replace(kCrLf, QStringLiteral("\n"));
+    setPlainText(lines);
+}
+
+void TextBox::SetBackColor(OLE_COLOR colour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, ToQColor(colour));
+    setPalette(colours);
+}
+
+void TextBox::SetFocus() {
+    setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace zrl

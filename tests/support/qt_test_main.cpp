@@ -1,0 +1,36 @@
+// Test entry point for suites that need a QApplication. Runs on Qt's offscreen platform
+// unless told otherwise, and fails the running test on any Qt warning, so a broken
+// connection or a bad stylesheet cannot pass unnoticed.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "platform/application_setup.h"
+
+namespace {
+
+void FailOnWarning(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg) {
+        return;
+    }
+    // The offscreen platform has no window manager and says so for raise() and size
+    // hints; that is the test platform talking, not the program.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") &&
+        message.startsWith(QLatin1String("This plugin does not support"))) {
+        return;
+    }
+    ADD_FAILURE() << "Qt printed: " << message.toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    zrl::SetUpApplication(app);
+    qInstallMessageHandler(FailOnWarning);
+    return RUN_ALL_TESTS();
+}
