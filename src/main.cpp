@@ -1,27 +1,14 @@
 #include <QApplication>
-#include <QWidget>
 #include <cstdio>
-#include <cstdlib>
 
-namespace {
-
-// Qt aborts with a long plugin message when it finds no display; say it in one line.
-bool HasDisplay() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr && *value != '\0';
-    };
-    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
-}
-
-}  // namespace
+#include "platform/application_setup.h"
+#include "platform/qt_clipboard.h"
+#include "windows/artwork.h"
+#include "windows/forms.h"
+#include "windows/main_window.h"
 
 int main(int argc, char* argv[]) {
-    if (!HasDisplay()) {
+    if (!zrl::HasDisplay()) {
         std::fputs(
             "zerlin: no display found (DISPLAY is not set); run it on a desktop, "
             "or run 'make screenshots' to render the windows to docs/ under Xvfb.\n",
@@ -29,7 +16,13 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QWidget window;
-    window.show();
+    zrl::SetUpApplication(app);
+    QApplication::setWindowIcon(zrl::ProgramIcon());
+
+    zrl::QtClipboard clipboard;
+    zrl::Forms forms(clipboard);
+    zrl::FrmMain* editor = forms.main.Start();
+    // The editor is the program: closing it ends the run, and any About window with it.
+    QObject::connect(editor, &zrl::Form::Unloaded, &app, &QCoreApplication::quit);
     return app.exec();
 }

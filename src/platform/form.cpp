@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include "runtime_error.h"
@@ -79,6 +80,18 @@ void Form::MoveClientToScreenTwips(int left, int top) {
     const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
     const QPoint origin = target ? target->geometry().topLeft() : QPoint();
     setGeometry(QRect(origin + QPoint(TwipsToPixels(left), TwipsToPixels(top)), size()));
+}
+
+void Form::SetDefaultButton(QAbstractButton* button) {
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,
+                &QAbstractButton::click);
+    }
+}
+
+void Form::SetCancelButton(QAbstractButton* button) {
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, button,
+            &QAbstractButton::click);
 }
 
 void Form::OnClick(QAbstractButton* button, std::function<void()> handler) {

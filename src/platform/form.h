@@ -33,6 +33,9 @@ public:
     void SetKeyPreview(bool on);
     void CentreOnScreen();
     void MoveClientToScreenTwips(int left, int top);
+    // Enter presses the default button, Esc the cancel button, wherever the focus is.
+    void SetDefaultButton(QAbstractButton* button);
+    void SetCancelButton(QAbstractButton* button);
 
 signals:
     void Unloaded();

@@ -1,0 +1,78 @@
+#include "about_window.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+
+#include "artwork.h"
+#include "contact.h"
+#include "forms.h"
+#include "main_window.h"
+#include "platform/label.h"
+#include "platform/line_shape.h"
+#include "platform/twips.h"
+
+namespace zrl {
+
+namespace {
+
+constexpr OLE_COLOR kNavy = 0x00800000;
+
+// Two 32 x 32 images: 16 colours and 2 colours.
+QIcon AboutIcon() {
+    const QImage full = DrawIconImage(32).toImage();
+    QIcon icon;
+    icon.addPixmap(
+        QPixmap::fromImage(full.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)));
+    icon.addPixmap(QPixmap::fromImage(full.convertToFormat(QImage::Format_Mono)));
+    return icon;
+}
+
+}  // namespace
+
+// The runs of spaces make the label's word wrap put each entry on a line of its own.
+QString frmAbout::DisclaimerText() {
+    const QString gap(74, u' ');
+    return QStringLiteral("Web Site : ") + kWebAddress + gap + QStringLiteral("Email : ") +
+           kEmailAddress + gap + QStringLiteral("Mobile : ") + kTelephone;
+}
+
+frmAbout::frmAbout(Forms& forms)
+    : Form(forms.main.IfExists(), Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                      Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About ") + kWebAddress);
+    setWindowIcon(AboutIcon());
+    SetClientSizeTwips(7350, 4755);
+    SetBackColor(kNavy);
+
+    picIcon = new QLabel(this);
+    picIcon->setPixmap(DrawAboutPicture());
+    picIcon->setGeometry(0, 0, 487, 261);
+
+    Line1_0 = new LineShape(this, 0, 3960, 7320, 3960);
+    Line1_0->SetBorderColor(0x00FFFFFF);
+    Line1_0->SetBorderWidth(2);
+
+    lblDisclaimer = new Label(this);
+    PlaceTwips(lblDisclaimer, 120, 4080, 5775, 585);
+    lblDisclaimer->SetColours(kNavy, 0x0080FF80);
+    lblDisclaimer->SetCaption(DisclaimerText());
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    PlaceTwips(cmdOK, 6000, 4080, 1260, 345);
+    cmdOK->setDefault(true);
+    SetDefaultButton(cmdOK);
+    SetCancelButton(cmdOK);
+    OnClick(cmdOK, [this] { cmdOK_Click(); });
+    setFocusProxy(cmdOK);
+
+    MoveClientToScreenTwips(2340, 1935);
+}
+
+void frmAbout::cmdOK_Click() {
+    Unload();
+}
+
+}  // namespace zrl

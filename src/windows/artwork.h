@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace zrl {
+
+// The program's pictures, drawn in code so they stay sharp and need no image files.
+
+// A 5x7 "Z" of red dots on navy: the window and program icon, at any size.
+QPixmap DrawIconImage(int size);
+QIcon ProgramIcon();
+
+// 20 x 14 pixels: a tiny lit dot-matrix for the credit block of the main window.
+QPixmap DrawCreditPicture();
+
+// 259 x 156 pixels: the splash logo, promoting the web site.
+QPixmap DrawSplashLogo();
+
+// 487 x 261 pixels: the About picture, promoting the web site.
+QPixmap DrawAboutPicture();
+
+}  // namespace zrl

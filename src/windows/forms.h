@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/clipboard.h"
+#include "platform/form_ref.h"
+
+namespace zrl {
+
+class FrmMain;
+class frmSplash;
+class frmAbout;
+
+// The program's three windows, each existing at most once, and the clipboard they use.
+// Windows reach one another through this, never through globals, so a test can run a
+// whole program of its own.
+class Forms {
+public:
+    explicit Forms(Clipboard& clipboard);
+    ~Forms();
+
+    Forms(const Forms&) = delete;
+    Forms& operator=(const Forms&) = delete;
+
+    Clipboard& clipboard;
+    FormRef<FrmMain> main;
+    FormRef<frmSplash> splash;
+    FormRef<frmAbout> about;
+};
+
+}  // namespace zrl

@@ -1,0 +1,262 @@
+#include "main_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "about_window.h"
+#include "artwork.h"
+#include "contact.h"
+#include "core/data_listing.h"
+#include "forms.h"
+#include "platform/colour_button.h"
+#include "platform/label.h"
+#include "platform/line_shape.h"
+#include "platform/runtime_error.h"
+#include "platform/text_box.h"
+#include "platform/twips.h"
+#include "splash_window.h"
+
+namespace zrl {
+
+namespace {
+
+constexpr OLE_COLOR kNavy = 0x00800000;
+constexpr OLE_COLOR kInfoBackground = 0x80000018;
+constexpr OLE_COLOR kHighlightText = 0x8000000E;
+constexpr OLE_COLOR kWindowBackground = 0x80000005;
+
+QRadioButton* MakeOption(QWidget* parent, const QString& text, int left, int width) {
+    auto* option = new QRadioButton(text, parent);
+    PlaceTwips(option, left, 0, width, 255);
+    QPalette colours = option->palette();
+    // Buttons paint their background in the Button role, not Window.
+    colours.setColor(QPalette::Button, ToQColor(kNavy));
+    colours.setColor(QPalette::Window, ToQColor(kNavy));
+    colours.setColor(QPalette::WindowText, ToQColor(kInfoBackground));
+    option->setPalette(colours);
+    option->setBackgroundRole(QPalette::Window);
+    option->setAutoFillBackground(true);
+    return option;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, int left, int top, int width) {
+    auto* button = new QPushButton(text, parent);
+    PlaceTwips(button, left, top, width, 375);
+    button->setAutoDefault(false);
+    return button;
+}
+
+Label* MakeCredit(QWidget* parent, const QString& text, int top, int width) {
+    auto* label = new Label(parent);
+    PlaceTwips(label, 480, top, width, 255);
+    label->SetColours(kNavy, kHighlightText);
+    label->SetCaption(text);
+    return label;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(Forms& forms)
+    : Form(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                        Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      forms_(forms) {
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("ZRL1.0-") + kWebAddress);
+    setWindowIcon(ProgramIcon());
+    SetClientSizeTwips(3270, 4305);
+    SetBackColor(kNavy);
+    CreateControls();
+    SetTabOrder();
+    ConnectHandlers();
+    CentreOnScreen();
+}
+
+void FrmMain::CreateControls() {
+    OptRow = MakeOption(this, QStringLiteral("Row"), 720, 735);
+    OptCol = MakeOption(this, QStringLiteral("Col"), 1680, 615);
+    OptRow->setChecked(true);
+    OptRow->setAccessibleName(QStringLiteral("List by row"));
+    OptCol->setAccessibleName(QStringLiteral("List by column"));
+
+    CreateCells();
+
+    TxtOutput = new TextBox(this);
+    PlaceTwips(TxtOutput, 1440, 480, 1695, 1455);
+    TxtOutput->SetBackColor(kInfoBackground);
+    TxtOutput->setAccessibleName(QStringLiteral("Data listing"));
+
+    CmdClear = MakeButton(this, QStringLiteral("Clear"), 120, 2040, 1455);
+    CmdNeg = MakeButton(this, QStringLiteral("Negative"), 1680, 2040, 1455);
+    Command1 = MakeButton(this, QStringLiteral("Copy to Clip Board"), 120, 2520, 3015);
+    CmdHelp = MakeButton(this, QStringLiteral("Help"), 2040, 3120, 1095);
+    CmdNeg->setAccessibleName(QStringLiteral("Negative: invert every cell"));
+    Command1->setAccessibleName(QStringLiteral("Copy the listing to the clipboard"));
+
+    auto* line = new LineShape(this, 120, 3000, 3120, 3000);
+    line->SetBorderColor(kInfoBackground);
+
+    CreateCredits();
+}
+
+void FrmMain::CreateCells() {
+    for (int i = 0; i < kCellCount; ++i) {
+        auto* cell = new ColourButton(this);
+        PlaceTwips(cell, 120 + 240 * ColumnOf(i), 360 + 240 * RowOf(i), 255, 195);
+        cell->setAccessibleName(
+            QStringLiteral("Row %1, column %2").arg(RowOf(i) + 1).arg(ColumnOf(i) + 1));
+        cell->installEventFilter(this);
+        Cmd[static_cast<std::size_t>(i)] = cell;
+        ShowCell(i);
+    }
+}
+
+void FrmMain::CreateCredits() {
+    Picture1 = new QLabel(this);
+    Picture1->setPixmap(DrawCreditPicture());
+    Picture1->setGeometry(QRect(TwipRect(120, 3360, 300, 210).topLeft(), QSize(20, 14)));
+    QPalette colours = Picture1->palette();
+    colours.setColor(QPalette::Window, ToQColor(kWindowBackground));
+    Picture1->setPalette(colours);
+    Picture1->setAutoFillBackground(true);
+
+    Name = MakeCredit(this, kCreditName, 3360, 1215);
+    WebSite = MakeCredit(this, QStringLiteral("Web Site : ") + kWebAddress, 3600, 2295);
+    Email = MakeCredit(this, QStringLiteral("E-Mail : ") + kEmailAddress, 3840, 2295);
+    Mobile = MakeCredit(this, QStringLiteral("Mobile : ") + kTelephone, 4080, 2055);
+}
+
+// The cells first, then Clear, Negative, the listing, copy, the two options and Help.
+void FrmMain::SetTabOrder() {
+    QList<QWidget*> order(Cmd.begin(), Cmd.end());
+    order << CmdClear << CmdNeg << TxtOutput << Command1 << OptRow << OptCol << CmdHelp;
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void FrmMain::ConnectHandlers() {
+    for (int i = 0; i < kCellCount; ++i) {
+        OnClick(Cmd[static_cast<std::size_t>(i)], [this, i] { Cmd_Click(i); });
+    }
+    OnClick(CmdClear, [this] { CmdClear_Click(); });
+    OnClick(CmdNeg, [this] { CmdNeg_Click(); });
+    OnClick(OptRow, [this] { OptRow_Click(); });
+    OnClick(OptCol, [this] { OptCol_Click(); });
+    OnClick(Command1, [this] { Command1_Click(); });
+    OnClick(CmdHelp, [this] { CmdHelp_Click(); });
+}
+
+// The editor waits behind the splash; the output box stays empty until the first edit.
+void FrmMain::Load() {
+    SetVisible(false);
+    forms_.splash.SetVisible(true);
+}
+
+void FrmMain::Cmd_Click(int index) {
+    grid_.Toggle(index);
+    ShowCell(index);
+    BuildDataInCurrentOrder();
+    TxtOutput->SetFocus();
+}
+
+void FrmMain::CmdClear_Click() {
+    grid_.ClearAll();
+    ShowAllCells();
+    BuildDataInCurrentOrder();
+}
+
+void FrmMain::CmdNeg_Click() {
+    grid_.InvertAll();
+    ShowAllCells();
+    BuildDataInCurrentOrder();
+}
+
+void FrmMain::OptRow_Click() {
+    BuildRowData();
+}
+
+void FrmMain::OptCol_Click() {
+    BuildColData();
+}
+
+void FrmMain::Command1_Click() {
+    forms_.clipboard.Clear();
+    forms_.clipboard.SetText(TxtOutput->Text());
+}
+
+void FrmMain::CmdHelp_Click() {
+    forms_.about.SetVisible(true);
+}
+
+void FrmMain::BuildRowData() {
+    TxtOutput->SetText(QString::fromLatin1(zrl::BuildRowData(grid_)));
+}
+
+void FrmMain::BuildColData() {
+    TxtOutput->SetText(QString::fromLatin1(zrl::BuildColData(grid_)));
+}
+
+void FrmMain::BuildDataInCurrentOrder() {
+    OptRow->isChecked() ? BuildRowData() : BuildColData();
+}
+
+void FrmMain::ShowCell(int index) {
+    ColourButton* cell = Cmd[static_cast<std::size_t>(index)];
+    cell->SetBackColor(grid_.Colour(index));
+    cell->setAccessibleDescription(grid_.IsLit(index) ? QStringLiteral("lit")
+                                                      : QStringLiteral("unlit"));
+}
+
+void FrmMain::ShowAllCells() {
+    for (int i = 0; i < kCellCount; ++i) {
+        ShowCell(i);
+    }
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto cell = std::find(Cmd.begin(), Cmd.end(), watched);
+        if (cell != Cmd.end()) {
+            const auto index = static_cast<int>(cell - Cmd.begin());
+            return HandleCellKey(index, static_cast<QKeyEvent*>(event)->key());
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+// Arrows walk the field in two dimensions and stop at its edges. Space toggles the cell
+// and keeps the focus on it, so a pattern can be drawn from the keyboard alone.
+bool FrmMain::HandleCellKey(int index, int key) {
+    int row = RowOf(index);
+    int column = ColumnOf(index);
+    switch (key) {
+        case Qt::Key_Left:
+            column = std::max(0, column - 1);
+            break;
+        case Qt::Key_Right:
+            column = std::min(kColumns - 1, column + 1);
+            break;
+        case Qt::Key_Up:
+            row = std::max(0, row - 1);
+            break;
+        case Qt::Key_Down:
+            row = std::min(kRows - 1, row + 1);
+            break;
+        case Qt::Key_Space:
+            RunHandler(this, [this, index] {
+                grid_.Toggle(index);
+                ShowCell(index);
+                BuildDataInCurrentOrder();
+            });
+            return true;
+        default:
+            return false;
+    }
+    Cmd[static_cast<std::size_t>(CellIndex(row, column))]->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+}  // namespace zrl

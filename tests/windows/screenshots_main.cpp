@@ -1,0 +1,52 @@
+// Renders each window as a user sees it into PNG files: the splash, the editor fresh and
+// with a letter drawn, and the About window. Run by scripts/screenshots under Xvfb.
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+
+#include "platform/application_setup.h"
+#include "platform/colour_button.h"
+#include "platform/qt_clipboard.h"
+#include "windows/about_window.h"
+#include "windows/artwork.h"
+#include "windows/forms.h"
+#include "windows/main_window.h"
+#include "windows/splash_window.h"
+
+namespace {
+
+bool Save(QWidget* window, const QDir& folder, const QString& name) {
+    QTest::qWait(200);
+    const QString path = folder.filePath(name);
+    const bool saved = window->grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    zrl::SetUpApplication(app);
+    QApplication::setWindowIcon(zrl::ProgramIcon());
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+
+    zrl::QtClipboard clipboard;
+    zrl::Forms forms(clipboard);
+    zrl::FrmMain* editor = forms.main.Start();
+    bool ok = Save(forms.splash.Get(), folder, QStringLiteral("splash.png"));
+
+    QTest::keyClick(forms.splash.Get(), Qt::Key_Space);
+    ok &= Save(editor, folder, QStringLiteral("main-fresh.png"));
+
+    // The letter A.
+    for (int cell : {1, 2, 3, 5, 9, 10, 14, 15, 16, 17, 18, 19, 20, 24, 25, 29, 30, 34}) {
+        QTest::mouseClick(editor->Cmd[static_cast<std::size_t>(cell)], Qt::LeftButton);
+    }
+    ok &= Save(editor, folder, QStringLiteral("main-letter.png"));
+
+    QTest::mouseClick(editor->CmdHelp, Qt::LeftButton);
+    ok &= Save(forms.about.Get(), folder, QStringLiteral("about.png"));
+    return ok ? 0 : 1;
+}
