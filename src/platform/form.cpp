@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 
 #include "runtime_error.h"
@@ -83,15 +82,26 @@ void Form::MoveClientToScreenTwips(int left, int top) {
 }
 
 void Form::SetDefaultButton(QAbstractButton* button) {
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,
-                &QAbstractButton::click);
-    }
+    defaultButton_ = button;
 }
 
 void Form::SetCancelButton(QAbstractButton* button) {
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, button,
-            &QAbstractButton::click);
+    cancelButton_ = button;
+}
+
+// Enter and Esc that no control took reach the window, as in a dialog.
+bool Form::PressDefaultOrCancel(int key) {
+    QAbstractButton* button = nullptr;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        button = defaultButton_;
+    } else if (key == Qt::Key_Escape) {
+        button = cancelButton_;
+    }
+    if (button == nullptr || !button->isVisible() || !button->isEnabled()) {
+        return false;
+    }
+    button->click();
+    return true;
 }
 
 void Form::OnClick(QAbstractButton* button, std::function<void()> handler) {
@@ -123,9 +133,13 @@ bool Form::PreviewKey(QWidget* receiver, QKeyEvent* event) {
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {
-    if (keyPreview_ || !PreviewKey(this, event)) {
-        QWidget::keyPressEvent(event);
+    if (!keyPreview_ && PreviewKey(this, event)) {
+        return;
     }
+    if (!IsUnloaded() && PressDefaultOrCancel(event->key())) {
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {

@@ -56,6 +56,7 @@ protected:
 
 private:
     bool PreviewKey(QWidget* receiver, QKeyEvent* event);
+    bool PressDefaultOrCancel(int key);
 
     bool loading_ = false;
     bool hiddenDuringLoad_ = false;
@@ -65,6 +66,8 @@ private:
     // journey apart from a new key press.
     const QKeyEvent* lastPreviewed_ = nullptr;
     QPointer<QWidget> lastReceiver_;
+    QPointer<QAbstractButton> defaultButton_;
+    QPointer<QAbstractButton> cancelButton_;
 };
 
 }  // namespace zrl

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "platform/clipboard.h"
+#include "platform/runtime_error.h"
+#include "windows/forms.h"
+#include "windows/main_window.h"
+#include "windows/splash_window.h"
+
+namespace zrl::testing {
+
+// Records what the windows put on the clipboard; can be told to fail.
+class RecordingClipboard : public Clipboard {
+public:
+    void Clear() override {
+        calls << QStringLiteral("Clear");
+        text.clear();
+    }
+    void SetText(const QString& newText) override {
+        if (fail) {
+            throw RuntimeError(QStringLiteral("Could not copy the listing to the clipboard."));
+        }
+        calls << QStringLiteral("SetText");
+        text = newText;
+    }
+
+    QString text;
+    QStringList calls;
+    bool fail = false;
+};
+
+// A whole program of its own: its windows, a recording clipboard, and the run-time errors
+// it reported.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() {
+        previousReporter_ =
+            SetErrorReporter([this](QWidget*, const QString& message) { reported << message; });
+    }
+    ~WindowTest() override {
+        SetErrorReporter(previousReporter_);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Starts the program as a user does, then lets the splash go, leaving the editor shown
+    // and active.
+    FrmMain* OpenEditor() {
+        FrmMain* editor = forms.main.Start();
+        forms.splash.Unload();
+        editor->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
+        return editor;
+    }
+
+    RecordingClipboard clipboard;
+    Forms forms{clipboard};
+    QStringList reported;
+
+private:
+    ErrorReporter previousReporter_;
+};
+
+}  // namespace zrl::testing
