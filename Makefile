@@ -28,7 +28,9 @@ asan: deps build-asan/build.ninja
 	ctest --preset asan
 
 bench: build
-	@for b in build/bench/*_bench; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
+	./build/bench/core_bench
+	./build/bench/main_window_bench
+	xvfb-run -a -s "-screen 0 1024x768x24" ./build/bench/startup_bench
 
 screenshots: build
 	scripts/screenshots

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QFontDatabase>
 #include <cstdlib>
 
 namespace zrl {
@@ -25,11 +24,12 @@ QFont DialogFont() {
 #if defined(Q_OS_WIN)
     return QFont(QStringLiteral("MS Shell Dlg 2"), 8);
 #else
+    // A list, not a database query: asking whether a family exists would load the whole
+    // font configuration before the first window could appear.
     QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    if (!QFontDatabase::hasFamily(font.family())) {
-        font.setFamily(QStringLiteral("DejaVu Sans"));
-    }
     return font;
 #endif
 }

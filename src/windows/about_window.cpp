@@ -1,7 +1,6 @@
 #include "about_window.h"
 
 #include <QImage>
-#include <QLabel>
 #include <QPushButton>
 
 #include "artwork.h"
@@ -10,6 +9,7 @@
 #include "main_window.h"
 #include "platform/label.h"
 #include "platform/line_shape.h"
+#include "platform/picture.h"
 #include "platform/twips.h"
 
 namespace zrl {
@@ -47,9 +47,7 @@ frmAbout::frmAbout(Forms& forms)
     SetClientSizeTwips(7350, 4755);
     SetBackColor(kNavy);
 
-    picIcon = new QLabel(this);
-    picIcon->setPixmap(DrawAboutPicture());
-    picIcon->setGeometry(0, 0, 487, 261);
+    picIcon = new Picture(this, QSize(487, 261), DrawAboutPicture);
 
     Line1_0 = new LineShape(this, 0, 3960, 7320, 3960);
     Line1_0->SetBorderColor(0x00FFFFFF);

@@ -2,7 +2,6 @@
 
 #include "platform/form.h"
 
-class QLabel;
 class QPushButton;
 
 namespace zrl {
@@ -10,6 +9,7 @@ namespace zrl {
 class Forms;
 class Label;
 class LineShape;
+class Picture;
 
 // The maker's picture and contact details; opened from the editor without blocking it.
 class frmAbout : public Form {
@@ -18,7 +18,7 @@ class frmAbout : public Form {
 public:
     explicit frmAbout(Forms& forms);
 
-    QLabel* picIcon;
+    Picture* picIcon;
     LineShape* Line1_0;
     Label* lblDisclaimer;
     QPushButton* cmdOK;

@@ -81,7 +81,7 @@ QPixmap DrawIconImage(int size) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32}) {
         icon.addPixmap(DrawIconImage(size));
     }
     return icon;

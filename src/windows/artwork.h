@@ -7,8 +7,9 @@ namespace zrl {
 
 // The program's pictures, drawn in code so they stay sharp and need no image files.
 
-// A 5x7 "Z" of red dots on navy: the window and program icon, at any size.
+// A 5x7 "Z" of red dots on navy: the program icon, at any size.
 QPixmap DrawIconImage(int size);
+// The window icon: 16 x 16 and 32 x 32.
 QIcon ProgramIcon();
 
 // 20 x 14 pixels: a tiny lit dot-matrix for the credit block of the main window.

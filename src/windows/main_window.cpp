@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "platform/colour_button.h"
 #include "platform/label.h"
 #include "platform/line_shape.h"
+#include "platform/picture.h"
 #include "platform/runtime_error.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
@@ -114,9 +114,8 @@ void FrmMain::CreateCells() {
 }
 
 void FrmMain::CreateCredits() {
-    Picture1 = new QLabel(this);
-    Picture1->setPixmap(DrawCreditPicture());
-    Picture1->setGeometry(QRect(TwipRect(120, 3360, 300, 210).topLeft(), QSize(20, 14)));
+    Picture1 = new Picture(this, QSize(20, 14), DrawCreditPicture);
+    Picture1->move(TwipRect(120, 3360, 300, 210).topLeft());
     QPalette colours = Picture1->palette();
     colours.setColor(QPalette::Window, ToQColor(kWindowBackground));
     Picture1->setPalette(colours);

@@ -8,13 +8,13 @@
 
 class QRadioButton;
 class QPushButton;
-class QLabel;
 
 namespace zrl {
 
 class ColourButton;
 class Forms;
 class Label;
+class Picture;
 class TextBox;
 
 // The editor: a 5x7 field of colour buttons, the listing of the pattern after every
@@ -34,7 +34,7 @@ public:
     QPushButton* CmdNeg;
     QPushButton* Command1;
     QPushButton* CmdHelp;
-    QLabel* Picture1;
+    Picture* Picture1;
     Label* Name;
     Label* WebSite;
     Label* Email;

@@ -1,7 +1,6 @@
 #include "splash_window.h"
 
 #include <QFrame>
-#include <QLabel>
 #include <QTimer>
 
 #include "artwork.h"
@@ -9,6 +8,7 @@
 #include "forms.h"
 #include "main_window.h"
 #include "platform/label.h"
+#include "platform/picture.h"
 #include "platform/twips.h"
 
 namespace zrl {
@@ -24,9 +24,8 @@ frmSplash::frmSplash(Forms& forms)
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     PlaceTwips(Frame1, 0, 0, 4185, 2955);
 
-    imgLogo = new QLabel(Frame1);
-    imgLogo->setPixmap(DrawSplashLogo());
-    imgLogo->setGeometry(QRect(TwipRect(120, 240, 0, 0).topLeft(), QSize(259, 156)));
+    imgLogo = new Picture(Frame1, QSize(259, 156), DrawSplashLogo);
+    imgLogo->move(TwipRect(120, 240, 0, 0).topLeft());
     imgLogo->setToolTip(kWebAddress);
 
     lblProductName = new Label(Frame1, Label::Sizing::ToText);

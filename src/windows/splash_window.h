@@ -5,13 +5,13 @@
 #include "platform/form.h"
 
 class QFrame;
-class QLabel;
 class QTimer;
 
 namespace zrl {
 
 class Forms;
 class Label;
+class Picture;
 
 // Shown at start in front of the hidden editor: the product's title, then the web address,
 // the e-mail address and the telephone number, one every three seconds. The fourth tick,
@@ -23,7 +23,7 @@ public:
     explicit frmSplash(Forms& forms);
 
     QFrame* Frame1;
-    QLabel* imgLogo;
+    Picture* imgLogo;
     Label* lblProductName;
     QTimer* Timer1;
 

@@ -68,6 +68,17 @@ TEST_F(MainWindowTest, AllSevenLinesShowWithoutScrolling) {
     const int contentHeight = 7 * lineHeight + 2 * int(box->document()->documentMargin());
     EXPECT_LE(contentHeight, box->viewport()->height());
     EXPECT_EQ(box->verticalScrollBar()->maximum(), 0);
+
+    // After a long typed text scrolled the box, the next listing shows from its top line.
+    box->SetFocus();
+    box->moveCursor(QTextCursor::End);
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    EXPECT_GT(box->verticalScrollBar()->value(), 0);
+    Click(editor->CmdClear);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(box->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(MainWindowTest, TabOrderFollowsTheLayout) {

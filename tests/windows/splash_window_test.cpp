@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "platform/label.h"
+#include "platform/picture.h"
 #include "window_fixture.h"
 
 namespace zrl::testing {

@@ -1,0 +1,25 @@
+#include "picture.h"
+
+#include <QPainter>
+
+namespace zrl {
+
+Picture::Picture(QWidget* parent, QSize size, Draw draw) : QWidget(parent), draw_(std::move(draw)) {
+    resize(size);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+const QPixmap& Picture::Pixmap() {
+    if (pixmap_.isNull() && draw_) {
+        pixmap_ = draw_();
+    }
+    return pixmap_;
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(backgroundRole()));
+    painter.drawPixmap(0, 0, Pixmap());
+}
+
+}  // namespace zrl

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+namespace zrl {
+
+// A picture box or image sized to its picture. The picture is drawn the first time it is
+// painted, not when the control is created, so a window can appear before its artwork
+// has been rendered.
+class Picture : public QWidget {
+    Q_OBJECT
+
+public:
+    using Draw = std::function<QPixmap()>;
+
+    Picture(QWidget* parent, QSize size, Draw draw);
+
+    const QPixmap& Pixmap();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Draw draw_;
+    QPixmap pixmap_;
+};
+
+}  // namespace zrl
