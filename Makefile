@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps configure build run test asan bench screenshots package format format-check clean
+.PHONY: all deps configure build run test asan bench screenshots package install format format-check clean
 
 all: build
 
@@ -37,6 +37,9 @@ screenshots: build
 
 package: build
 	cd build && cpack -G DEB
+
+install: build
+	cmake --install build
 
 format:
 	clang-format -i $$(find src tests bench -name '*.cpp' -o -name '*.h')

@@ -38,7 +38,7 @@ QFont DialogFont() {
 
 void SetUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("zerlin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(ZRL_VERSION));
     QApplication::setOrganizationDomain(QStringLiteral("zerlin.example"));
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
