@@ -10,8 +10,9 @@ Picture::Picture(QWidget* parent, QSize size, Draw draw) : QWidget(parent), draw
 }
 
 const QPixmap& Picture::Pixmap() {
-    if (pixmap_.isNull() && draw_) {
-        pixmap_ = draw_();
+    const qreal scale = devicePixelRatioF();
+    if ((pixmap_.isNull() || pixmap_.devicePixelRatio() != scale) && draw_) {
+        pixmap_ = draw_(scale);
     }
     return pixmap_;
 }

@@ -13,7 +13,8 @@ class Picture : public QWidget {
     Q_OBJECT
 
 public:
-    using Draw = std::function<QPixmap()>;
+    // Draws the picture at the given device pixel ratio.
+    using Draw = std::function<QPixmap(qreal scale)>;
 
     Picture(QWidget* parent, QSize size, Draw draw);
 

@@ -57,8 +57,10 @@ void DrawPromotion(QPainter& painter, const QRect& area, int titleSize) {
                      QStringLiteral("Design 5 x 7 characters.\nVisit www.zerlin.example"));
 }
 
-QPixmap Canvas(int width, int height) {
-    QPixmap pixmap(width, height);
+// Drawn at the screen's pixel density, so the artwork stays sharp at 150% and 200%.
+QPixmap Canvas(int width, int height, qreal scale) {
+    QPixmap pixmap(QSize(width, height) * scale);
+    pixmap.setDevicePixelRatio(scale);
     pixmap.fill(kNavy);
     return pixmap;
 }
@@ -87,8 +89,8 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-QPixmap DrawCreditPicture() {
-    QPixmap pixmap = Canvas(20, 14);
+QPixmap DrawCreditPicture(qreal scale) {
+    QPixmap pixmap = Canvas(20, 14, scale);
     QPainter painter(&pixmap);
     painter.fillRect(QRect(1, 1, 18, 12), Qt::black);
     painter.setPen(Qt::NoPen);
@@ -101,19 +103,19 @@ QPixmap DrawCreditPicture() {
     return pixmap;
 }
 
-QPixmap DrawSplashLogo() {
-    QPixmap pixmap = Canvas(259, 156);
+QPixmap DrawSplashLogo(qreal scale) {
+    QPixmap pixmap = Canvas(259, 156, scale);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    DrawPromotion(painter, pixmap.rect(), 26);
+    DrawPromotion(painter, QRect(0, 0, 259, 156), 26);
     return pixmap;
 }
 
-QPixmap DrawAboutPicture() {
-    QPixmap pixmap = Canvas(487, 261);
+QPixmap DrawAboutPicture(qreal scale) {
+    QPixmap pixmap = Canvas(487, 261, scale);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    DrawPromotion(painter, pixmap.rect(), 40);
+    DrawPromotion(painter, QRect(0, 0, 487, 261), 40);
     return pixmap;
 }
 

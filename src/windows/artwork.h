@@ -5,7 +5,8 @@
 
 namespace zrl {
 
-// The program's pictures, drawn in code so they stay sharp and need no image files.
+// The program's pictures, drawn in code so they need no image files. Sizes are in
+// device-independent pixels; scale is the screen's device pixel ratio.
 
 // A 5x7 "Z" of red dots on navy: the program icon, at any size.
 QPixmap DrawIconImage(int size);
@@ -13,12 +14,12 @@ QPixmap DrawIconImage(int size);
 QIcon ProgramIcon();
 
 // 20 x 14 pixels: a tiny lit dot-matrix for the credit block of the main window.
-QPixmap DrawCreditPicture();
+QPixmap DrawCreditPicture(qreal scale = 1);
 
 // 259 x 156 pixels: the splash logo, promoting the web site.
-QPixmap DrawSplashLogo();
+QPixmap DrawSplashLogo(qreal scale = 1);
 
 // 487 x 261 pixels: the About picture, promoting the web site.
-QPixmap DrawAboutPicture();
+QPixmap DrawAboutPicture(qreal scale = 1);
 
 }  // namespace zrl
