@@ -33,6 +33,9 @@ public:
         }
     }
 
+    // At the end of the run: deletes the window now, even one whose unload is pending.
+    void Destroy() { delete form_.data(); }
+
     // The start-up window: created, loaded, then shown unless Load hid it.
     F* Start() {
         F* form = Get();

@@ -13,9 +13,9 @@ Forms::Forms(Clipboard& clipboard)
       about([this] { return new frmAbout(*this); }) {}
 
 Forms::~Forms() {
-    // The About window is owned by the main window; the splash stands alone.
-    delete splash.IfExists();
-    delete main.IfExists();
+    splash.Destroy();
+    about.Destroy();
+    main.Destroy();
 }
 
 }  // namespace zrl
