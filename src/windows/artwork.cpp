@@ -65,6 +65,14 @@ QPixmap Canvas(int width, int height, qreal scale) {
     return pixmap;
 }
 
+QPixmap DrawPromotionPicture(int width, int height, int titleSize, qreal scale) {
+    QPixmap pixmap = Canvas(width, height, scale);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawPromotion(painter, QRect(0, 0, width, height), titleSize);
+    return pixmap;
+}
+
 }  // namespace
 
 QPixmap DrawIconImage(int size) {
@@ -103,20 +111,8 @@ QPixmap DrawCreditPicture(qreal scale) {
     return pixmap;
 }
 
-QPixmap DrawSplashLogo(qreal scale) {
-    QPixmap pixmap = Canvas(259, 156, scale);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    DrawPromotion(painter, QRect(0, 0, 259, 156), 26);
-    return pixmap;
-}
+QPixmap DrawSplashLogo(qreal scale) { return DrawPromotionPicture(259, 156, 26, scale); }
 
-QPixmap DrawAboutPicture(qreal scale) {
-    QPixmap pixmap = Canvas(487, 261, scale);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    DrawPromotion(painter, QRect(0, 0, 487, 261), 40);
-    return pixmap;
-}
+QPixmap DrawAboutPicture(qreal scale) { return DrawPromotionPicture(487, 261, 40, scale); }
 
 }  // namespace zrl
