@@ -42,10 +42,10 @@ install: build
 	cmake --install build
 
 format:
-	clang-format -i $$(find src tests bench -name '*.cpp' -o -name '*.h')
+	clang-format -i $$(find src tests bench scripts -name '*.cpp' -o -name '*.h')
 
 format-check:
-	clang-format --dry-run -Werror $$(find src tests bench -name '*.cpp' -o -name '*.h')
+	clang-format --dry-run -Werror $$(find src tests bench scripts -name '*.cpp' -o -name '*.h')
 
 clean:
 	rm -rf build build-asan

@@ -111,8 +111,12 @@ QPixmap DrawCreditPicture(qreal scale) {
     return pixmap;
 }
 
-QPixmap DrawSplashLogo(qreal scale) { return DrawPromotionPicture(259, 156, 26, scale); }
+QPixmap DrawSplashLogo(qreal scale) {
+    return DrawPromotionPicture(259, 156, 26, scale);
+}
 
-QPixmap DrawAboutPicture(qreal scale) { return DrawPromotionPicture(487, 261, 40, scale); }
+QPixmap DrawAboutPicture(qreal scale) {
+    return DrawPromotionPicture(487, 261, 40, scale);
+}
 
 }  // namespace zrl

@@ -1,6 +1,6 @@
 // Writes the program icon as the PNG sizes desktops use and as a Windows .ico with 16x16
 // and 32x32 256-colour images. Its output is committed under resources/; run it again
-// after changing the icon artwork: build/tests/zerlin_render_icons resources
+// after changing the icon artwork: build/scripts/zerlin_render_icons resources
 #include <QApplication>
 #include <QDir>
 #include <QFile>
