@@ -49,10 +49,7 @@ void Form::Unload() {
 }
 
 void Form::SetBackColor(OLE_COLOR colour) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ToQColor(colour));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    SetWidgetColours(this, {QPalette::Window}, colour);
 }
 
 void Form::SetClientSizeTwips(int width, int height) {

@@ -16,11 +16,8 @@ void Label::SetCaption(const QString& caption) {
 }
 
 void Label::SetColours(OLE_COLOR back, OLE_COLOR fore) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ToQColor(back));
-    colours.setColor(QPalette::WindowText, ToQColor(fore));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    SetWidgetColours(this, {QPalette::Window}, back);
+    SetWidgetColours(this, {QPalette::WindowText}, fore);
 }
 
 }  // namespace zrl

@@ -1,6 +1,7 @@
 #include "ole_color.h"
 
 #include <QGuiApplication>
+#include <QWidget>
 #include <array>
 
 namespace zrl {
@@ -47,6 +48,16 @@ QColor ToQColor(OLE_COLOR colour, const QPalette& palette) {
 
 QColor ToQColor(OLE_COLOR colour) {
     return ToQColor(colour, QGuiApplication::palette());
+}
+
+void SetWidgetColours(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
+                      OLE_COLOR colour) {
+    QPalette colours = widget->palette();
+    for (QPalette::ColorRole role : roles) {
+        colours.setColor(role, ToQColor(colour));
+    }
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
 }
 
 }  // namespace zrl

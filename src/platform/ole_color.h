@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QPalette>
 #include <cstdint>
+#include <initializer_list>
+
+class QWidget;
 
 namespace zrl {
 
@@ -19,5 +22,9 @@ QPalette::ColorRole SystemColourRole(unsigned index);
 // Resolves against the application palette.
 QColor ToQColor(OLE_COLOR colour);
 QColor ToQColor(OLE_COLOR colour, const QPalette& palette);
+
+// Sets the colours of the given palette roles of a widget and has it fill its background.
+void SetWidgetColours(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
+                      OLE_COLOR colour);
 
 }  // namespace zrl

@@ -16,8 +16,6 @@ namespace zrl {
 
 namespace {
 
-constexpr OLE_COLOR kNavy = 0x00800000;
-
 // Two 32 x 32 images: 16 colours and 2 colours.
 QIcon AboutIcon() {
     const QImage full = DrawIconImage(32).toImage();

@@ -23,7 +23,6 @@ namespace zrl {
 
 namespace {
 
-constexpr OLE_COLOR kNavy = 0x00800000;
 constexpr OLE_COLOR kInfoBackground = 0x80000018;
 constexpr OLE_COLOR kHighlightText = 0x8000000E;
 constexpr OLE_COLOR kWindowBackground = 0x80000005;
@@ -31,14 +30,10 @@ constexpr OLE_COLOR kWindowBackground = 0x80000005;
 QRadioButton* MakeOption(QWidget* parent, const QString& text, int left, int width) {
     auto* option = new QRadioButton(text, parent);
     PlaceTwips(option, left, 0, width, 255);
-    QPalette colours = option->palette();
     // Buttons paint their background in the Button role, not Window.
-    colours.setColor(QPalette::Button, ToQColor(kNavy));
-    colours.setColor(QPalette::Window, ToQColor(kNavy));
-    colours.setColor(QPalette::WindowText, ToQColor(kInfoBackground));
-    option->setPalette(colours);
+    SetWidgetColours(option, {QPalette::Button, QPalette::Window}, kNavy);
+    SetWidgetColours(option, {QPalette::WindowText}, kInfoBackground);
     option->setBackgroundRole(QPalette::Window);
-    option->setAutoFillBackground(true);
     return option;
 }
 
@@ -116,10 +111,7 @@ void FrmMain::CreateCells() {
 void FrmMain::CreateCredits() {
     Picture1 = new Picture(this, QSize(20, 14), DrawCreditPicture);
     Picture1->move(TwipRect(120, 3360, 300, 210).topLeft());
-    QPalette colours = Picture1->palette();
-    colours.setColor(QPalette::Window, ToQColor(kWindowBackground));
-    Picture1->setPalette(colours);
-    Picture1->setAutoFillBackground(true);
+    SetWidgetColours(Picture1, {QPalette::Window}, kWindowBackground);
 
     Name = MakeCredit(this, kCreditName, 3360, 1215);
     WebSite = MakeCredit(this, QStringLiteral("Web Site : ") + kWebAddress, 3600, 2295);
