@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -103,6 +104,11 @@ bool Form::PressDefaultOrCancel(int key) {
 
 void Form::OnClick(QAbstractButton* button, std::function<void()> handler) {
     connect(button, &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { RunHandler(this, handler); });
+}
+
+void Form::OnTriggered(QAction* action, std::function<void()> handler) {
+    connect(action, &QAction::triggered, this,
             [this, handler = std::move(handler)] { RunHandler(this, handler); });
 }
 

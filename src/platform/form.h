@@ -7,6 +7,7 @@
 #include "ole_color.h"
 
 class QAbstractButton;
+class QAction;
 class QKeyEvent;
 class QTimer;
 
@@ -48,6 +49,7 @@ protected:
     virtual void Unloading() {}
 
     void OnClick(QAbstractButton* button, std::function<void()> handler);
+    void OnTriggered(QAction* action, std::function<void()> handler);
     void OnTimer(QTimer* timer, std::function<void()> handler);
 
     void closeEvent(QCloseEvent* event) override;

@@ -1,7 +1,10 @@
 #include "text_box.h"
 
+#include <QKeyEvent>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include "history_keys.h"
 
 namespace zrl {
 
@@ -50,6 +53,30 @@ void TextBox::SetBackColor(OLE_COLOR colour) {
 
 void TextBox::SetFocus() {
     setFocus(Qt::OtherFocusReason);
+}
+
+bool TextBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = IsUndoKey(key);
+        if (undo || IsRedoKey(key)) {
+            // Accepted, the key comes to this box; ignored, it is free for a shortcut.
+            const QTextDocument* doc = document();
+            event->setAccepted(undo ? doc->isUndoAvailable() : doc->isRedoAvailable());
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    if (IsUndoKey(event)) {
+        undo();
+    } else if (IsRedoKey(event)) {
+        redo();
+    } else {
+        QPlainTextEdit::keyPressEvent(event);
+    }
 }
 
 }  // namespace zrl

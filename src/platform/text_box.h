@@ -8,6 +8,10 @@ namespace zrl {
 
 // A multi-line text box whose Text reads back exactly what was written, CR LF line breaks
 // included, and gives CR LF for the lines a user types too.
+//
+// Undo and redo keys work on what was typed into the box first. When the box has nothing
+// left to undo (or redo), it lets the key go on to the window, so the window's own
+// history takes over.
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 
@@ -18,6 +22,10 @@ public:
     void SetText(const QString& text);
     void SetBackColor(OLE_COLOR colour);
     void SetFocus();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace zrl

@@ -1,12 +1,17 @@
 #include "main_window.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUndoStack>
 #include <algorithm>
 
 #include "about_window.h"
 #include "artwork.h"
+#include "change_field_command.h"
 #include "contact.h"
 #include "core/data_listing.h"
 #include "forms.h"
@@ -18,6 +23,7 @@
 #include "platform/text_box.h"
 #include "platform/twips.h"
 #include "splash_window.h"
+#include "transform_field_command.h"
 
 namespace zrl {
 
@@ -26,6 +32,8 @@ namespace {
 constexpr OLE_COLOR kInfoBackground = 0x80000018;
 constexpr OLE_COLOR kHighlightText = 0x8000000E;
 constexpr OLE_COLOR kWindowBackground = 0x80000005;
+// At a few hundred bytes a step, a long session's history stays well under a megabyte.
+constexpr int kHistorySteps = 1000;
 
 QRadioButton* MakeOption(QWidget* parent, const QString& text, int left, int width) {
     auto* option = new QRadioButton(text, parent);
@@ -57,7 +65,10 @@ Label* MakeCredit(QWidget* parent, const QString& text, int top, int width) {
 FrmMain::FrmMain(Forms& forms)
     : Form(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      forms_(forms) {
+      forms_(forms),
+      history_(new QUndoStack(this)),
+      actions_(this, history_) {
+    history_->setUndoLimit(kHistorySteps);
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("ZRL1.0-") + kWebAddress);
     setWindowIcon(ProgramIcon());
@@ -66,6 +77,7 @@ FrmMain::FrmMain(Forms& forms)
     CreateControls();
     SetTabOrder();
     ConnectHandlers();
+    ConnectActions();
     CentreOnScreen();
 }
 
@@ -140,6 +152,15 @@ void FrmMain::ConnectHandlers() {
     OnClick(CmdHelp, [this] { CmdHelp_Click(); });
 }
 
+void FrmMain::ConnectActions() {
+    for (Transform transform : kAllTransforms) {
+        OnTriggered(actions_.Of(transform), [this, transform] { ApplyTransform(transform); });
+    }
+    // The same handlers as the buttons, focus behaviour included.
+    connect(actions_.clear, &QAction::triggered, CmdClear, &QAbstractButton::click);
+    connect(actions_.negative, &QAction::triggered, CmdNeg, &QAbstractButton::click);
+}
+
 // The editor waits behind the splash; the output box stays empty until the first edit.
 void FrmMain::Load() {
     SetVisible(false);
@@ -147,22 +168,20 @@ void FrmMain::Load() {
 }
 
 void FrmMain::Cmd_Click(int index) {
-    grid_.Toggle(index);
-    ShowCell(index);
-    BuildDataInCurrentOrder();
+    ToggleCell(index);
     TxtOutput->SetFocus();
 }
 
 void FrmMain::CmdClear_Click() {
-    grid_.ClearAll();
-    ShowAllCells();
-    BuildDataInCurrentOrder();
+    CharacterGrid after = grid_;
+    after.ClearAll();
+    Edit(after, QStringLiteral("Clear"));
 }
 
 void FrmMain::CmdNeg_Click() {
-    grid_.InvertAll();
-    ShowAllCells();
-    BuildDataInCurrentOrder();
+    CharacterGrid after = grid_;
+    after.InvertAll();
+    Edit(after, QStringLiteral("Negative"));
 }
 
 void FrmMain::OptRow_Click() {
@@ -194,6 +213,36 @@ void FrmMain::BuildDataInCurrentOrder() {
     OptRow->isChecked() ? BuildRowData() : BuildColData();
 }
 
+void FrmMain::ShowGrid(const CharacterGrid& grid) {
+    grid_ = grid;
+    ShowAllCells();
+    BuildDataInCurrentOrder();
+}
+
+// Every edit goes through the history, so that each can be undone. One that changes no
+// colour (Clear on a clear field) still writes the listing, but is no step to undo.
+void FrmMain::Edit(const CharacterGrid& after, const QString& text, int stroke) {
+    if (after == grid_) {
+        BuildDataInCurrentOrder();
+        return;
+    }
+    history_->push(new ChangeFieldCommand(*this, after, text, stroke));
+}
+
+void FrmMain::ToggleCell(int index) {
+    CharacterGrid after = grid_;
+    after.Toggle(index);
+    Edit(after, after.IsLit(index) ? QStringLiteral("Light Cell") : QStringLiteral("Darken Cell"));
+}
+
+void FrmMain::ApplyTransform(Transform transform) {
+    if (Transformed(grid_, transform) == grid_) {
+        BuildDataInCurrentOrder();
+        return;
+    }
+    history_->push(new TransformFieldCommand(*this, transform, actions_.Of(transform)->iconText()));
+}
+
 void FrmMain::ShowCell(int index) {
     ColourButton* cell = Cmd[static_cast<std::size_t>(index)];
     cell->SetBackColor(grid_.Colour(index));
@@ -207,23 +256,53 @@ void FrmMain::ShowAllCells() {
     }
 }
 
+int FrmMain::CellOf(const QObject* widget) const {
+    const auto cell = std::find(Cmd.begin(), Cmd.end(), widget);
+    return cell != Cmd.end() ? static_cast<int>(cell - Cmd.begin()) : kNoCell;
+}
+
+// Neighbouring cells overlap by a pixel; the later one is on top, as it is painted last.
+int FrmMain::CellAt(QPoint globalPosition) const {
+    const QPoint at = mapFromGlobal(globalPosition);
+    for (int i = kCellCount - 1; i >= 0; --i) {
+        if (Cmd[static_cast<std::size_t>(i)]->geometry().contains(at)) {
+            return i;
+        }
+    }
+    return kNoCell;
+}
+
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto cell = std::find(Cmd.begin(), Cmd.end(), watched);
-        if (cell != Cmd.end()) {
-            const auto index = static_cast<int>(cell - Cmd.begin());
-            return HandleCellKey(index, static_cast<QKeyEvent*>(event)->key());
+    const int cell = CellOf(watched);
+    if (cell != kNoCell) {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                return HandleCellKey(cell, static_cast<QKeyEvent*>(event));
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonRelease:
+                return HandleCellMouse(cell, static_cast<QMouseEvent*>(event));
+            case QEvent::ContextMenu: {
+                const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+                ShowFieldMenu(cell, menuEvent->reason() == QContextMenuEvent::Mouse
+                                        ? std::optional(menuEvent->globalPos())
+                                        : std::nullopt);
+                return true;
+            }
+            default:
+                break;
         }
     }
     return Form::eventFilter(watched, event);
 }
 
 // Arrows walk the field in two dimensions and stop at its edges. Space toggles the cell
-// and keeps the focus on it, so a pattern can be drawn from the keyboard alone.
-bool FrmMain::HandleCellKey(int index, int key) {
+// and keeps the focus on it, so a pattern can be drawn from the keyboard alone. The Menu
+// key and Shift+F10 open the context menu at the cell.
+bool FrmMain::HandleCellKey(int index, const QKeyEvent* event) {
     int row = RowOf(index);
     int column = ColumnOf(index);
-    switch (key) {
+    switch (event->key()) {
         case Qt::Key_Left:
             column = std::max(0, column - 1);
             break;
@@ -237,17 +316,63 @@ bool FrmMain::HandleCellKey(int index, int key) {
             row = std::min(kRows - 1, row + 1);
             break;
         case Qt::Key_Space:
-            RunHandler(this, [this, index] {
-                grid_.Toggle(index);
-                ShowCell(index);
-                BuildDataInCurrentOrder();
-            });
+            RunHandler(this, [this, index] { ToggleCell(index); });
+            return true;
+        case Qt::Key_F10:
+            if (event->modifiers() != Qt::ShiftModifier) {
+                return false;
+            }
+            [[fallthrough]];
+        case Qt::Key_Menu:
+            ShowFieldMenu(index, std::nullopt);
             return true;
         default:
             return false;
     }
     Cmd[static_cast<std::size_t>(CellIndex(row, column))]->setFocus(Qt::TabFocusReason);
     return true;
+}
+
+// A press that stays on its cell is left to the button, so its release is the plain
+// click it always was. Once the pointer leaves the cell the press becomes a stroke: the
+// stroke paints as the pointer goes, and its release is no click.
+bool FrmMain::HandleCellMouse(int index, const QMouseEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (event->button() == Qt::LeftButton) {
+            stroke_.emplace(index);
+            ++strokeCount_;
+        }
+        return false;
+    }
+    if (!stroke_) {
+        return false;
+    }
+    if (event->type() == QEvent::MouseMove) {
+        CharacterGrid after = grid_;
+        if (stroke_->MoveTo(CellAt(event->globalPosition().toPoint()), after)) {
+            RunHandler(this, [&] { Edit(after, QStringLiteral("Drawing"), strokeCount_); });
+        }
+        if (stroke_->Started()) {
+            Cmd[static_cast<std::size_t>(index)]->setDown(false);
+        }
+        return stroke_->Started();
+    }
+    if (event->button() != Qt::LeftButton) {
+        return false;
+    }
+    const bool drawn = stroke_->Started();
+    stroke_.reset();
+    if (drawn) {
+        TxtOutput->SetFocus();
+    }
+    return drawn;
+}
+
+// By mouse the menu opens at the pointer; by keyboard, over the cell.
+void FrmMain::ShowFieldMenu(int index, std::optional<QPoint> globalPosition) {
+    stroke_.reset();
+    const QWidget* cell = Cmd[static_cast<std::size_t>(index)];
+    actions_.menu->popup(globalPosition.value_or(cell->mapToGlobal(cell->rect().center())));
 }
 
 }  // namespace zrl

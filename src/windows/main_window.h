@@ -2,12 +2,19 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "core/character_grid.h"
+#include "core/stroke.h"
+#include "core/transforms.h"
+#include "field_actions.h"
 #include "platform/form.h"
 
-class QRadioButton;
+class QKeyEvent;
+class QMouseEvent;
 class QPushButton;
+class QRadioButton;
+class QUndoStack;
 
 namespace zrl {
 
@@ -18,7 +25,9 @@ class Picture;
 class TextBox;
 
 // The editor: a 5x7 field of colour buttons, the listing of the pattern after every
-// change, the Row/Col order, Clear, Negative, copy and Help.
+// change, the Row/Col order, Clear, Negative, copy and Help. Every change of the field is
+// a step in its history; a drag across the cells draws, and the cells' context menu and
+// the window's shortcuts undo, redo, shift, mirror and flip.
 class FrmMain : public Form {
     Q_OBJECT
 
@@ -41,6 +50,11 @@ public:
     Label* Mobile;
 
     const CharacterGrid& Grid() const { return grid_; }
+    // Shows these colours in the field and lists them; how the history's steps apply.
+    void ShowGrid(const CharacterGrid& grid);
+
+    QUndoStack* History() const { return history_; }
+    const FieldActions& Actions() const { return actions_; }
 
 protected:
     void Load() override;
@@ -52,6 +66,7 @@ private:
     void CreateCredits();
     void SetTabOrder();
     void ConnectHandlers();
+    void ConnectActions();
 
     void Cmd_Click(int index);
     void CmdClear_Click();
@@ -66,10 +81,23 @@ private:
     void BuildDataInCurrentOrder();
     void ShowCell(int index);
     void ShowAllCells();
-    bool HandleCellKey(int index, int key);
+
+    void Edit(const CharacterGrid& after, const QString& text, int stroke = 0);
+    void ToggleCell(int index);
+    void ApplyTransform(Transform transform);
+
+    int CellOf(const QObject* widget) const;
+    int CellAt(QPoint globalPosition) const;
+    bool HandleCellKey(int index, const QKeyEvent* event);
+    bool HandleCellMouse(int index, const QMouseEvent* event);
+    void ShowFieldMenu(int index, std::optional<QPoint> globalPosition);
 
     Forms& forms_;
     CharacterGrid grid_;
+    QUndoStack* history_;
+    FieldActions actions_;
+    std::optional<Stroke> stroke_;
+    int strokeCount_ = 0;
 };
 
 }  // namespace zrl

@@ -4,12 +4,18 @@
 
 #include <QApplication>
 #include <QTest>
+#include <ostream>
 
 #include "platform/clipboard.h"
 #include "platform/runtime_error.h"
 #include "windows/forms.h"
 #include "windows/main_window.h"
 #include "windows/splash_window.h"
+
+// Test failures show strings as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace zrl::testing {
 

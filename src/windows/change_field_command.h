@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QUndoCommand>
+
+#include "core/character_grid.h"
+
+namespace zrl {
+
+class FrmMain;
+
+// One step of the field's history that replaces its colours: a cell, Clear, Negative, a
+// drag stroke. It keeps both sets of colours, so undo brings back exactly what was there,
+// the first cell's light grey included.
+class ChangeFieldCommand : public QUndoCommand {
+public:
+    // Pieces of one drag stroke share a stroke number and merge into a single step.
+    ChangeFieldCommand(FrmMain& editor, const CharacterGrid& after, const QString& text,
+                       int stroke = 0);
+
+    void undo() override;
+    void redo() override;
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
+
+private:
+    FrmMain& editor_;
+    CharacterGrid before_;
+    CharacterGrid after_;
+    int stroke_;
+};
+
+}  // namespace zrl

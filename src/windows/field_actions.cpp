@@ -1,0 +1,66 @@
+#include "field_actions.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QUndoStack>
+#include <QWidget>
+
+#include "platform/history_keys.h"
+
+namespace zrl {
+
+namespace {
+
+struct TransformEntry {
+    Transform transform;
+    const char* text;
+    QKeyCombination key;
+};
+
+// In the order of kAllTransforms. The mnemonics stay clear of Undo's U and Redo's R.
+constexpr TransformEntry kTransforms[] = {
+    {Transform::ShiftLeft, "Shift &Left", Qt::ALT | Qt::Key_Left},
+    {Transform::ShiftRight, "Shift R&ight", Qt::ALT | Qt::Key_Right},
+    {Transform::ShiftUp, "Shift U&p", Qt::ALT | Qt::Key_Up},
+    {Transform::ShiftDown, "Shift &Down", Qt::ALT | Qt::Key_Down},
+    {Transform::MirrorLeftRight, "&Mirror Left-Right", Qt::ALT | Qt::Key_H},
+    {Transform::FlipTopBottom, "&Flip Top-Bottom", Qt::ALT | Qt::Key_V},
+};
+
+QAction* AddAction(QWidget* window, const QString& text) {
+    auto* action = new QAction(text, window);
+    window->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+FieldActions::FieldActions(QWidget* window, QUndoStack* history)
+    : undo(history->createUndoAction(window, QStringLiteral("&Undo"))),
+      redo(history->createRedoAction(window, QStringLiteral("&Redo"))),
+      clear(AddAction(window, QStringLiteral("&Clear"))),
+      negative(AddAction(window, QStringLiteral("&Negative"))),
+      menu(new QMenu(window)) {
+    undo->setShortcuts(UndoKeys());
+    redo->setShortcuts(RedoKeys());
+    window->addAction(undo);
+    window->addAction(redo);
+    for (const TransformEntry& entry : kTransforms) {
+        QAction* action = AddAction(window, QString::fromLatin1(entry.text));
+        action->setShortcut(entry.key);
+        transforms[static_cast<std::size_t>(entry.transform)] = action;
+    }
+
+    menu->setAccessibleName(QStringLiteral("Field"));
+    menu->addActions({undo, redo});
+    menu->addSeparator();
+    menu->addActions({transforms.begin(), transforms.end()});
+    menu->addSeparator();
+    menu->addActions({clear, negative});
+}
+
+QAction* FieldActions::Of(Transform transform) const {
+    return transforms[static_cast<std::size_t>(transform)];
+}
+
+}  // namespace zrl

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <iterator>
+
+#include "core/transforms.h"
+
+class QAction;
+class QMenu;
+class QUndoStack;
+class QWidget;
+
+namespace zrl {
+
+// The field's commands as actions of the editor window: undo and redo, the shifts, mirror
+// and flip, Clear and Negative. Their shortcuts work wherever the focus is in the window,
+// and the cells' context menu shows the same actions, so the menu, the keys and what a
+// screen reader reads always agree.
+class FieldActions {
+public:
+    FieldActions(QWidget* window, QUndoStack* history);
+
+    QAction* Of(Transform transform) const;
+
+    // Undo and redo follow the history: disabled with nothing to undo or redo, and named
+    // after the step they would take back or do again.
+    QAction* undo;
+    QAction* redo;
+    std::array<QAction*, std::size(kAllTransforms)> transforms;
+    QAction* clear;
+    QAction* negative;
+
+    // The cells' context menu.
+    QMenu* menu;
+};
+
+}  // namespace zrl
