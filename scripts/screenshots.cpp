@@ -1,7 +1,11 @@
-// Renders each window as a user sees it into PNG files: the splash, the editor fresh and
-// with a letter drawn, and the About window. Run by scripts/screenshots under Xvfb.
+// Renders each window as a user sees it into PNG files: the splash, the editor fresh, with
+// a letter drawn and with the field's context menu open, and the About window. Run by
+// scripts/screenshots under Xvfb.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <cstdio>
 
@@ -20,6 +24,18 @@ bool Save(QWidget* window, const QDir& folder, const QString& name) {
     QTest::qWait(200);
     const QString path = folder.filePath(name);
     const bool saved = window->grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+// The menu is a window of its own: the screen shows it over the editor as a user sees it.
+bool SaveWithMenu(QWidget* window, QMenu* menu, const QDir& folder, const QString& name) {
+    QTest::qWait(200);
+    const QRect area = window->frameGeometry().united(menu->geometry()).adjusted(0, 0, 4, 4);
+    const QString path = folder.filePath(name);
+    const bool saved = window->screen()
+                           ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                           .save(path);
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
     return saved;
 }
@@ -45,6 +61,13 @@ int main(int argc, char* argv[]) {
         QTest::mouseClick(editor->Cmd[static_cast<std::size_t>(cell)], Qt::LeftButton);
     }
     ok &= Save(editor, folder, QStringLiteral("main-letter.png"));
+
+    QWidget* cell = editor->Cmd[12];
+    const QPoint at = cell->rect().center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, cell->mapToGlobal(at));
+    QApplication::sendEvent(cell, &rightClick);
+    ok &= SaveWithMenu(editor, editor->Actions().menu, folder, QStringLiteral("field-menu.png"));
+    editor->Actions().menu->hide();
 
     QTest::mouseClick(editor->CmdHelp, Qt::LeftButton);
     ok &= Save(forms.about.Get(), folder, QStringLiteral("about.png"));
