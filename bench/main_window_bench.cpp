@@ -2,12 +2,12 @@
 // listing being in the output box, on Qt's offscreen platform; and the heap a step of the
 // field's history takes.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <QApplication>
 #include <QRadioButton>
 #include <QTest>
 #include <QUndoStack>
-#include <malloc.h>
 
 #include "platform/application_setup.h"
 #include "platform/clipboard.h"
@@ -33,7 +33,9 @@ struct Editor {
     Editor() { forms.splash.Unload(); }
 };
 
-const auto kMin = [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); };
+const auto kMin = [](const std::vector<double>& v) {
+    return *std::min_element(v.begin(), v.end());
+};
 
 void BM_CellClickToListing(benchmark::State& state) {
     Editor program;

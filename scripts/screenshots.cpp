@@ -33,9 +33,8 @@ bool SaveWithMenu(QWidget* window, QMenu* menu, const QDir& folder, const QStrin
     QTest::qWait(200);
     const QRect area = window->frameGeometry().united(menu->geometry()).adjusted(0, 0, 4, 4);
     const QString path = folder.filePath(name);
-    const bool saved = window->screen()
-                           ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-                           .save(path);
+    const bool saved =
+        window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path);
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
     return saved;
 }
