@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "character_grid.h"
+
+namespace zrl {
+
+// Longer text is refused unread: no character is written in more than a few hundred bytes.
+inline constexpr std::size_t kMaxPatternText = 64 * 1024;
+
+// A character read back from text: the grid (lit cells pure red, the others unlit), or
+// one line saying what was expected and what is wrong.
+struct ParsedPattern {
+    std::optional<CharacterGrid> grid;
+    std::string error;
+};
+
+// Reads any of the ways a character leaves this program, edited or not:
+// - a listing by row (7 lines of 5 digits) or by column (5 lines of 7 digits), each line
+//   with or without its "Data &B" prefix, in any letter case and spacing;
+// - a C initializer "{ ... }", after anything (a declaration) and before an optional
+//   ";", of 5 column bytes (bit 0 the top row) or 7 or 8 row bytes (bit 4 the left
+//   column, the 8th row empty), each in hex (0x7E), binary (0b01110) or decimal.
+// Line breaks may be CR LF, LF or CR; spaces, tabs and blank lines around parts are fine.
+ParsedPattern ParsePattern(std::string_view text);
+
+}  // namespace zrl
