@@ -23,6 +23,7 @@ class NullClipboard : public zrl::Clipboard {
 public:
     void Clear() override {}
     void SetText(const QString&) override {}
+    std::optional<QString> Text() override { return QString(); }
 };
 
 // The editor, shown with the splash gone.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace zrl {
 
@@ -11,6 +12,9 @@ public:
     virtual ~Clipboard() = default;
     virtual void Clear() = 0;
     virtual void SetText(const QString& text) = 0;
+    // The plain text on the clipboard: empty when it holds nothing, none when it holds
+    // something that is not text (an image, say).
+    virtual std::optional<QString> Text() = 0;
 };
 
 }  // namespace zrl

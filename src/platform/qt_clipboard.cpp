@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 #include "runtime_error.h"
 
@@ -31,6 +32,17 @@ void QtClipboard::SetText(const QString& text) {
     if (clipboard.text() != text) {
         throw RuntimeError(QStringLiteral("Could not copy the listing to the clipboard."));
     }
+}
+
+std::optional<QString> QtClipboard::Text() {
+    const QMimeData* data = SystemClipboard().mimeData();
+    if (data == nullptr || data->formats().isEmpty()) {
+        return QString();
+    }
+    if (!data->hasText()) {
+        return std::nullopt;
+    }
+    return data->text();
 }
 
 }  // namespace zrl

@@ -10,6 +10,7 @@ class QtClipboard : public Clipboard {
 public:
     void Clear() override;
     void SetText(const QString& text) override;
+    std::optional<QString> Text() override;
 };
 
 }  // namespace zrl

@@ -1,6 +1,8 @@
 #include "text_box.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -53,6 +55,21 @@ void TextBox::SetBackColor(OLE_COLOR colour) {
 
 void TextBox::SetFocus() {
     setFocus(Qt::OtherFocusReason);
+}
+
+void TextBox::AddMenuActions(const QList<QAction*>& actions) {
+    menuActions_ << actions;
+}
+
+// Opened without a nested event loop, like every other menu of the program.
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu(event->pos());
+    if (!menuActions_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(menuActions_);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 bool TextBox::event(QEvent* event) {

@@ -22,10 +22,16 @@ public:
     void SetText(const QString& text);
     void SetBackColor(OLE_COLOR colour);
     void SetFocus();
+    // Added below the standard editing commands of the box's context menu.
+    void AddMenuActions(const QList<QAction*>& actions);
 
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QList<QAction*> menuActions_;
 };
 
 }  // namespace zrl

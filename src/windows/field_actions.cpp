@@ -17,11 +17,11 @@ struct TransformEntry {
     QKeyCombination key;
 };
 
-// In the order of kAllTransforms. The mnemonics stay clear of Undo's U and Redo's R.
+// In the order of kAllTransforms. Each mnemonic letter is used once in the menu.
 constexpr TransformEntry kTransforms[] = {
     {Transform::ShiftLeft, "Shift &Left", Qt::ALT | Qt::Key_Left},
     {Transform::ShiftRight, "Shift R&ight", Qt::ALT | Qt::Key_Right},
-    {Transform::ShiftUp, "Shift U&p", Qt::ALT | Qt::Key_Up},
+    {Transform::ShiftUp, "Shif&t Up", Qt::ALT | Qt::Key_Up},
     {Transform::ShiftDown, "Shift &Down", Qt::ALT | Qt::Key_Down},
     {Transform::MirrorLeftRight, "&Mirror Left-Right", Qt::ALT | Qt::Key_H},
     {Transform::FlipTopBottom, "&Flip Top-Bottom", Qt::ALT | Qt::Key_V},
@@ -38,6 +38,9 @@ QAction* AddAction(QWidget* window, const QString& text) {
 FieldActions::FieldActions(QWidget* window, QUndoStack* history)
     : undo(history->createUndoAction(window, QStringLiteral("&Undo"))),
       redo(history->createRedoAction(window, QStringLiteral("&Redo"))),
+      paste(AddAction(window, QStringLiteral("&Paste into the field"))),
+      copyCColumns(AddAction(window, QStringLiteral("Copy as C: c&olumns (5x7 font)"))),
+      copyCRows(AddAction(window, QStringLiteral("Copy as C: ro&ws (LCD custom character)"))),
       clear(AddAction(window, QStringLiteral("&Clear"))),
       negative(AddAction(window, QStringLiteral("&Negative"))),
       menu(new QMenu(window)) {
@@ -45,6 +48,8 @@ FieldActions::FieldActions(QWidget* window, QUndoStack* history)
     redo->setShortcuts(RedoKeys());
     window->addAction(undo);
     window->addAction(redo);
+    paste->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    copyCColumns->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     for (const TransformEntry& entry : kTransforms) {
         QAction* action = AddAction(window, QString::fromLatin1(entry.text));
         action->setShortcut(entry.key);
@@ -53,6 +58,8 @@ FieldActions::FieldActions(QWidget* window, QUndoStack* history)
 
     menu->setAccessibleName(QStringLiteral("Field"));
     menu->addActions({undo, redo});
+    menu->addSeparator();
+    menu->addActions({paste, copyCColumns, copyCRows});
     menu->addSeparator();
     menu->addActions({transforms.begin(), transforms.end()});
     menu->addSeparator();

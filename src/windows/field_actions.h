@@ -12,10 +12,10 @@ class QWidget;
 
 namespace zrl {
 
-// The field's commands as actions of the editor window: undo and redo, the shifts, mirror
-// and flip, Clear and Negative. Their shortcuts work wherever the focus is in the window,
-// and the cells' context menu shows the same actions, so the menu, the keys and what a
-// screen reader reads always agree.
+// The field's commands as actions of the editor window: undo and redo, paste and the C
+// copies, the shifts, mirror and flip, Clear and Negative. Their shortcuts work wherever the focus
+// is in the window, and the cells' context menu shows the same actions, so the menu, the keys and
+// what a screen reader reads always agree.
 class FieldActions {
 public:
     FieldActions(QWidget* window, QUndoStack* history);
@@ -26,6 +26,9 @@ public:
     // after the step they would take back or do again.
     QAction* undo;
     QAction* redo;
+    QAction* paste;
+    QAction* copyCColumns;
+    QAction* copyCRows;
     std::array<QAction*, std::size(kAllTransforms)> transforms;
     QAction* clear;
     QAction* negative;

@@ -13,11 +13,14 @@
 #include "artwork.h"
 #include "change_field_command.h"
 #include "contact.h"
+#include "core/c_initializer.h"
 #include "core/data_listing.h"
+#include "core/pattern_parser.h"
 #include "forms.h"
 #include "platform/colour_button.h"
 #include "platform/label.h"
 #include "platform/line_shape.h"
+#include "platform/notice.h"
 #include "platform/picture.h"
 #include "platform/runtime_error.h"
 #include "platform/text_box.h"
@@ -67,7 +70,8 @@ FrmMain::FrmMain(Forms& forms)
                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       forms_(forms),
       history_(new QUndoStack(this)),
-      actions_(this, history_) {
+      actions_(this, history_),
+      notice_(new Notice(this)) {
     history_->setUndoLimit(kHistorySteps);
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("ZRL1.0-") + kWebAddress);
@@ -159,6 +163,10 @@ void FrmMain::ConnectActions() {
     // The same handlers as the buttons, focus behaviour included.
     connect(actions_.clear, &QAction::triggered, CmdClear, &QAbstractButton::click);
     connect(actions_.negative, &QAction::triggered, CmdNeg, &QAbstractButton::click);
+    OnTriggered(actions_.paste, [this] { PasteIntoField(); });
+    OnTriggered(actions_.copyCColumns, [this] { CopyAsC(BuildCColumns(grid_)); });
+    OnTriggered(actions_.copyCRows, [this] { CopyAsC(BuildCRows(grid_)); });
+    TxtOutput->AddMenuActions({actions_.paste, actions_.copyCColumns, actions_.copyCRows});
 }
 
 // The editor waits behind the splash; the output box stays empty until the first edit.
@@ -241,6 +249,33 @@ void FrmMain::ApplyTransform(Transform transform) {
         return;
     }
     history_->push(new TransformFieldCommand(*this, transform, actions_.Of(transform)->iconText()));
+}
+
+// Text that is no character changes nothing: not the field, the listing, the history or
+// the focus. Only the notice says what was expected, until the next key or click.
+void FrmMain::PasteIntoField() {
+    const std::optional<QString> text = forms_.clipboard.Text();
+    ParsedPattern parsed;
+    if (!text) {
+        parsed.error = "the clipboard holds no text; copy a listing or a C initializer first";
+    } else if (text->isEmpty()) {
+        parsed.error = "the clipboard is empty; copy a listing or a C initializer first";
+    } else {
+        // Past the limit the parser refuses the text unread, so a huge one costs nothing.
+        parsed = ParsePattern(text->left(kMaxPatternText + 1).toStdString());
+    }
+    if (parsed.grid) {
+        Edit(*parsed.grid, QStringLiteral("Paste"));
+        return;
+    }
+    const QWidget* bottomLeft = Cmd[CellIndex(kRows - 1, 0)];
+    notice_->Show(QStringLiteral("Not pasted: ") + QString::fromStdString(parsed.error),
+                  mapToGlobal(bottomLeft->geometry().bottomLeft() + QPoint(0, 3)));
+}
+
+void FrmMain::CopyAsC(const std::string& text) {
+    forms_.clipboard.Clear();
+    forms_.clipboard.SetText(QString::fromLatin1(text));
 }
 
 void FrmMain::ShowCell(int index) {
@@ -326,6 +361,13 @@ bool FrmMain::HandleCellKey(int index, const QKeyEvent* event) {
         case Qt::Key_Menu:
             ShowFieldMenu(index, std::nullopt);
             return true;
+        case Qt::Key_V:
+            // Ctrl+V on a cell pastes into the field; in the listing it pastes text.
+            if (event->matches(QKeySequence::Paste)) {
+                RunHandler(this, [this] { PasteIntoField(); });
+                return true;
+            }
+            return false;
         default:
             return false;
     }

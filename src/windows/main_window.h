@@ -21,6 +21,7 @@ namespace zrl {
 class ColourButton;
 class Forms;
 class Label;
+class Notice;
 class Picture;
 class TextBox;
 
@@ -55,6 +56,8 @@ public:
 
     QUndoStack* History() const { return history_; }
     const FieldActions& Actions() const { return actions_; }
+    // Says beside the field why a paste did not take.
+    const Notice* PasteNotice() const { return notice_; }
 
 protected:
     void Load() override;
@@ -85,6 +88,8 @@ private:
     void Edit(const CharacterGrid& after, const QString& text, int stroke = 0);
     void ToggleCell(int index);
     void ApplyTransform(Transform transform);
+    void PasteIntoField();
+    void CopyAsC(const std::string& text);
 
     int CellOf(const QObject* widget) const;
     int CellAt(QPoint globalPosition) const;
@@ -96,6 +101,7 @@ private:
     CharacterGrid grid_;
     QUndoStack* history_;
     FieldActions actions_;
+    Notice* notice_;
     std::optional<Stroke> stroke_;
     int strokeCount_ = 0;
 };

@@ -94,6 +94,7 @@ public:
     void SetText(const QString&) override {
         throw RuntimeError(QStringLiteral("Could not copy the listing to the clipboard."));
     }
+    std::optional<QString> Text() override { return std::nullopt; }
 };
 
 TEST(Clipboard, QtClipboardHoldsExactlyTheText) {
@@ -104,6 +105,18 @@ TEST(Clipboard, QtClipboardHoldsExactlyTheText) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
     clipboard.SetText(QString());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
+}
+
+TEST(Clipboard, TextTellsAnEmptyClipboardFromOneWithoutText) {
+    QtClipboard clipboard;
+    clipboard.SetText(QStringLiteral("Data &B1"));
+    EXPECT_EQ(clipboard.Text(), QStringLiteral("Data &B1"));
+    clipboard.Clear();
+    EXPECT_EQ(clipboard.Text(), QString());
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QGuiApplication::clipboard()->setImage(image);
+    EXPECT_EQ(clipboard.Text(), std::nullopt);
 }
 
 TEST(Clipboard, FailureIsReportedAndEndsTheHandler) {

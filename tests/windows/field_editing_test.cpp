@@ -155,10 +155,13 @@ TEST_F(FieldEditingTest, TheContextMenuOffersTheFieldCommandsAndNeverToggles) {
     }
     // Redo's first key is the platform's own: Ctrl+Shift+Z on Linux desktops, Ctrl+Y elsewhere.
     items[1] = items[1].section(u'\t', 0, 0);
-    EXPECT_EQ(items, QStringList({"&Undo\tCtrl+Z", "&Redo", "Shift &Left\tAlt+Left",
-                                  "Shift R&ight\tAlt+Right", "Shift U&p\tAlt+Up",
-                                  "Shift &Down\tAlt+Down", "&Mirror Left-Right\tAlt+H",
-                                  "&Flip Top-Bottom\tAlt+V", "&Clear\t", "&Negative\t"}));
+    EXPECT_EQ(items,
+              QStringList({"&Undo\tCtrl+Z", "&Redo", "&Paste into the field\tCtrl+Shift+V",
+                           "Copy as C: c&olumns (5x7 font)\tCtrl+Shift+C",
+                           "Copy as C: ro&ws (LCD custom character)\t", "Shift &Left\tAlt+Left",
+                           "Shift R&ight\tAlt+Right", "Shif&t Up\tAlt+Up", "Shift &Down\tAlt+Down",
+                           "&Mirror Left-Right\tAlt+H", "&Flip Top-Bottom\tAlt+V", "&Clear\t",
+                           "&Negative\t"}));
     const QList<QKeySequence> redoKeys = editor->Actions().redo->shortcuts();
     EXPECT_TRUE(redoKeys.contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
     EXPECT_TRUE(redoKeys.contains(QKeySequence(QStringLiteral("Ctrl+Y"))));

@@ -33,10 +33,14 @@ public:
         calls << QStringLiteral("SetText");
         text = newText;
     }
+    std::optional<QString> Text() override {
+        return holdsText ? std::optional(text) : std::nullopt;
+    }
 
     QString text;
     QStringList calls;
     bool fail = false;
+    bool holdsText = true;  // false: something other than text, such as an image
 };
 
 // A whole program of its own: its windows, a recording clipboard, and the run-time errors
