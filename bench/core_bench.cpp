@@ -1,7 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include "core/c_initializer.h"
 #include "core/character_grid.h"
 #include "core/data_listing.h"
+#include "core/pattern_parser.h"
 
 namespace {
 
@@ -48,6 +50,30 @@ void BM_InvertAll(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_InvertAll);
+
+// Reading a character back, from each of the ways it leaves the program.
+void BM_ParsePattern(benchmark::State& state) {
+    const auto grid = LetterA();
+    const std::string texts[] = {zrl::BuildRowData(grid), zrl::BuildColData(grid),
+                                 zrl::BuildCColumns(grid), zrl::BuildCRows(grid)};
+    const std::string& text = texts[state.range(0)];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zrl::ParsePattern(text));
+    }
+}
+BENCHMARK(BM_ParsePattern)
+    ->ArgName("row_col_ccolumns_crows")
+    ->DenseRange(0, 3)
+    ->Unit(benchmark::kNanosecond);
+
+// A 20 MB clipboard is refused without being read.
+void BM_RefuseHugeText(benchmark::State& state) {
+    const std::string text(20 * 1024 * 1024, '0');
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zrl::ParsePattern(text));
+    }
+}
+BENCHMARK(BM_RefuseHugeText)->Unit(benchmark::kNanosecond);
 
 }  // namespace
 

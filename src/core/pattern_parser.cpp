@@ -60,21 +60,21 @@ std::vector<ListingLine> NonBlankLines(std::string_view text) {
 
 // Takes off "Data &B" in any case and spacing, and checks that 0s and 1s are left.
 std::optional<std::string> ReadDigits(ListingLine& line) {
-    const std::string where = "line " + std::to_string(line.number);
+    const auto where = [&line] { return "line " + std::to_string(line.number); };
     std::string_view rest = line.digits;
     if (StartsWithNoCase(rest, "data")) {
         rest = Trim(rest.substr(4));
         if (!StartsWithNoCase(rest, "&b")) {
-            return where + " has no \"&B\" after \"Data\"; a listing line reads \"Data &B10001\"";
+            return where() + " has no \"&B\" after \"Data\"; a listing line reads \"Data &B10001\"";
         }
         rest = Trim(rest.substr(2));
     }
     const auto bad = rest.find_first_not_of("01");
     if (bad != std::string_view::npos) {
         if (rest[bad] >= '2' && rest[bad] <= '9') {
-            return where + " has the digit " + rest[bad] + "; a listing has only 0s and 1s";
+            return where() + " has the digit " + rest[bad] + "; a listing has only 0s and 1s";
         }
-        return where + " reads " + Quote(line.digits) +
+        return where() + " reads " + Quote(line.digits) +
                "; a listing line is \"Data &B\" and 0s and 1s, or a C initializer is { ... }";
     }
     line.digits = rest;
@@ -138,16 +138,17 @@ std::optional<unsigned> ReadValue(std::string_view token) {
 
 std::optional<std::string> CheckValue(std::size_t count, std::size_t index, unsigned value,
                                       std::string_view token) {
-    const std::string which =
-        "value " + std::to_string(index + 1) + " (" + std::string(token) + ")";
+    const auto which = [&] {
+        return "value " + std::to_string(index + 1) + " (" + std::string(token) + ")";
+    };
     if (count == kColumns && value >= 1u << kRows) {
-        return which + " has a dot below the 7 rows; a column byte uses bits 0 (top) to 6";
+        return which() + " has a dot below the 7 rows; a column byte uses bits 0 (top) to 6";
     }
     if (count != kColumns && value >= 1u << kColumns) {
-        return which + " has a dot beyond the 5 columns; a row byte uses bits 4 (left) to 0";
+        return which() + " has a dot beyond the 5 columns; a row byte uses bits 4 (left) to 0";
     }
     if (count == kRows + 1 && index == kRows && value != 0) {
-        return which + " is the 8th row, which must be 0; the field has 7 rows";
+        return which() + " is the 8th row, which must be 0; the field has 7 rows";
     }
     return std::nullopt;
 }
