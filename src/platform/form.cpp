@@ -16,6 +16,13 @@ namespace zrl {
 Form::Form(QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags) {}
 
 void Form::DeliverLoad() {
+    // Before the first paint, so that styles cache one set of pixmaps for all windows
+    // alike, not a new set for every window opened.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!control->isWindow()) {
+            ShareInheritedPalette(control);
+        }
+    }
     loading_ = true;
     RunHandler(this, [this] { Load(); });
     loading_ = false;

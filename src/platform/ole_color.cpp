@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 namespace zrl {
 
@@ -50,13 +51,66 @@ QColor ToQColor(OLE_COLOR colour) {
     return ToQColor(colour, QGuiApplication::palette());
 }
 
+namespace {
+
+// Sets every role of every group, so that Qt takes the palette as it is instead of
+// resolving it into a fresh copy for each widget.
+void Complete(QPalette& palette) {
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+}
+
+// Widgets given the same colours over the same palette get one shared palette object.
+// Styles key the pixmaps they cache by the palette, so a window opened a thousand times
+// then reuses one set of pixmaps instead of filling the cache with copies.
+const QPalette& SharedPalette(const QPalette& base,
+                              std::initializer_list<QPalette::ColorRole> roles, QColor colour) {
+    struct Entry {
+        QPalette base;
+        unsigned roles;
+        QRgb colour;
+        QPalette shared;
+    };
+    static std::vector<Entry> palettes;
+    unsigned roleBits = 0;
+    for (QPalette::ColorRole role : roles) {
+        roleBits |= 1u << role;
+    }
+    for (const Entry& entry : palettes) {
+        if (entry.roles == roleBits && entry.colour == colour.rgb() && entry.base == base) {
+            return entry.shared;
+        }
+    }
+    QPalette shared = base;
+    for (QPalette::ColorRole role : roles) {
+        shared.setColor(role, colour);
+    }
+    Complete(shared);
+    palettes.push_back({base, roleBits, colour.rgb(), shared});
+    return palettes.back().shared;
+}
+
+}  // namespace
+
+void ShareInheritedPalette(QWidget* widget) {
+    if (!widget->testAttribute(Qt::WA_SetPalette)) {
+        widget->setPalette(SharedPalette(widget->palette(), {}, QColor()));
+    }
+}
+
+void SetPaletteColours(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
+                       OLE_COLOR colour) {
+    widget->setPalette(SharedPalette(widget->palette(), roles, ToQColor(colour)));
+}
+
 void SetWidgetColours(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
                       OLE_COLOR colour) {
-    QPalette colours = widget->palette();
-    for (QPalette::ColorRole role : roles) {
-        colours.setColor(role, ToQColor(colour));
-    }
-    widget->setPalette(colours);
+    SetPaletteColours(widget, roles, colour);
     widget->setAutoFillBackground(true);
 }
 

@@ -23,7 +23,14 @@ QPalette::ColorRole SystemColourRole(unsigned index);
 QColor ToQColor(OLE_COLOR colour);
 QColor ToQColor(OLE_COLOR colour, const QPalette& palette);
 
-// Sets the colours of the given palette roles of a widget and has it fill its background.
+// Sets the colours of the given palette roles of a widget. Widgets given the same colours
+// share one palette, so whatever a style caches for one serves them all.
+void SetPaletteColours(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
+                       OLE_COLOR colour);
+// A widget that only inherits its palette gets a copy of its own from Qt, new with every
+// window; this gives it the shared one instead.
+void ShareInheritedPalette(QWidget* widget);
+// The same, and the widget fills its background.
 void SetWidgetColours(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
                       OLE_COLOR colour);
 

@@ -48,9 +48,7 @@ void TextBox::SetText(const QString& text) {
 }
 
 void TextBox::SetBackColor(OLE_COLOR colour) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, ToQColor(colour));
-    setPalette(colours);
+    SetPaletteColours(this, {QPalette::Base}, colour);
 }
 
 void TextBox::SetFocus() {

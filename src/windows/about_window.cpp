@@ -16,13 +16,17 @@ namespace zrl {
 
 namespace {
 
-// Two 32 x 32 images: 16 colours and 2 colours.
-QIcon AboutIcon() {
-    const QImage full = DrawIconImage(32).toImage();
-    QIcon icon;
-    icon.addPixmap(
-        QPixmap::fromImage(full.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)));
-    icon.addPixmap(QPixmap::fromImage(full.convertToFormat(QImage::Format_Mono)));
+// Two 32 x 32 images: 16 colours and 2 colours. Drawn once: icons cache the pixmaps they
+// hand out under their own key, so a new icon for every window would fill that cache.
+const QIcon& AboutIcon() {
+    static const QIcon icon = [] {
+        const QImage full = DrawIconImage(32).toImage();
+        QIcon images;
+        images.addPixmap(
+            QPixmap::fromImage(full.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)));
+        images.addPixmap(QPixmap::fromImage(full.convertToFormat(QImage::Format_Mono)));
+        return images;
+    }();
     return icon;
 }
 
