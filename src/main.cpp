@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
+    zrl::ChoosePlatform();
     QApplication app(argc, argv);
     zrl::SetUpApplication(app);
     QApplication::setWindowIcon(zrl::ProgramIcon());

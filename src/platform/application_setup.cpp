@@ -3,8 +3,31 @@
 #include <QApplication>
 #include <QFont>
 #include <cstdlib>
+#include <string_view>
 
 namespace zrl {
+
+const char* PreferredPlatform(const Environment& environment) {
+    const auto set = [&](const char* name) {
+        const char* value = environment(name);
+        return value != nullptr && *value != '\0';
+    };
+    const char* session = environment("XDG_SESSION_TYPE");
+    const bool wayland =
+        set("WAYLAND_DISPLAY") || (session != nullptr && std::string_view(session) == "wayland");
+    if (set("QT_QPA_PLATFORM") || !wayland || !set("DISPLAY")) {
+        return nullptr;
+    }
+    return "xcb";
+}
+
+void ChoosePlatform() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (const char* platform = PreferredPlatform(std::getenv)) {
+        qputenv("QT_QPA_PLATFORM", platform);
+    }
+#endif
+}
 
 bool HasDisplay() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)

@@ -1,8 +1,21 @@
 #pragma once
 
+#include <functional>
+
 class QApplication;
 
 namespace zrl {
+
+// Reads one environment variable; empty when it is not set.
+using Environment = std::function<const char*(const char* name)>;
+
+// The window-system platform to ask Qt for, or none to leave the choice to Qt (and to the
+// user, whose QT_QPA_PLATFORM always wins). Where a Wayland session also offers X11
+// (XWayland), X11 is chosen: there the program may place its windows, on Wayland not.
+const char* PreferredPlatform(const Environment& environment);
+
+// Asks Qt for the preferred platform; call before the application object is made.
+void ChoosePlatform();
 
 // False on a Unix desktop session with no display to open, where Qt would abort with a
 // long plugin message; the caller says so in one line instead.
