@@ -1,9 +1,14 @@
 #include "application_setup.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <cstdlib>
 #include <string_view>
+
+#include "colour_button.h"
+#include "colour_button_accessible.h"
+#include "form_accessible.h"
 
 namespace zrl {
 
@@ -43,6 +48,18 @@ bool HasDisplay() {
 
 namespace {
 
+// Windows and colour buttons as a screen reader should hear them: a frame or a dialog
+// named by its caption, a toggle button that is checked when on.
+QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("zrl::Form")) {
+        return new FormAccessible(static_cast<QWidget*>(object));
+    }
+    if (className == QLatin1String("zrl::ColourButton")) {
+        return new ColourButtonAccessible(static_cast<ColourButton*>(object));
+    }
+    return nullptr;
+}
+
 QFont DialogFont() {
 #if defined(Q_OS_WIN)
     return QFont(QStringLiteral("MS Shell Dlg 2"), 8);
@@ -66,6 +83,8 @@ void SetUpApplication(QApplication& app) {
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
     app.setFont(DialogFont());
+    static const bool installed = (QAccessible::installFactory(AccessibleFactory), true);
+    (void)installed;
 }
 
 }  // namespace zrl

@@ -1,5 +1,6 @@
 #include "colour_button.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -13,6 +14,17 @@ void ColourButton::SetBackColor(OLE_COLOR colour) {
     if (colour != backColor_) {
         backColor_ = colour;
         update();
+    }
+}
+
+void ColourButton::SetOn(bool on) {
+    toggle_ = true;
+    if (on != on_) {
+        on_ = on;
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -20,11 +20,20 @@ public:
     // The colour actually painted on the face.
     QColor FaceColour() const;
 
+    // For assistive technology the button may stand for an on/off state, which its colour
+    // shows: then it reads as a toggle button, checked when on. Face and clicks stay a
+    // plain button's.
+    void SetOn(bool on);
+    bool IsOn() const { return on_; }
+    bool IsToggle() const { return toggle_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     OLE_COLOR backColor_ = 0x8000000F;
+    bool toggle_ = false;
+    bool on_ = false;
 };
 
 }  // namespace zrl

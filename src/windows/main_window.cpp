@@ -281,6 +281,7 @@ void FrmMain::CopyAsC(const std::string& text) {
 void FrmMain::ShowCell(int index) {
     ColourButton* cell = Cmd[static_cast<std::size_t>(index)];
     cell->SetBackColor(grid_.Colour(index));
+    cell->SetOn(grid_.IsLit(index));
     cell->setAccessibleDescription(grid_.IsLit(index) ? QStringLiteral("lit")
                                                       : QStringLiteral("unlit"));
 }

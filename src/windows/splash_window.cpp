@@ -16,6 +16,8 @@ namespace zrl {
 frmSplash::frmSplash(Forms& forms)
     : Form(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), forms_(forms) {
     setObjectName(QStringLiteral("frmSplash"));
+    // It has no caption; a screen reader still names it.
+    setAccessibleName(QStringLiteral("Zerlin (ZRL)"));
     SetClientSizeTwips(4215, 3015);
     SetBackColor(0x8000000F);
     SetKeyPreview(true);
