@@ -10,6 +10,7 @@
 
 #include "runtime_error.h"
 #include "twips.h"
+#include "window_frame.h"
 
 namespace zrl {
 
@@ -31,6 +32,14 @@ void Form::DeliverLoad() {
 void Form::SetVisible(bool visible) {
     if (loading_ && !visible) {
         hiddenDuringLoad_ = true;
+    }
+    if (visible && !shown_) {
+        shown_ = true;
+        if (centreWhenShown_ && !(windowFlags() & Qt::FramelessWindowHint)) {
+            if (const auto frame = RequestFrameExtents(this)) {
+                CentreWithFrame(*frame);
+            }
+        }
     }
     setVisible(visible);
     if (visible) {
@@ -72,11 +81,17 @@ void Form::SetKeyPreview(bool on) {
 }
 
 void Form::CentreOnScreen() {
+    centreWhenShown_ = true;
+    CentreWithFrame(QMargins());
+}
+
+void Form::CentreWithFrame(const QMargins& frame) {
     const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
     if (target != nullptr) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(target->availableGeometry().center());
-        move(frame.topLeft());
+        // The client area's place, as for the About window: a move() would place the frame
+        // before the window exists, but the client area after.
+        setGeometry(
+            QRect(CentredClientPosition(target->availableGeometry(), size(), frame), size()));
     }
 }
 

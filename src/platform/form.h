@@ -32,6 +32,8 @@ public:
     void SetBackColor(OLE_COLOR colour);
     void SetClientSizeTwips(int width, int height);
     void SetKeyPreview(bool on);
+    // Centred on the screen's available area, and when first shown under a window manager
+    // centred again with the frame it will have, before it appears.
     void CentreOnScreen();
     void MoveClientToScreenTwips(int left, int top);
     // Enter presses the default button, Esc the cancel button, wherever the focus is.
@@ -58,12 +60,15 @@ protected:
 
 private:
     bool PreviewKey(QWidget* receiver, QKeyEvent* event);
+    void CentreWithFrame(const QMargins& frame);
     bool PressDefaultOrCancel(int key);
 
     bool loading_ = false;
     bool hiddenDuringLoad_ = false;
     bool unloaded_ = false;
     bool keyPreview_ = false;
+    bool centreWhenShown_ = false;
+    bool shown_ = false;
     // A key a child ignores travels on to its parents as the same event; these tell that
     // journey apart from a new key press.
     const QKeyEvent* lastPreviewed_ = nullptr;
