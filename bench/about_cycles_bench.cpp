@@ -1,28 +1,14 @@
 // Resident memory over many openings and closings of the About window: after the first
 // 20 cycles the program should stop growing. Runs each cycle as a user does (Help, then
 // Esc) and lets every window paint.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/application_setup.h"
-#include "platform/clipboard.h"
+#include "qt_bench_support.h"
 #include "windows/about_window.h"
-#include "windows/forms.h"
-#include "windows/main_window.h"
-#include "windows/splash_window.h"
 
 namespace {
-
-class NullClipboard : public zrl::Clipboard {
-public:
-    void Clear() override {}
-    void SetText(const QString&) override {}
-    std::optional<QString> Text() override { return QString(); }
-};
 
 double ResidentMegabytes() {
     QFile statm(QStringLiteral("/proc/self/statm"));
@@ -45,10 +31,9 @@ void Cycle(zrl::Forms& forms, zrl::FrmMain* editor) {
 
 void BM_AboutCycles(benchmark::State& state) {
     for (auto _ : state) {
-        NullClipboard clipboard;
-        zrl::Forms forms(clipboard);
-        zrl::FrmMain* editor = forms.main.Start();
-        forms.splash.Unload();
+        zrl::bench::Editor program;
+        zrl::Forms& forms = program.forms;
+        zrl::FrmMain* editor = program.window;
         for (int cycle = 0; cycle < 20; ++cycle) {
             Cycle(forms, editor);
         }
@@ -67,23 +52,4 @@ void BM_AboutCycles(benchmark::State& state) {
 }
 BENCHMARK(BM_AboutCycles)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-void QuietPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (!text.startsWith(QLatin1String("This plugin does not support"))) {
-        qt_message_output(type, context, text);
-    }
-}
-
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    qInstallMessageHandler(QuietPlatformNotices);
-    QApplication app(argc, argv);
-    zrl::SetUpApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,42 +1,20 @@
 // Time from a simulated click on a cell, or a key for undo, redo or a shift, to the new
 // listing being in the output box, on Qt's offscreen platform; and the heap a step of the
 // field's history takes.
-#include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <QApplication>
 #include <QRadioButton>
 #include <QTest>
 #include <QUndoStack>
 
-#include "platform/application_setup.h"
-#include "platform/clipboard.h"
 #include "platform/colour_button.h"
 #include "platform/text_box.h"
-#include "windows/forms.h"
-#include "windows/main_window.h"
-#include "windows/splash_window.h"
+#include "qt_bench_support.h"
 
 namespace {
 
-class NullClipboard : public zrl::Clipboard {
-public:
-    void Clear() override {}
-    void SetText(const QString&) override {}
-    std::optional<QString> Text() override { return QString(); }
-};
-
-// The editor, shown with the splash gone.
-struct Editor {
-    NullClipboard clipboard;
-    zrl::Forms forms{clipboard};
-    zrl::FrmMain* window = forms.main.Start();
-    Editor() { forms.splash.Unload(); }
-};
-
-const auto kMin = [](const std::vector<double>& v) {
-    return *std::min_element(v.begin(), v.end());
-};
+using zrl::bench::Editor;
+using zrl::bench::Repeated;
 
 void BM_CellClickToListing(benchmark::State& state) {
     Editor program;
@@ -52,14 +30,9 @@ void BM_CellClickToListing(benchmark::State& state) {
         cell = (cell + 7) % 35;
     }
 }
-BENCHMARK(BM_CellClickToListing)
-    ->ArgName("by_column")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("min", kMin);
+BENCHMARK(BM_CellClickToListing)->Apply([](benchmark::internal::Benchmark* b) {
+    Repeated(b)->ArgName("by_column")->Arg(0)->Arg(1);
+});
 
 // Fills the history with clicks, as a user would have.
 void ClickSteps(zrl::FrmMain* editor, int steps) {
@@ -90,14 +63,9 @@ void BM_HistoryKeyToListing(benchmark::State& state) {
         benchmark::DoNotOptimize(editor->TxtOutput->Text());
     }
 }
-BENCHMARK(BM_HistoryKeyToListing)
-    ->ArgName("redo")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("min", kMin);
+BENCHMARK(BM_HistoryKeyToListing)->Apply([](benchmark::internal::Benchmark* b) {
+    Repeated(b)->ArgName("redo")->Arg(0)->Arg(1);
+});
 
 // Alt+Left with the focus in the listing: a shift, one step, and the new listing.
 void BM_ShiftKeyToListing(benchmark::State& state) {
@@ -110,11 +78,7 @@ void BM_ShiftKeyToListing(benchmark::State& state) {
         benchmark::DoNotOptimize(editor->TxtOutput->Text());
     }
 }
-BENCHMARK(BM_ShiftKeyToListing)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("min", kMin);
+BENCHMARK(BM_ShiftKeyToListing)->Apply([](benchmark::internal::Benchmark* b) { Repeated(b); });
 
 // The heap one step of history holds: what clearing a thousand steps gives back, as the
 // allocator counts it.
@@ -132,24 +96,4 @@ void BM_HistoryBytesPerStep(benchmark::State& state) {
 }
 BENCHMARK(BM_HistoryBytesPerStep)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The offscreen platform's notices about raise() and size hints would bury the figures.
-void QuietPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (!text.startsWith(QLatin1String("This plugin does not support"))) {
-        qt_message_output(type, context, text);
-    }
-}
-
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    qInstallMessageHandler(QuietPlatformNotices);
-    QApplication app(argc, argv);
-    zrl::SetUpApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
