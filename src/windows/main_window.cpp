@@ -1,9 +1,6 @@
 #include "main_window.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUndoStack>
@@ -11,6 +8,7 @@
 
 #include "about_window.h"
 #include "artwork.h"
+#include "cell_input.h"
 #include "change_field_command.h"
 #include "contact.h"
 #include "core/c_initializer.h"
@@ -71,7 +69,8 @@ FrmMain::FrmMain(Forms& forms)
       forms_(forms),
       history_(new QUndoStack(this)),
       actions_(this, history_),
-      notice_(new Notice(this)) {
+      notice_(new Notice(this)),
+      cellInput_(new CellInput(*this)) {
     history_->setUndoLimit(kHistorySteps);
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("ZRL1.0-") + kWebAddress);
@@ -118,7 +117,7 @@ void FrmMain::CreateCells() {
         PlaceTwips(cell, 120 + 240 * ColumnOf(i), 360 + 240 * RowOf(i), 255, 195);
         cell->setAccessibleName(
             QStringLiteral("Row %1, column %2").arg(RowOf(i) + 1).arg(ColumnOf(i) + 1));
-        cell->installEventFilter(this);
+        cell->installEventFilter(cellInput_);
         Cmd[static_cast<std::size_t>(i)] = cell;
         ShowCell(i);
     }
@@ -290,132 +289,6 @@ void FrmMain::ShowAllCells() {
     for (int i = 0; i < kCellCount; ++i) {
         ShowCell(i);
     }
-}
-
-int FrmMain::CellOf(const QObject* widget) const {
-    const auto cell = std::find(Cmd.begin(), Cmd.end(), widget);
-    return cell != Cmd.end() ? static_cast<int>(cell - Cmd.begin()) : kNoCell;
-}
-
-// Neighbouring cells overlap by a pixel; the later one is on top, as it is painted last.
-int FrmMain::CellAt(QPoint globalPosition) const {
-    const QPoint at = mapFromGlobal(globalPosition);
-    for (int i = kCellCount - 1; i >= 0; --i) {
-        if (Cmd[static_cast<std::size_t>(i)]->geometry().contains(at)) {
-            return i;
-        }
-    }
-    return kNoCell;
-}
-
-bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    const int cell = CellOf(watched);
-    if (cell != kNoCell) {
-        switch (event->type()) {
-            case QEvent::KeyPress:
-                return HandleCellKey(cell, static_cast<QKeyEvent*>(event));
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseMove:
-            case QEvent::MouseButtonRelease:
-                return HandleCellMouse(cell, static_cast<QMouseEvent*>(event));
-            case QEvent::ContextMenu: {
-                const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-                ShowFieldMenu(cell, menuEvent->reason() == QContextMenuEvent::Mouse
-                                        ? std::optional(menuEvent->globalPos())
-                                        : std::nullopt);
-                return true;
-            }
-            default:
-                break;
-        }
-    }
-    return Form::eventFilter(watched, event);
-}
-
-// Arrows walk the field in two dimensions and stop at its edges. Space toggles the cell
-// and keeps the focus on it, so a pattern can be drawn from the keyboard alone. The Menu
-// key and Shift+F10 open the context menu at the cell.
-bool FrmMain::HandleCellKey(int index, const QKeyEvent* event) {
-    int row = RowOf(index);
-    int column = ColumnOf(index);
-    switch (event->key()) {
-        case Qt::Key_Left:
-            column = std::max(0, column - 1);
-            break;
-        case Qt::Key_Right:
-            column = std::min(kColumns - 1, column + 1);
-            break;
-        case Qt::Key_Up:
-            row = std::max(0, row - 1);
-            break;
-        case Qt::Key_Down:
-            row = std::min(kRows - 1, row + 1);
-            break;
-        case Qt::Key_Space:
-            RunHandler(this, [this, index] { ToggleCell(index); });
-            return true;
-        case Qt::Key_F10:
-            if (event->modifiers() != Qt::ShiftModifier) {
-                return false;
-            }
-            [[fallthrough]];
-        case Qt::Key_Menu:
-            ShowFieldMenu(index, std::nullopt);
-            return true;
-        case Qt::Key_V:
-            // Ctrl+V on a cell pastes into the field; in the listing it pastes text.
-            if (event->matches(QKeySequence::Paste)) {
-                RunHandler(this, [this] { PasteIntoField(); });
-                return true;
-            }
-            return false;
-        default:
-            return false;
-    }
-    Cmd[static_cast<std::size_t>(CellIndex(row, column))]->setFocus(Qt::TabFocusReason);
-    return true;
-}
-
-// A press that stays on its cell is left to the button, so its release is the plain
-// click it always was. Once the pointer leaves the cell the press becomes a stroke: the
-// stroke paints as the pointer goes, and its release is no click.
-bool FrmMain::HandleCellMouse(int index, const QMouseEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (event->button() == Qt::LeftButton) {
-            stroke_.emplace(index);
-            ++strokeCount_;
-        }
-        return false;
-    }
-    if (!stroke_) {
-        return false;
-    }
-    if (event->type() == QEvent::MouseMove) {
-        CharacterGrid after = grid_;
-        if (stroke_->MoveTo(CellAt(event->globalPosition().toPoint()), after)) {
-            RunHandler(this, [&] { Edit(after, QStringLiteral("Drawing"), strokeCount_); });
-        }
-        if (stroke_->Started()) {
-            Cmd[static_cast<std::size_t>(index)]->setDown(false);
-        }
-        return stroke_->Started();
-    }
-    if (event->button() != Qt::LeftButton) {
-        return false;
-    }
-    const bool drawn = stroke_->Started();
-    stroke_.reset();
-    if (drawn) {
-        TxtOutput->SetFocus();
-    }
-    return drawn;
-}
-
-// By mouse the menu opens at the pointer; by keyboard, over the cell.
-void FrmMain::ShowFieldMenu(int index, std::optional<QPoint> globalPosition) {
-    stroke_.reset();
-    const QWidget* cell = Cmd[static_cast<std::size_t>(index)];
-    actions_.menu->popup(globalPosition.value_or(cell->mapToGlobal(cell->rect().center())));
 }
 
 }  // namespace zrl

@@ -2,22 +2,19 @@
 
 #include <QString>
 #include <array>
-#include <optional>
 
 #include "core/character_grid.h"
-#include "core/stroke.h"
 #include "core/transforms.h"
 #include "field_actions.h"
 #include "platform/form.h"
 
-class QKeyEvent;
-class QMouseEvent;
 class QPushButton;
 class QRadioButton;
 class QUndoStack;
 
 namespace zrl {
 
+class CellInput;
 class ColourButton;
 class Forms;
 class Label;
@@ -61,7 +58,6 @@ public:
 
 protected:
     void Load() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -91,19 +87,15 @@ private:
     void PasteIntoField();
     void CopyAsC(const std::string& text);
 
-    int CellOf(const QObject* widget) const;
-    int CellAt(QPoint globalPosition) const;
-    bool HandleCellKey(int index, const QKeyEvent* event);
-    bool HandleCellMouse(int index, const QMouseEvent* event);
-    void ShowFieldMenu(int index, std::optional<QPoint> globalPosition);
-
     Forms& forms_;
     CharacterGrid grid_;
     QUndoStack* history_;
     FieldActions actions_;
     Notice* notice_;
-    std::optional<Stroke> stroke_;
-    int strokeCount_ = 0;
+    CellInput* cellInput_;
+
+    // The cells' keys, strokes and menu edit the field as the window's own handlers do.
+    friend class CellInput;
 };
 
 }  // namespace zrl

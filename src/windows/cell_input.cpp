@@ -1,0 +1,150 @@
+#include "cell_input.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <algorithm>
+
+#include "main_window.h"
+#include "platform/colour_button.h"
+#include "platform/runtime_error.h"
+#include "platform/text_box.h"
+
+namespace zrl {
+
+CellInput::CellInput(FrmMain& editor) : QObject(&editor), editor_(editor) {}
+
+ColourButton* CellInput::Cell(int index) const {
+    return editor_.Cmd[static_cast<std::size_t>(index)];
+}
+
+int CellInput::CellOf(const QObject* widget) const {
+    const auto& cells = editor_.Cmd;
+    const auto cell = std::find(cells.begin(), cells.end(), widget);
+    return cell != cells.end() ? static_cast<int>(cell - cells.begin()) : kNoCell;
+}
+
+// Neighbouring cells overlap by a pixel; the later one is on top, as it is painted last.
+int CellInput::CellAt(QPoint globalPosition) const {
+    const QPoint at = editor_.mapFromGlobal(globalPosition);
+    for (int i = kCellCount - 1; i >= 0; --i) {
+        if (Cell(i)->geometry().contains(at)) {
+            return i;
+        }
+    }
+    return kNoCell;
+}
+
+bool CellInput::eventFilter(QObject* watched, QEvent* event) {
+    const int cell = CellOf(watched);
+    if (cell != kNoCell) {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                return HandleKey(cell, static_cast<QKeyEvent*>(event));
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonRelease:
+                return HandleMouse(cell, static_cast<QMouseEvent*>(event));
+            case QEvent::ContextMenu: {
+                const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+                ShowFieldMenu(cell, menuEvent->reason() == QContextMenuEvent::Mouse
+                                        ? std::optional(menuEvent->globalPos())
+                                        : std::nullopt);
+                return true;
+            }
+            default:
+                break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// Arrows walk the field in two dimensions and stop at its edges. Space toggles the cell
+// and keeps the focus on it, so a pattern can be drawn from the keyboard alone. The Menu
+// key and Shift+F10 open the context menu at the cell.
+bool CellInput::HandleKey(int index, const QKeyEvent* event) {
+    int row = RowOf(index);
+    int column = ColumnOf(index);
+    switch (event->key()) {
+        case Qt::Key_Left:
+            column = std::max(0, column - 1);
+            break;
+        case Qt::Key_Right:
+            column = std::min(kColumns - 1, column + 1);
+            break;
+        case Qt::Key_Up:
+            row = std::max(0, row - 1);
+            break;
+        case Qt::Key_Down:
+            row = std::min(kRows - 1, row + 1);
+            break;
+        case Qt::Key_Space:
+            RunHandler(&editor_, [this, index] { editor_.ToggleCell(index); });
+            return true;
+        case Qt::Key_F10:
+            if (event->modifiers() != Qt::ShiftModifier) {
+                return false;
+            }
+            [[fallthrough]];
+        case Qt::Key_Menu:
+            ShowFieldMenu(index, std::nullopt);
+            return true;
+        case Qt::Key_V:
+            // Ctrl+V on a cell pastes into the field; in the listing it pastes text.
+            if (event->matches(QKeySequence::Paste)) {
+                RunHandler(&editor_, [this] { editor_.PasteIntoField(); });
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+    Cell(CellIndex(row, column))->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+// A press that stays on its cell is left to the button, so its release is the plain
+// click it always was. Once the pointer leaves the cell the press becomes a stroke: the
+// stroke paints as the pointer goes, and its release is no click.
+bool CellInput::HandleMouse(int index, const QMouseEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (event->button() == Qt::LeftButton) {
+            stroke_.emplace(index);
+            ++strokeCount_;
+        }
+        return false;
+    }
+    if (!stroke_) {
+        return false;
+    }
+    if (event->type() == QEvent::MouseMove) {
+        CharacterGrid after = editor_.Grid();
+        if (stroke_->MoveTo(CellAt(event->globalPosition().toPoint()), after)) {
+            RunHandler(&editor_,
+                       [&] { editor_.Edit(after, QStringLiteral("Drawing"), strokeCount_); });
+        }
+        if (stroke_->Started()) {
+            Cell(index)->setDown(false);
+        }
+        return stroke_->Started();
+    }
+    if (event->button() != Qt::LeftButton) {
+        return false;
+    }
+    const bool drawn = stroke_->Started();
+    stroke_.reset();
+    if (drawn) {
+        editor_.TxtOutput->SetFocus();
+    }
+    return drawn;
+}
+
+// By mouse the menu opens at the pointer; by keyboard, over the cell.
+void CellInput::ShowFieldMenu(int index, std::optional<QPoint> globalPosition) {
+    stroke_.reset();
+    const QWidget* cell = Cell(index);
+    editor_.Actions().menu->popup(
+        globalPosition.value_or(cell->mapToGlobal(cell->rect().center())));
+}
+
+}  // namespace zrl

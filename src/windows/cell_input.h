@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <optional>
+
+#include "core/stroke.h"
+
+class QKeyEvent;
+class QMouseEvent;
+
+namespace zrl {
+
+class ColourButton;
+class FrmMain;
+
+// What the editor's cells do beyond a plain click: the arrows walk the field, Space
+// toggles the cell, Ctrl+V pastes into the field, the Menu key, Shift+F10 and a right-click
+// open the field's context menu, and a press dragged across the cells draws a stroke.
+class CellInput : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CellInput(FrmMain& editor);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ColourButton* Cell(int index) const;
+    int CellOf(const QObject* widget) const;
+    int CellAt(QPoint globalPosition) const;
+    bool HandleKey(int index, const QKeyEvent* event);
+    bool HandleMouse(int index, const QMouseEvent* event);
+    void ShowFieldMenu(int index, std::optional<QPoint> globalPosition);
+
+    FrmMain& editor_;
+    std::optional<Stroke> stroke_;
+    int strokeCount_ = 0;
+};
+
+}  // namespace zrl
