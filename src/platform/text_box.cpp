@@ -22,6 +22,8 @@ TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
     document()->setDocumentMargin(1);
+    // The margin is set through the document's undo history; nothing typed may undo it.
+    document()->clearUndoRedoStacks();
 }
 
 // The document keeps paragraphs, not line breaks; the raw text marks them with the

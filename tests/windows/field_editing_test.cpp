@@ -73,8 +73,10 @@ TEST_F(FieldEditingTest, UndoAndRedoRestoreTheExactColoursWhereverTheFocusIs) {
 }
 
 TEST_F(FieldEditingTest, InTheListingCtrlZUndoesTypingFirstThenTheField) {
-    QTest::mouseClick(Cell(3), Qt::LeftButton);  // the focus goes to the listing
     TextBox* box = editor->TxtOutput;
+    EXPECT_FALSE(box->document()->isUndoAvailable()) << "a fresh box has nothing to undo";
+
+    QTest::mouseClick(Cell(3), Qt::LeftButton);  // the focus goes to the listing
     ASSERT_TRUE(box->hasFocus());
     const QString listing = box->Text();
     box->moveCursor(QTextCursor::End);
