@@ -36,7 +36,7 @@ void Form::SetVisible(bool visible) {
     if (visible && !shown_) {
         shown_ = true;
         if (centreWhenShown_ && !(windowFlags() & Qt::FramelessWindowHint)) {
-            if (const auto frame = RequestFrameExtents(this)) {
+            if (const auto frame = RequestFrameExtents()) {
                 CentreWithFrame(*frame);
             }
         }

@@ -1,7 +1,5 @@
 #include "window_frame.h"
 
-#include <QWidget>
-
 #ifdef ZRL_HAVE_XCB
 #include <xcb/xcb.h>
 
@@ -53,7 +51,7 @@ std::vector<std::uint32_t> Values(xcb_connection_t* connection, xcb_window_t win
 
 }  // namespace
 
-std::optional<QMargins> RequestFrameExtents(QWidget* window) {
+std::optional<QMargins> RequestFrameExtents() {
     // Only the X11 platform itself: others may offer the interface with no connection.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 == nullptr || QGuiApplication::platformName() != QLatin1String("xcb") ||
@@ -70,11 +68,16 @@ std::optional<QMargins> RequestFrameExtents(QWidget* window) {
         return std::nullopt;  // no window manager, or one that cannot say
     }
 
-    const auto id = static_cast<xcb_window_t>(window->winId());  // created, not yet mapped
+    // Asked for a stand-in: an ordinary window that is never shown. Asking for the window
+    // itself would mean creating it now and moving it afterwards, and a window manager may
+    // then map it where it was first created.
+    const xcb_window_t probe = xcb_generate_id(connection);
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, probe, root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
-    message.window = id;
+    message.window = probe;
     message.type = request;
     xcb_send_event(connection, 0, root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
@@ -84,20 +87,24 @@ std::optional<QMargins> RequestFrameExtents(QWidget* window) {
     // The window manager answers by setting the property; a busy one may take a moment.
     using namespace std::chrono_literals;
     const auto deadline = std::chrono::steady_clock::now() + 200ms;
+    std::optional<QMargins> margins;
     do {
-        const auto frame = Values(connection, id, extents, XCB_ATOM_CARDINAL);
+        const auto frame = Values(connection, probe, extents, XCB_ATOM_CARDINAL);
         if (frame.size() == 4) {  // left, right, top, bottom
-            return QMargins(static_cast<int>(frame[0]), static_cast<int>(frame[2]),
-                            static_cast<int>(frame[1]), static_cast<int>(frame[3]));
+            margins = QMargins(static_cast<int>(frame[0]), static_cast<int>(frame[2]),
+                               static_cast<int>(frame[1]), static_cast<int>(frame[3]));
+            break;
         }
         std::this_thread::sleep_for(2ms);
     } while (std::chrono::steady_clock::now() < deadline);
-    return std::nullopt;
+    xcb_destroy_window(connection, probe);
+    xcb_flush(connection);
+    return margins;
 }
 
 #else
 
-std::optional<QMargins> RequestFrameExtents(QWidget*) {
+std::optional<QMargins> RequestFrameExtents() {
     return std::nullopt;
 }
 

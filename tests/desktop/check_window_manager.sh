@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Under a real window manager (openbox on a private X server): the editor's whole window,
+# frame included, is centred within 2 px; the About window's client area is at (156, 129);
+# the window manager's close closes About, and on the editor ends the program.
+# Skips (77) where the tools are missing.
+set -uo pipefail
+program="$1"
+for tool in openbox xdotool wmctrl xwininfo xprop; do
+    command -v "$tool" >/dev/null || exit 77
+done
+
+# The checks run on a private X server of their own, which xvfb-run starts and waits for.
+if [ "${1:-}" != --inside ]; then
+    command -v xvfb-run >/dev/null || exit 77
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" --inside "$program"
+fi
+program="$2"
+openbox_pid=""
+zerlin=""
+cleanup() { kill $zerlin $openbox_pid 2>/dev/null; wait 2>/dev/null; }
+trap cleanup EXIT
+fail() { echo "FAILED: $*"; echo "0 passed, 1 failed"; exit 1; }
+
+# Waits until a command prints something, for up to 10 seconds.
+wait_for() {
+    local out
+    for _ in $(seq 100); do
+        out=$("$@" 2>/dev/null) && [ -n "$out" ] && { echo "$out"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+# "WIDTHxHEIGHT+X+Y  +ABSX+ABSY" of a named top-level client window in the tree.
+client_of() { xwininfo -root -tree | grep -F "\"$1" | head -n 1 | sed 's/^ *//'; }
+
+openbox >/dev/null 2>&1 &
+openbox_pid=$!
+# Ready once it says what it supports.
+wait_for sh -c 'xprop -root _NET_SUPPORTED | grep _NET_REQUEST_FRAME_EXTENTS' >/dev/null ||
+    fail "openbox did not start"
+
+"$program" >/dev/null 2>&1 &
+zerlin=$!
+wait_for xdotool search --onlyvisible --class zerlin >/dev/null || fail "no splash"
+sleep 0.3
+xdotool key space  # skips the splash
+editor=$(wait_for client_of "ZRL1.0-") || fail "the editor did not appear"
+
+# The tree line reads e.g. "218x287+1+20  +403+250": size, place in the frame, on screen.
+[[ $editor =~ ([0-9]+)x([0-9]+)\+[0-9]+\+[0-9]+\ +\+([0-9]+)\+([0-9]+) ]] ||
+    fail "cannot read the editor's place: $editor"
+w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} ax=${BASH_REMATCH[3]} ay=${BASH_REMATCH[4]}
+extents=$(xprop -id "${editor%% *}" _NET_FRAME_EXTENTS)
+[[ $extents =~ ([0-9]+),\ ([0-9]+),\ ([0-9]+),\ ([0-9]+) ]] || fail "no frame extents"
+left=${BASH_REMATCH[1]} right=${BASH_REMATCH[2]} top=${BASH_REMATCH[3]} bottom=${BASH_REMATCH[4]}
+frame_x=$((ax - left)) frame_y=$((ay - top))
+frame_w=$((w + left + right)) frame_h=$((h + top + bottom))
+# Twice the distance between the frame's centre and the screen's, within 2 px each way.
+dx=$((2 * frame_x + frame_w - 1024)) dy=$((2 * frame_y + frame_h - 768))
+[ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ] ||
+    fail "editor frame ${frame_w}x${frame_h} at ($frame_x, $frame_y) is not centred"
+
+# Help, at (136, 208) in the client area, 73 x 25.
+xdotool mousemove $((ax + 172)) $((ay + 220)) click 1
+about=$(wait_for client_of "About ") || fail "Help opened no About window"
+echo "$about" | grep -q -E ' \+156\+129$' || fail "About's client area is not at (156, 129): $about"
+
+wmctrl -c "About "
+for _ in $(seq 50); do client_of "About " | grep -q . || break; sleep 0.1; done
+client_of "About " | grep -q . && fail "the window manager's close left About open"
+
+wmctrl -c "ZRL1.0-"
+for _ in $(seq 50); do kill -0 $zerlin 2>/dev/null || break; sleep 0.1; done
+kill -0 $zerlin 2>/dev/null && fail "closing the editor did not end the program"
+echo "1 passed, 0 failed"
