@@ -33,11 +33,18 @@ wait_for() {
 # "WIDTHxHEIGHT+X+Y  +ABSX+ABSY" of a named top-level client window in the tree.
 client_of() { xwininfo -root -tree | grep -F "\"$1" | head -n 1 | sed 's/^ *//'; }
 
-openbox >/dev/null 2>&1 &
-openbox_pid=$!
-# Ready once it says what it supports.
-wait_for sh -c 'xprop -root _NET_SUPPORTED | grep _NET_REQUEST_FRAME_EXTENTS' >/dev/null ||
-    fail "openbox did not start"
+# Under load the server may not take connections at once: openbox, unlike the X tools, then
+# gives up, so it is started again until it says what it supports.
+wait_for xprop -root >/dev/null || fail "no X server"
+for _ in 1 2 3; do
+    openbox >/dev/null 2>&1 &
+    openbox_pid=$!
+    wait_for sh -c 'xprop -root _NET_SUPPORTED | grep _NET_REQUEST_FRAME_EXTENTS' >/dev/null &&
+        break
+    kill $openbox_pid 2>/dev/null
+    openbox_pid=""
+done
+[ -n "$openbox_pid" ] || fail "openbox did not start"
 
 "$program" >/dev/null 2>&1 &
 zerlin=$!
