@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <array>
-#include <vector>
+#include <deque>
 
 namespace zrl {
 
@@ -76,7 +76,7 @@ const QPalette& SharedPalette(const QPalette& base,
         QRgb colour;
         QPalette shared;
     };
-    static std::vector<Entry> palettes;
+    static std::deque<Entry> palettes;  // stable places: callers hold what it returns
     unsigned roleBits = 0;
     for (QPalette::ColorRole role : roles) {
         roleBits |= 1u << role;
