@@ -12,11 +12,17 @@
 
 namespace zrl {
 
+namespace {
+
+bool IsSet(const Environment& environment, const char* name) {
+    const char* value = environment(name);
+    return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
 const char* PreferredPlatform(const Environment& environment) {
-    const auto set = [&](const char* name) {
-        const char* value = environment(name);
-        return value != nullptr && *value != '\0';
-    };
+    const auto set = [&](const char* name) { return IsSet(environment, name); };
     const char* session = environment("XDG_SESSION_TYPE");
     const bool wayland =
         set("WAYLAND_DISPLAY") || (session != nullptr && std::string_view(session) == "wayland");
@@ -36,10 +42,7 @@ void ChoosePlatform() {
 
 bool HasDisplay() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr && *value != '\0';
-    };
+    const auto set = [](const char* name) { return IsSet(std::getenv, name); };
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 #else
     return true;

@@ -163,8 +163,10 @@ void FrmMain::ConnectActions() {
     connect(actions_.clear, &QAction::triggered, CmdClear, &QAbstractButton::click);
     connect(actions_.negative, &QAction::triggered, CmdNeg, &QAbstractButton::click);
     OnTriggered(actions_.paste, [this] { PasteIntoField(); });
-    OnTriggered(actions_.copyCColumns, [this] { CopyAsC(BuildCColumns(grid_)); });
-    OnTriggered(actions_.copyCRows, [this] { CopyAsC(BuildCRows(grid_)); });
+    OnTriggered(actions_.copyCColumns,
+                [this] { CopyToClipboard(QString::fromLatin1(BuildCColumns(grid_))); });
+    OnTriggered(actions_.copyCRows,
+                [this] { CopyToClipboard(QString::fromLatin1(BuildCRows(grid_))); });
     TxtOutput->AddMenuActions({actions_.paste, actions_.copyCColumns, actions_.copyCRows});
 }
 
@@ -200,8 +202,7 @@ void FrmMain::OptCol_Click() {
 }
 
 void FrmMain::Command1_Click() {
-    forms_.clipboard.Clear();
-    forms_.clipboard.SetText(TxtOutput->Text());
+    CopyToClipboard(TxtOutput->Text());
 }
 
 void FrmMain::CmdHelp_Click() {
@@ -272,9 +273,9 @@ void FrmMain::PasteIntoField() {
                   mapToGlobal(bottomLeft->geometry().bottomLeft() + QPoint(0, 3)));
 }
 
-void FrmMain::CopyAsC(const std::string& text) {
+void FrmMain::CopyToClipboard(const QString& text) {
     forms_.clipboard.Clear();
-    forms_.clipboard.SetText(QString::fromLatin1(text));
+    forms_.clipboard.SetText(text);
 }
 
 void FrmMain::ShowCell(int index) {

@@ -85,7 +85,8 @@ private:
     void ToggleCell(int index);
     void ApplyTransform(Transform transform);
     void PasteIntoField();
-    void CopyAsC(const std::string& text);
+    // Clears the clipboard and puts the text on it, as copy does.
+    void CopyToClipboard(const QString& text);
 
     Forms& forms_;
     CharacterGrid grid_;
