@@ -42,6 +42,7 @@ bool CellInput::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::KeyPress:
                 return HandleKey(cell, static_cast<QKeyEvent*>(event));
             case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
             case QEvent::MouseMove:
             case QEvent::MouseButtonRelease:
                 return HandleMouse(cell, static_cast<QMouseEvent*>(event));
@@ -105,9 +106,10 @@ bool CellInput::HandleKey(int index, const QKeyEvent* event) {
 
 // A press that stays on its cell is left to the button, so its release is the plain
 // click it always was. Once the pointer leaves the cell the press becomes a stroke: the
-// stroke paints as the pointer goes, and its release is no click.
+// stroke paints as the pointer goes, and its release is no click. A press soon after a
+// click arrives as a double-click; the button takes it as a press, and so does a stroke.
 bool CellInput::HandleMouse(int index, const QMouseEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         if (event->button() == Qt::LeftButton) {
             stroke_.emplace(index);
             ++strokeCount_;

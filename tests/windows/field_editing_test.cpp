@@ -124,6 +124,30 @@ TEST_F(FieldEditingTest, ADragStrokeDrawsLiveAndIsOneStep) {
     EXPECT_EQ(editor->Grid().Colour(0), FirstCellStartColour);
 }
 
+// Within the double-click time the second press reaches the cell as a double-click.
+TEST_F(FieldEditingTest, APressRightAfterAClickStartsAStrokeToo) {
+    for (int cell : {12, 13, 11}) {
+        QTest::mouseClick(Cell(cell), Qt::LeftButton);
+    }
+    const CharacterGrid before = editor->Grid();
+    QTest::mouseDClick(Cell(11), Qt::LeftButton);
+    MoveTo(Cell(11), CentreOf(12));
+    MoveTo(Cell(11), CentreOf(13));
+    QTest::mouseRelease(Cell(11), Qt::LeftButton, {}, Cell(11)->mapFrom(editor, CentreOf(13)));
+    for (int cell : {11, 12, 13}) {
+        EXPECT_FALSE(editor->Grid().IsLit(cell)) << "cell " << cell << " takes cell 11's state";
+        EXPECT_EQ(editor->Grid().Colour(cell), UnlitColour);
+    }
+    EXPECT_EQ(editor->History()->count(), 4);
+    Key(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(editor->Grid(), before) << "one step undoes the stroke and nothing else";
+
+    // Without a move the double-click stays what it was: a press and a click.
+    QTest::mouseDClick(Cell(20), Qt::LeftButton);
+    QTest::mouseRelease(Cell(20), Qt::LeftButton);
+    EXPECT_TRUE(editor->Grid().IsLit(20));
+}
+
 TEST_F(FieldEditingTest, OnlyAPressOnACellStartsAStroke) {
     const CharacterGrid fresh = editor->Grid();
     QTest::mousePress(editor, Qt::LeftButton, {}, QPoint(4, 4));
