@@ -1,0 +1,305 @@
+#include "bdf_font.h"
+
+#include <charconv>
+#include <vector>
+
+namespace zrl {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+// Reads the text line by line, splitting each into its keyword and the rest.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : text_(text) {}
+
+    bool Next() {
+        if (position_ >= text_.size()) {
+            return false;
+        }
+        const std::size_t end = std::min(text_.find('\n', position_), text_.size());
+        std::string_view line = text_.substr(position_, end - position_);
+        position_ = end + 1;
+        ++number_;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        const std::size_t start = std::min(line.find_first_not_of(kBlanks), line.size());
+        line.remove_prefix(start);
+        const std::size_t split = std::min(line.find_first_of(kBlanks), line.size());
+        keyword_ = line.substr(0, split);
+        rest_ = line.substr(std::min(line.find_first_not_of(kBlanks, split), line.size()));
+        return true;
+    }
+    // The next line that is not blank and no comment.
+    bool NextContent() {
+        while (Next()) {
+            if (!keyword_.empty() && keyword_ != "COMMENT") {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::string_view Keyword() const { return keyword_; }
+    std::string_view Rest() const { return rest_; }
+    int Number() const { return number_; }
+
+private:
+    std::string_view text_;
+    std::size_t position_ = 0;
+    int number_ = 0;
+    std::string_view keyword_;
+    std::string_view rest_;
+};
+
+struct BdfError {
+    std::string message;
+};
+
+[[noreturn]] void Fail(const Lines& lines, const std::string& message) {
+    throw BdfError{"line " + std::to_string(lines.Number()) + ": " + message};
+}
+
+std::vector<long> Numbers(const Lines& lines, std::size_t count) {
+    std::vector<long> numbers;
+    std::string_view rest = lines.Rest();
+    while (!rest.empty() && numbers.size() < count) {
+        long value = 0;
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+        if (error != std::errc() ||
+            (end != rest.data() + rest.size() && *end != ' ' && *end != '\t')) {
+            break;
+        }
+        numbers.push_back(value);
+        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
+        rest.remove_prefix(std::min(rest.find_first_not_of(kBlanks), rest.size()));
+    }
+    if (numbers.size() < count) {
+        Fail(lines, std::string(lines.Keyword()) + " needs " + std::to_string(count) +
+                        (count == 1 ? " number" : " numbers"));
+    }
+    return numbers;
+}
+
+GlyphBox ReadBox(const Lines& lines) {
+    const std::vector<long> n = Numbers(lines, 4);
+    constexpr long kLargest = 1024;
+    if (n[0] < 0 || n[1] < 0 || n[0] > kLargest || n[1] > kLargest || n[2] < -kLargest ||
+        n[2] > kLargest || n[3] < -kLargest || n[3] > kLargest) {
+        Fail(lines, std::string(lines.Keyword()) + " is out of range");
+    }
+    return {static_cast<int>(n[0]), static_cast<int>(n[1]), static_cast<int>(n[2]),
+            static_cast<int>(n[3])};
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    c = static_cast<char>(c | 0x20);
+    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+// A row of the bitmap: at least enough hex digits for the box's width, left column first.
+void ReadRow(const Lines& lines, BitmapGlyph& glyph) {
+    const std::string_view digits = lines.Keyword();
+    const std::size_t needed = (static_cast<std::size_t>(glyph.box.width) + 7) / 8 * 2;
+    std::uint64_t row = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const int value = HexDigit(digits[i]);
+        if (value < 0 || !lines.Rest().empty()) {
+            Fail(lines,
+                 "a BITMAP row is hex digits, not \"" + std::string(digits.substr(0, 16)) + "\"");
+        }
+        const std::size_t shift = 4 * i;
+        if (shift < 64) {
+            row |= std::uint64_t(value) << (60 - shift);
+        } else if (value != 0 && shift < 4 * needed) {
+            glyph.inkBeyond = true;
+        }
+    }
+    if (digits.size() < needed) {
+        Fail(lines, "a BITMAP row of a glyph " + std::to_string(glyph.box.width) +
+                        " pixels wide has " + std::to_string(needed) + " hex digits");
+    }
+    // Bits past the box's width are padding.
+    if (glyph.box.width < 64) {
+        row &= ~(~std::uint64_t{0} >> glyph.box.width);
+    }
+    glyph.rows.push_back(row);
+}
+
+BitmapGlyph ReadGlyph(Lines& lines) {
+    BitmapGlyph glyph;
+    glyph.name = std::string(lines.Rest());
+    bool haveBox = false;
+    while (lines.NextContent()) {
+        const std::string_view keyword = lines.Keyword();
+        if (keyword == "ENCODING") {
+            glyph.code = Numbers(lines, 1)[0];
+        } else if (keyword == "BBX") {
+            glyph.box = ReadBox(lines);
+            haveBox = true;
+        } else if (keyword == "BITMAP") {
+            if (!haveBox) {
+                Fail(lines, "BITMAP comes before the glyph's BBX");
+            }
+            const int bitmapLine = lines.Number();
+            while (lines.NextContent() && lines.Keyword() != "ENDCHAR") {
+                if (glyph.rows.size() == static_cast<std::size_t>(glyph.box.height)) {
+                    Fail(lines, "BITMAP has more rows than the " +
+                                    std::to_string(glyph.box.height) + " of its BBX");
+                }
+                ReadRow(lines, glyph);
+            }
+            if (lines.Keyword() != "ENDCHAR") {
+                Fail(lines, "the file ends inside glyph \"" + glyph.name + "\"");
+            }
+            if (glyph.rows.size() != static_cast<std::size_t>(glyph.box.height)) {
+                Fail(lines, "the BITMAP of line " + std::to_string(bitmapLine) + " has " +
+                                std::to_string(glyph.rows.size()) + " rows; its BBX says " +
+                                std::to_string(glyph.box.height));
+            }
+            return glyph;
+        } else if (keyword == "ENDCHAR") {
+            Fail(lines, "glyph \"" + glyph.name + "\" has no BITMAP");
+        } else if (keyword == "STARTCHAR" || keyword == "ENDFONT") {
+            Fail(lines, "glyph \"" + glyph.name + "\" has no ENDCHAR");
+        }
+    }
+    Fail(lines, "the file ends inside glyph \"" + glyph.name + "\"");
+}
+
+std::string Unquoted(std::string_view text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+        text = text.substr(1, text.size() - 2);
+    }
+    return std::string(text);
+}
+
+void ReadHeader(Lines& lines, BitmapFont& font, long& declaredGlyphs) {
+    bool haveBox = false;
+    while (lines.NextContent()) {
+        const std::string_view keyword = lines.Keyword();
+        if (keyword == "FONT") {
+            font.name = Unquoted(lines.Rest());
+        } else if (keyword == "FONTBOUNDINGBOX") {
+            font.box = ReadBox(lines);
+            haveBox = true;
+        } else if (keyword == "STARTPROPERTIES") {
+            while (lines.NextContent() && lines.Keyword() != "ENDPROPERTIES") {
+            }
+        } else if (keyword == "CHARS") {
+            if (!haveBox) {
+                Fail(lines, "CHARS comes before the font's FONTBOUNDINGBOX");
+            }
+            declaredGlyphs = Numbers(lines, 1)[0];
+            return;
+        } else if (keyword == "STARTCHAR" || keyword == "ENDFONT") {
+            Fail(lines, std::string(keyword) + " comes before CHARS");
+        }
+    }
+    Fail(lines, "the file ends before CHARS");
+}
+
+BitmapFont ReadFontText(std::string_view text) {
+    Lines lines(text);
+    if (!lines.NextContent() || lines.Keyword() != "STARTFONT") {
+        Fail(lines, "not a BDF font: it does not start with STARTFONT");
+    }
+    BitmapFont font;
+    long declared = 0;
+    ReadHeader(lines, font, declared);
+    while (lines.NextContent()) {
+        if (lines.Keyword() == "ENDFONT") {
+            if (static_cast<long>(font.glyphs.size()) != declared) {
+                Fail(lines, "CHARS says " + std::to_string(declared) + " glyphs; the font has " +
+                                std::to_string(font.glyphs.size()));
+            }
+            return font;
+        }
+        if (lines.Keyword() != "STARTCHAR") {
+            Fail(lines, "expected STARTCHAR or ENDFONT, found \"" +
+                            std::string(lines.Keyword().substr(0, 16)) + "\"");
+        }
+        font.glyphs.push_back(ReadGlyph(lines));
+    }
+    Fail(lines, "the file ends before ENDFONT");
+}
+
+// ---- Writing ----
+
+constexpr int kAdvance = 6;
+
+void WriteProperties(std::string& out) {
+    const char* properties[] = {
+        "PIXEL_SIZE 7",
+        "POINT_SIZE 70",
+        "RESOLUTION_X 75",
+        "RESOLUTION_Y 75",
+        "SPACING \"C\"",
+        "AVERAGE_WIDTH 60",
+        "CHARSET_REGISTRY \"ISO8859\"",
+        "CHARSET_ENCODING \"1\"",
+        "FONT_ASCENT 6",
+        "FONT_DESCENT 1",
+    };
+    out += "STARTPROPERTIES " + std::to_string(std::size(properties)) + "\n";
+    for (const char* property : properties) {
+        out += property;
+        out += '\n';
+    }
+    out += "ENDPROPERTIES\n";
+}
+
+void WriteGlyph(std::string& out, int code, const SetCharacter& character) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out += "STARTCHAR " + (character.name.empty() ? DefaultGlyphName(code) : character.name);
+    out += "\nENCODING " + std::to_string(code);
+    // The advance in thousandths of the point size: 6 pixels of a 7-point font at 75 dpi.
+    out += "\nSWIDTH 823 0\nDWIDTH " + std::to_string(kAdvance) + " 0\nBBX 5 7 0 -1\nBITMAP\n";
+    for (int row = 0; row < kRows; ++row) {
+        unsigned byte = 0;
+        for (int column = 0; column < kColumns; ++column) {
+            if (character.pattern[static_cast<std::size_t>(CellIndex(row, column))]) {
+                byte |= 0x80u >> column;
+            }
+        }
+        out += kHex[byte >> 4];
+        out += kHex[byte & 0xF];
+        out += '\n';
+    }
+    out += "ENDCHAR\n";
+}
+
+}  // namespace
+
+ReadFont ReadBdf(std::string_view text) {
+    if (text.size() > kMaxFontFile) {
+        return {std::nullopt, "the file is larger than 16 MB; no 5x7 font is that large"};
+    }
+    try {
+        return {ReadFontText(text), {}};
+    } catch (const BdfError& error) {
+        return {std::nullopt, error.message};
+    }
+}
+
+std::string WriteBdf(const CharacterSet& set) {
+    std::string out = "STARTFONT 2.1\n";
+    out += "COMMENT 5x7 characters: six rows above the baseline, one below\n";
+    const std::string& name = set.FontName();
+    out += "FONT " + (name.empty() ? std::string(kDefaultFontName) : name);
+    out += "\nSIZE 7 75 75\nFONTBOUNDINGBOX 5 7 0 -1\n";
+    WriteProperties(out);
+    out += "CHARS " + std::to_string(set.Size()) + "\n";
+    for (const auto& [code, character] : set.Characters()) {
+        WriteGlyph(out, code, character);
+    }
+    out += "ENDFONT\n";
+    return out;
+}
+
+}  // namespace zrl

@@ -1,0 +1,115 @@
+#include "font_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "core/bdf_font.h"
+#include "pcf_font.h"
+
+#ifdef ZRL_HAVE_ZLIB
+#include <zlib.h>
+#endif
+
+namespace zrl {
+
+namespace {
+
+bool IsGzip(const QByteArray& data) {
+    return data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0x1F &&
+           static_cast<unsigned char>(data[1]) == 0x8B;
+}
+
+// Unpacks a gzip file, refusing one that would unpack past the font size limit.
+std::optional<QByteArray> Gunzip(const QByteArray& packed, QString& error) {
+#ifdef ZRL_HAVE_ZLIB
+    z_stream stream{};
+    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) {
+        error = QStringLiteral("could not unpack the gzip file");
+        return std::nullopt;
+    }
+    QByteArray data;
+    char chunk[64 * 1024];
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
+    stream.avail_in = static_cast<uInt>(packed.size());
+    int status = Z_OK;
+    while (status == Z_OK) {
+        stream.next_out = reinterpret_cast<Bytef*>(chunk);
+        stream.avail_out = sizeof chunk;
+        status = inflate(&stream, Z_NO_FLUSH);
+        data.append(chunk, static_cast<qsizetype>(sizeof chunk - stream.avail_out));
+        if (static_cast<std::size_t>(data.size()) > kMaxFontFile) {
+            status = Z_BUF_ERROR;
+            error =
+                QStringLiteral("the file unpacks to more than 16 MB; no 5x7 font is that large");
+        }
+    }
+    inflateEnd(&stream);
+    if (status != Z_STREAM_END) {
+        if (error.isEmpty()) {
+            error = QStringLiteral("the gzip file is damaged or cut short");
+        }
+        return std::nullopt;
+    }
+    return data;
+#else
+    Q_UNUSED(packed);
+    error = QStringLiteral("this build cannot unpack gzip files; unpack the font first");
+    return std::nullopt;
+#endif
+}
+
+LoadedFont Imported(const ReadFont& read) {
+    if (!read.font) {
+        return {std::nullopt, QString::fromStdString(read.error)};
+    }
+    return {ImportFont(*read.font), {}};
+}
+
+}  // namespace
+
+LoadedFont LoadFontData(const QByteArray& data) {
+    if (static_cast<std::size_t>(data.size()) > kMaxFontFile) {
+        return {std::nullopt,
+                QStringLiteral("the file is larger than 16 MB; no 5x7 font is that large")};
+    }
+    if (IsGzip(data)) {
+        QString error;
+        const std::optional<QByteArray> unpacked = Gunzip(data, error);
+        return unpacked ? LoadFontData(*unpacked) : LoadedFont{std::nullopt, error};
+    }
+    if (IsPcf(data)) {
+        return Imported(ReadPcf(data));
+    }
+    if (!data.trimmed().startsWith("STARTFONT")) {
+        return {std::nullopt, QStringLiteral("not a BDF or PCF font")};
+    }
+    return Imported(
+        ReadBdf(std::string_view(data.constData(), static_cast<std::size_t>(data.size()))));
+}
+
+LoadedFont LoadFontFile(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(file).size() > static_cast<qint64>(kMaxFontFile)) {
+        return {std::nullopt,
+                QStringLiteral("the file is larger than 16 MB; no 5x7 font is that large")};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {std::nullopt, file.errorString()};
+    }
+    return LoadFontData(file.read(static_cast<qint64>(kMaxFontFile) + 1));
+}
+
+QString SaveFontFile(const QString& path, const CharacterSet& set) {
+    QSaveFile file(path);
+    const std::string text = WriteBdf(set);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+}  // namespace zrl

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "core/bitmap_font.h"
+
+namespace zrl {
+
+struct LoadedFont {
+    std::optional<ImportedFont> font;
+    QString error;  // one line, without the file's name
+};
+
+// Reads a BDF or PCF font, either of them gzip-compressed or not, and places its glyphs in
+// the 5x7 cell. A file over 16 MB is refused unread, and so is one that unpacks larger.
+LoadedFont LoadFontFile(const QString& path);
+// The same for the bytes of a file.
+LoadedFont LoadFontData(const QByteArray& data);
+
+// Writes the set as BDF through a temporary file that replaces the old one only once it
+// is complete, so a save that fails leaves the old file whole. Returns "" or why it failed.
+QString SaveFontFile(const QString& path, const CharacterSet& set);
+
+}  // namespace zrl

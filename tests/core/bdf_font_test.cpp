@@ -1,0 +1,124 @@
+#include "core/bdf_font.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace zrl {
+namespace {
+
+Pattern FromRows(std::initializer_list<const char*> rows) {
+    Pattern pattern;
+    int row = 0;
+    for (const char* text : rows) {
+        for (int column = 0; column < kColumns; ++column) {
+            pattern[static_cast<std::size_t>(CellIndex(row, column))] = text[column] == '#';
+        }
+        ++row;
+    }
+    return pattern;
+}
+
+std::string Font(const std::string& box, const std::string& glyphs, int count) {
+    return "STARTFONT 2.1\nFONT test\nSIZE 7 75 75\nFONTBOUNDINGBOX " + box +
+           "\nSTARTPROPERTIES 1\nFONT_ASCENT 6\nENDPROPERTIES\nCHARS " + std::to_string(count) +
+           "\n" + glyphs + "ENDFONT\n";
+}
+
+ImportedFont Import(const std::string& text) {
+    const ReadFont read = ReadBdf(text);
+    EXPECT_TRUE(read.font) << read.error;
+    return read.font ? ImportFont(*read.font) : ImportedFont{};
+}
+
+TEST(BdfFont, EverySetSurvivesAWriteAndARead) {
+    std::mt19937 random(7);
+    CharacterSet set = CharacterSet::Blank(32, 126);
+    for (const auto& [code, character] : set.Characters()) {
+        set.SetPattern(code, Pattern(random()) ^ (Pattern(random()) << 32));
+    }
+    set.Put(0, {FromRows({"#####"}), "first"});
+    set.Put(255, {Pattern().set(), ""});
+    set.SetFontName("-Zerlin-Test-Medium-R-Normal--7-70-75-75-C-60-ISO8859-1");
+
+    const ImportedFont back = Import(WriteBdf(set));
+    EXPECT_EQ(back.set, set);
+    EXPECT_EQ(back.LeftOut(), 0);
+    EXPECT_EQ(WriteBdf(back.set), WriteBdf(set)) << "and writes the same file again";
+    const CharacterSet unnamed = CharacterSet::Blank(0, 7);
+    EXPECT_EQ(Import(WriteBdf(unnamed)).set, unnamed) << "no names come back as no names";
+}
+
+TEST(BdfFont, SmallerBoxesAtOffsetsArePlacedInTheCellByTheFontsBox) {
+    // X11 style: box 5 7 0 -1, so y = 5 is the top row and y = -1 the row below the baseline.
+    const std::string glyphs =
+        "STARTCHAR g\nENCODING 103\nBBX 4 5 0 -1\nBITMAP\n70\n90\n60\n80\n70\nENDCHAR\n"
+        "STARTCHAR dot\nENCODING 46\nBBX 1 1 2 0\nBITMAP\n80\nENDCHAR\n"
+        "STARTCHAR big\nENCODING 66\nBBX 6 7 0 -1\nBITMAP\n04\n00\n00\n00\n00\n00\n00\nENDCHAR\n"
+        "STARTCHAR wide\nENCODING 67\nBBX 9 1 0 0\nBITMAP\n8000\nENDCHAR\n"
+        "STARTCHAR high\nENCODING 300\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n"
+        "STARTCHAR none\nENCODING -1\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n";
+    const ImportedFont font = Import(Font("5 7 0 -1", glyphs, 6));
+    ASSERT_EQ(font.set.Size(), 3);
+    EXPECT_EQ(font.set.Find(103)->pattern,
+              FromRows({".....", ".....", ".###.", "#..#.", ".##..", "#....", ".###."}));
+    EXPECT_EQ(font.set.Find(46)->pattern,
+              FromRows({".....", ".....", ".....", ".....", ".....", "..#.."}));
+    EXPECT_EQ(font.set.Find(67)->pattern,
+              FromRows({".....", ".....", ".....", ".....", ".....", "#...."}))
+        << "blank margins may lie outside the cell";
+    EXPECT_EQ(font.tooLarge, 1);
+    EXPECT_EQ(font.outsideCodes, 2);
+    EXPECT_EQ(
+        DescribeLeftOut(font),
+        "Left out 2 glyphs with a code above 255 or none, 1 glyph too large for the 5x7 cell.");
+}
+
+TEST(BdfFont, MalformedFilesAreRefusedWithTheLineThatIsWrong) {
+    const std::string glyph =
+        "STARTCHAR A\nENCODING 65\nBBX 5 7 0 -1\nBITMAP\n70\n88\n88\nF8\n88\n88\n88\nENDCHAR\n";
+    const std::string good = Font("5 7 0 -1", glyph, 1);
+    ASSERT_TRUE(ReadBdf(good).font);
+
+    const std::pair<std::string, std::string> cases[] = {
+        {good.substr(0, good.find("88")), "line 13: the file ends inside glyph \"A\""},
+        {good.substr(0, good.find("ENDFONT")), "line 20: the file ends before ENDFONT"},
+        {Font("5 7 0 -1", glyph, 2), "line 21: CHARS says 2 glyphs; the font has 1"},
+        {Font("5 7 0 -1", "STARTCHAR A\nENCODING 65\nBBX 5 7 0 -1\nBITMAP\n70\n88\nENDCHAR\n", 1),
+         "line 15: the BITMAP of line 12 has 2 rows; its BBX says 7"},
+        {Font("5 7 0 -1", "STARTCHAR A\nENCODING 65\nBBX 5 1 0 -1\nBITMAP\n70\n88\nENDCHAR\n", 1),
+         "line 14: BITMAP has more rows than the 1 of its BBX"},
+        {Font("5 7 0 -1", "STARTCHAR A\nENCODING 65\nBBX 5 1 0 -1\nBITMAP\nZ0\nENDCHAR\n", 1),
+         "line 13: a BITMAP row is hex digits, not \"Z0\""},
+        {Font("5 7 0 -1", "STARTCHAR A\nENCODING x\nBBX 5 1 0 -1\nBITMAP\n70\nENDCHAR\n", 1),
+         "line 10: ENCODING needs 1 number"},
+        {Font("5 7", glyph, 1), "line 4: FONTBOUNDINGBOX needs 4 numbers"},
+        {"\x89PNG\r\n\x1a\n junk", "line 1: not a BDF font: it does not start with STARTFONT"},
+        {"", "line 0: not a BDF font: it does not start with STARTFONT"},
+    };
+    for (const auto& [text, error] : cases) {
+        const ReadFont read = ReadBdf(text);
+        EXPECT_FALSE(read.font);
+        EXPECT_EQ(read.error, error);
+    }
+    EXPECT_EQ(ReadBdf(std::string(kMaxFontFile + 1, ' ')).error,
+              "the file is larger than 16 MB; no 5x7 font is that large");
+}
+
+TEST(CharacterSet, FreeCodesWrapRoundAndPatternsMatchTheField) {
+    CharacterSet set = CharacterSet::Blank(0, 7);
+    EXPECT_EQ(set.FreeCode(), 8);
+    EXPECT_EQ(CharacterSet::Blank(0, 255).FreeCode(), std::nullopt);
+    set.Put(255, {});
+    EXPECT_EQ(set.FreeCode(255), 8);
+    EXPECT_THROW(set.Put(256, {}), std::out_of_range);
+
+    CharacterGrid grid;  // the first cell's light grey is unlit
+    grid.Toggle(34);
+    EXPECT_EQ(PatternOf(grid), Pattern().set(34));
+    EXPECT_EQ(GridOf(PatternOf(grid)).Colour(0), UnlitColour);
+    EXPECT_EQ(GridOf(PatternOf(grid)).Colour(34), LitColour);
+}
+
+}  // namespace
+}  // namespace zrl
