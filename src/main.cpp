@@ -1,11 +1,33 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdio>
 
 #include "platform/application_setup.h"
 #include "platform/qt_clipboard.h"
 #include "windows/artwork.h"
+#include "windows/character_set_window.h"
 #include "windows/forms.h"
 #include "windows/main_window.h"
+#include "windows/splash_window.h"
+
+namespace {
+
+// A set named on the command line opens beside the editor once the splash has gone.
+void OpenSetAfterSplash(zrl::Forms& forms, const QString& path) {
+    const auto open = [&forms, path] {
+        zrl::FrmCharSet* set = forms.charSet.Get();
+        set->OpenFile(path);
+        set->SetVisible(true);
+    };
+    if (zrl::frmSplash* splash = forms.splash.IfExists()) {
+        QObject::connect(splash, &zrl::Form::Unloaded, forms.main.Get(), open,
+                         Qt::QueuedConnection);
+    } else {
+        open();
+    }
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     if (!zrl::HasDisplay()) {
@@ -20,10 +42,24 @@ int main(int argc, char* argv[]) {
     zrl::SetUpApplication(app);
     QApplication::setWindowIcon(zrl::ProgramIcon());
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Designs the characters of a 5x7 dot-matrix display."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A character set to open: a BDF or PCF font, "
+                                                "gzip-compressed or not."),
+                                 QStringLiteral("[file]"));
+    parser.process(app);
+
     zrl::QtClipboard clipboard;
     zrl::Forms forms(clipboard);
     zrl::FrmMain* editor = forms.main.Start();
     // The editor is the program: closing it ends the run, and any About window with it.
     QObject::connect(editor, &zrl::Form::Unloaded, &app, &QCoreApplication::quit);
+    if (!parser.positionalArguments().isEmpty()) {
+        OpenSetAfterSplash(forms, parser.positionalArguments().first());
+    }
     return app.exec();
 }

@@ -140,6 +140,10 @@ void Form::OnTimer(QTimer* timer, std::function<void()> handler) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
+    if (!QueryUnload()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Unload();
 }

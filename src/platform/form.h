@@ -49,6 +49,8 @@ protected:
     virtual void KeyPress(QChar /*key*/) {}
     // Runs on every unload, whether asked for in code or by the close box.
     virtual void Unloading() {}
+    // Asked before the close box unloads the window: false keeps it open.
+    virtual bool QueryUnload() { return true; }
 
     void OnClick(QAbstractButton* button, std::function<void()> handler);
     void OnTriggered(QAction* action, std::function<void()> handler);

@@ -119,4 +119,24 @@ QPixmap DrawAboutPicture(qreal scale) {
     return DrawPromotionPicture(487, 261, 40, scale);
 }
 
+void PaintDots(QPainter& painter, const Pattern& pattern, QPointF origin, qreal dot, qreal pitch) {
+    static const QColor lit(255, 0, 0);
+    static const QColor unlit(70, 24, 24);
+    for (int i = 0; i < kCellCount; ++i) {
+        const QPointF at = origin + QPointF(ColumnOf(i) * pitch, RowOf(i) * pitch);
+        painter.fillRect(QRectF(at, QSizeF(dot, dot)),
+                         pattern[static_cast<std::size_t>(i)] ? lit : unlit);
+    }
+}
+
+QPixmap DrawGlyph(const Pattern& pattern, int dot, qreal scale) {
+    const int pitch = dot + 1;
+    QPixmap pixmap(QSize(kColumns * pitch + 1, kRows * pitch + 1) * scale);
+    pixmap.setDevicePixelRatio(scale);
+    pixmap.fill(QColor(24, 8, 8));
+    QPainter painter(&pixmap);
+    PaintDots(painter, pattern, QPointF(1, 1), dot, pitch);
+    return pixmap;
+}
+
 }  // namespace zrl

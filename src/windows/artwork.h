@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
+
+#include "core/character_set.h"
 
 namespace zrl {
 
@@ -21,5 +24,10 @@ QPixmap DrawSplashLogo(qreal scale = 1);
 
 // 487 x 261 pixels: the About picture, promoting the web site.
 QPixmap DrawAboutPicture(qreal scale = 1);
+
+// A character's lit dots in red on a dark face, `dot` pixels a dot with a pixel between.
+QPixmap DrawGlyph(const Pattern& pattern, int dot, qreal scale = 1);
+// Draws a pattern's 5x7 dots with its top-left at `origin`, `pitch` pixels apart.
+void PaintDots(QPainter& painter, const Pattern& pattern, QPointF origin, qreal dot, qreal pitch);
 
 }  // namespace zrl

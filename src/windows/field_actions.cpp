@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QUndoStack>
+#include <QUndoGroup>
 #include <QWidget>
 
 #include "platform/history_keys.h"
@@ -35,14 +35,18 @@ QAction* AddAction(QWidget* window, const QString& text) {
 
 }  // namespace
 
-FieldActions::FieldActions(QWidget* window, QUndoStack* history)
-    : undo(history->createUndoAction(window, QStringLiteral("&Undo"))),
-      redo(history->createRedoAction(window, QStringLiteral("&Redo"))),
+FieldActions::FieldActions(QWidget* window, QUndoGroup* histories)
+    : undo(histories->createUndoAction(window, QStringLiteral("&Undo"))),
+      redo(histories->createRedoAction(window, QStringLiteral("&Redo"))),
       paste(AddAction(window, QStringLiteral("&Paste into the field"))),
       copyCColumns(AddAction(window, QStringLiteral("Copy as C: c&olumns (5x7 font)"))),
       copyCRows(AddAction(window, QStringLiteral("Copy as C: ro&ws (LCD custom character)"))),
       clear(AddAction(window, QStringLiteral("&Clear"))),
       negative(AddAction(window, QStringLiteral("&Negative"))),
+      characterSet(AddAction(window, QStringLiteral("Character &Set..."))),
+      openSet(AddAction(window, QStringLiteral("&Open Character Set..."))),
+      saveSet(AddAction(window, QStringLiteral("Sa&ve Character Set"))),
+      saveSetAs(AddAction(window, QStringLiteral("Save Character Set &As..."))),
       menu(new QMenu(window)) {
     undo->setShortcuts(UndoKeys());
     redo->setShortcuts(RedoKeys());
@@ -50,6 +54,10 @@ FieldActions::FieldActions(QWidget* window, QUndoStack* history)
     window->addAction(redo);
     paste->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
     copyCColumns->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    characterSet->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
+    openSet->setShortcut(QKeySequence::Open);
+    saveSet->setShortcut(QKeySequence::Save);
+    saveSetAs->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     for (const TransformEntry& entry : kTransforms) {
         QAction* action = AddAction(window, QString::fromLatin1(entry.text));
         action->setShortcut(entry.key);
@@ -64,6 +72,8 @@ FieldActions::FieldActions(QWidget* window, QUndoStack* history)
     menu->addActions({transforms.begin(), transforms.end()});
     menu->addSeparator();
     menu->addActions({clear, negative});
+    menu->addSeparator();
+    menu->addAction(characterSet);
 }
 
 QAction* FieldActions::Of(Transform transform) const {

@@ -7,23 +7,23 @@
 
 class QAction;
 class QMenu;
-class QUndoStack;
+class QUndoGroup;
 class QWidget;
 
 namespace zrl {
 
 // The field's commands as actions of the editor window: undo and redo, paste and the C
-// copies, the shifts, mirror and flip, Clear and Negative. Their shortcuts work wherever the focus
-// is in the window, and the cells' context menu shows the same actions, so the menu, the keys and
-// what a screen reader reads always agree.
+// copies, the shifts, mirror and flip, Clear and Negative, and the character set. Their shortcuts
+// work wherever the focus is in the window, and the cells' context menu shows the same actions, so
+// the menu, the keys and what a screen reader reads always agree.
 class FieldActions {
 public:
-    FieldActions(QWidget* window, QUndoStack* history);
+    FieldActions(QWidget* window, QUndoGroup* histories);
 
     QAction* Of(Transform transform) const;
 
-    // Undo and redo follow the history: disabled with nothing to undo or redo, and named
-    // after the step they would take back or do again.
+    // Undo and redo follow the active history: disabled with nothing to undo or redo, and
+    // named after the step they would take back or do again.
     QAction* undo;
     QAction* redo;
     QAction* paste;
@@ -32,6 +32,11 @@ public:
     std::array<QAction*, std::size(kAllTransforms)> transforms;
     QAction* clear;
     QAction* negative;
+    // The character set beside the editor, and its files.
+    QAction* characterSet;
+    QAction* openSet;
+    QAction* saveSet;
+    QAction* saveSetAs;
 
     // The cells' context menu.
     QMenu* menu;

@@ -8,8 +8,9 @@ namespace zrl {
 class FrmMain;
 class frmSplash;
 class frmAbout;
+class FrmCharSet;
 
-// The program's three windows, each existing at most once, and the clipboard they use.
+// The program's windows, each existing at most once, and the clipboard they use.
 // Windows reach one another through this, never through globals, so a test can run a
 // whole program of its own.
 class Forms {
@@ -24,6 +25,7 @@ public:
     FormRef<FrmMain> main;
     FormRef<frmSplash> splash;
     FormRef<frmAbout> about;
+    FormRef<FrmCharSet> charSet;
 };
 
 }  // namespace zrl

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUndoGroup>
 #include <QUndoStack>
 #include <algorithm>
 
@@ -10,6 +11,7 @@
 #include "artwork.h"
 #include "cell_input.h"
 #include "change_field_command.h"
+#include "character_set_window.h"
 #include "contact.h"
 #include "core/c_initializer.h"
 #include "core/data_listing.h"
@@ -67,11 +69,14 @@ FrmMain::FrmMain(Forms& forms)
     : Form(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       forms_(forms),
+      histories_(new QUndoGroup(this)),
       history_(new QUndoStack(this)),
-      actions_(this, history_),
+      actions_(this, histories_),
       notice_(new Notice(this)),
       cellInput_(new CellInput(*this)) {
     history_->setUndoLimit(kHistorySteps);
+    histories_->addStack(history_);
+    histories_->setActiveStack(history_);
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("ZRL1.0-") + kWebAddress);
     setWindowIcon(ProgramIcon());
@@ -168,6 +173,40 @@ void FrmMain::ConnectActions() {
     OnTriggered(actions_.copyCRows,
                 [this] { CopyToClipboard(QString::fromLatin1(BuildCRows(grid_))); });
     TxtOutput->AddMenuActions({actions_.paste, actions_.copyCColumns, actions_.copyCRows});
+    ConnectSetActions();
+}
+
+// The set's window opens beside the editor, shown and active, for each of these.
+void FrmMain::ConnectSetActions() {
+    const auto showSet = [this] {
+        FrmCharSet* set = forms_.charSet.Get();
+        set->SetVisible(true);
+        set->raise();
+        set->activateWindow();
+        return set;
+    };
+    OnTriggered(actions_.characterSet, showSet);
+    OnTriggered(actions_.openSet, [showSet] { showSet()->Commands().open->trigger(); });
+    OnTriggered(actions_.saveSet, [showSet] { showSet()->Commands().save->trigger(); });
+    OnTriggered(actions_.saveSetAs, [showSet] { showSet()->Commands().saveAs->trigger(); });
+}
+
+QUndoStack* FrmMain::History() const {
+    return histories_->activeStack();
+}
+
+void FrmMain::UseHistory(QUndoStack* history) {
+    histories_->setActiveStack(history != nullptr ? history : history_);
+}
+
+bool FrmMain::IsListingByRow() const {
+    return OptRow->isChecked();
+}
+
+// Closing the editor ends the program, so a set with unsaved changes asks first.
+bool FrmMain::QueryUnload() {
+    FrmCharSet* set = forms_.charSet.IfExists();
+    return set == nullptr || set->MaybeSave();
 }
 
 // The editor waits behind the splash; the output box stays empty until the first edit.
@@ -225,6 +264,7 @@ void FrmMain::ShowGrid(const CharacterGrid& grid) {
     grid_ = grid;
     ShowAllCells();
     BuildDataInCurrentOrder();
+    emit GridShown(grid_);
 }
 
 // Every edit goes through the history, so that each can be undone. One that changes no
@@ -234,7 +274,7 @@ void FrmMain::Edit(const CharacterGrid& after, const QString& text, int stroke) 
         BuildDataInCurrentOrder();
         return;
     }
-    history_->push(new ChangeFieldCommand(*this, after, text, stroke));
+    History()->push(new ChangeFieldCommand(*this, after, text, stroke));
 }
 
 void FrmMain::ToggleCell(int index) {
@@ -248,7 +288,8 @@ void FrmMain::ApplyTransform(Transform transform) {
         BuildDataInCurrentOrder();
         return;
     }
-    history_->push(new TransformFieldCommand(*this, transform, actions_.Of(transform)->iconText()));
+    History()->push(
+        new TransformFieldCommand(*this, transform, actions_.Of(transform)->iconText()));
 }
 
 // Text that is no character changes nothing: not the field, the listing, the history or

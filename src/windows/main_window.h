@@ -10,6 +10,7 @@
 
 class QPushButton;
 class QRadioButton;
+class QUndoGroup;
 class QUndoStack;
 
 namespace zrl {
@@ -51,13 +52,25 @@ public:
     // Shows these colours in the field and lists them; how the history's steps apply.
     void ShowGrid(const CharacterGrid& grid);
 
-    QUndoStack* History() const { return history_; }
+    // The active history: the field's own, or the current character's of a set.
+    QUndoStack* History() const;
+    QUndoGroup* HistoryGroup() const { return histories_; }
+    // From now on the field's changes are steps of this history; none: the field's own.
+    void UseHistory(QUndoStack* history);
+    // Every change of the field goes through here, as one step of the active history.
+    void Edit(const CharacterGrid& after, const QString& text, int stroke = 0);
+    bool IsListingByRow() const;
     const FieldActions& Actions() const { return actions_; }
     // Says beside the field why a paste did not take.
     const Notice* PasteNotice() const { return notice_; }
 
+signals:
+    // The field shows these colours: after every edit, undo and redo.
+    void GridShown(const CharacterGrid& grid);
+
 protected:
     void Load() override;
+    bool QueryUnload() override;
 
 private:
     void CreateControls();
@@ -66,6 +79,7 @@ private:
     void SetTabOrder();
     void ConnectHandlers();
     void ConnectActions();
+    void ConnectSetActions();
 
     void Cmd_Click(int index);
     void CmdClear_Click();
@@ -81,7 +95,6 @@ private:
     void ShowCell(int index);
     void ShowAllCells();
 
-    void Edit(const CharacterGrid& after, const QString& text, int stroke = 0);
     void ToggleCell(int index);
     void ApplyTransform(Transform transform);
     void PasteIntoField();
@@ -90,6 +103,7 @@ private:
 
     Forms& forms_;
     CharacterGrid grid_;
+    QUndoGroup* histories_;
     QUndoStack* history_;
     FieldActions actions_;
     Notice* notice_;

@@ -1,0 +1,394 @@
+#include "character_set_window.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QUndoGroup>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include "code_chart.h"
+#include "code_chart_model.h"
+#include "core/data_listing.h"
+#include "core/pattern_parser.h"
+#include "forms.h"
+#include "main_window.h"
+#include "platform/font_file.h"
+#include "platform/history_keys.h"
+#include "platform/runtime_error.h"
+#include "preview_strip.h"
+
+namespace zrl {
+
+namespace {
+
+constexpr int kHistorySteps = 1000;
+const QString kFontFilter = QStringLiteral(
+    "Bitmap fonts (*.bdf *.pcf *.bdf.gz *.pcf.gz);;BDF fonts (*.bdf);;All files (*)");
+
+QAction* AddAction(QWidget* window, const QString& text, QKeySequence key = {}) {
+    auto* action = new QAction(text, window);
+    action->setShortcut(key);
+    window->addAction(action);
+    return action;
+}
+
+CharacterSet BlankSet(FrmCharSet::Kind kind) {
+    switch (kind) {
+        case FrmCharSet::Kind::LcdCustom:
+            return CharacterSet::Blank(0, 7);
+        case FrmCharSet::Kind::PrintableAscii:
+            return CharacterSet::Blank(32, 126);
+        case FrmCharSet::Kind::FullTable:
+            break;
+    }
+    return CharacterSet::Blank(kFirstCode, kLastCode);
+}
+
+}  // namespace
+
+FrmCharSet::FrmCharSet(Forms& forms)
+    : Form(forms.main.IfExists(), Qt::Window), forms_(forms), model_(new CodeChartModel(this)) {
+    setObjectName(QStringLiteral("FrmCharSet"));
+    CreateActions();
+    CreateMenus();
+    CreateControls();
+    ReplaceSet(BlankSet(Kind::PrintableAscii), {});
+    PlaceBesideEditor();
+}
+
+void FrmCharSet::CreateActions() {
+    actions_.newSet = AddAction(this, QStringLiteral("&New..."), QKeySequence::New);
+    actions_.open = AddAction(this, QStringLiteral("&Open..."), QKeySequence::Open);
+    actions_.save = AddAction(this, QStringLiteral("&Save"), QKeySequence::Save);
+    actions_.saveAs =
+        AddAction(this, QStringLiteral("Save &As..."), Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    actions_.close = AddAction(this, QStringLiteral("&Close"), QKeySequence::Close);
+    actions_.add = AddAction(this, QStringLiteral("&Add Character..."), Qt::Key_Insert);
+    actions_.remove = AddAction(this, QStringLiteral("&Delete Character"), QKeySequence::Delete);
+    actions_.copy = AddAction(this, QStringLiteral("&Copy Character"), QKeySequence::Copy);
+    actions_.paste = AddAction(this, QStringLiteral("&Paste Character"), QKeySequence::Paste);
+    OnTriggered(actions_.newSet, [this] { New_Click(); });
+    OnTriggered(actions_.open, [this] { Open_Click(); });
+    OnTriggered(actions_.save, [this] { Save_Click(); });
+    OnTriggered(actions_.saveAs, [this] { SaveAs_Click(); });
+    OnTriggered(actions_.close, [this] { close(); });
+    OnTriggered(actions_.add, [this] { Add_Click(); });
+    OnTriggered(actions_.remove, [this] { Delete_Click(); });
+    OnTriggered(actions_.copy, [this] { Copy_Click(); });
+    OnTriggered(actions_.paste, [this] { Paste_Click(); });
+}
+
+void FrmCharSet::CreateMenus() {
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->addActions({actions_.newSet, actions_.open, actions_.save, actions_.saveAs});
+    file->addSeparator();
+    file->addAction(actions_.close);
+
+    QUndoGroup* histories = forms_.main.Get()->HistoryGroup();
+    QAction* undo = histories->createUndoAction(this, QStringLiteral("&Undo"));
+    QAction* redo = histories->createRedoAction(this, QStringLiteral("&Redo"));
+    undo->setShortcuts(UndoKeys());
+    redo->setShortcuts(RedoKeys());
+    addActions({undo, redo});
+    QMenu* character = bar->addMenu(QStringLiteral("&Character"));
+    character->addActions({undo, redo});
+    character->addSeparator();
+    character->addActions({actions_.copy, actions_.paste});
+    character->addSeparator();
+    character->addActions({actions_.add, actions_.remove});
+}
+
+void FrmCharSet::CreateControls() {
+    Chart = new CodeChart(model_, this);
+    PreviewText = new QLineEdit(this);
+    PreviewText->setPlaceholderText(QStringLiteral("Type a text to preview"));
+    PreviewText->setAccessibleName(QStringLiteral("Preview text"));
+    Preview = new PreviewStrip(this);
+    Status = new QLabel(this);
+    Status->setAccessibleName(QStringLiteral("Status"));
+    Status->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setMenuBar(findChild<QMenuBar*>());
+    layout->addWidget(Chart, 1);
+    layout->addWidget(PreviewText);
+    layout->addWidget(Preview);
+    layout->addWidget(Status);
+
+    connect(Chart, &CodeChart::CurrentChanged, this,
+            [this](int code) { RunHandler(this, [this, code] { MakeCurrent(code); }); });
+    connect(PreviewText, &QLineEdit::textChanged, this, [this] { UpdatePreview(); });
+    connect(forms_.main.Get(), &FrmMain::GridShown, this,
+            [this](const CharacterGrid& grid) { FieldShown(grid); });
+}
+
+// Beside the editor where the screen has room, on whichever side has more.
+void FrmCharSet::PlaceBesideEditor() {
+    constexpr int kGap = 8;
+    resize(sizeHint());
+    const QRect editor = forms_.main.Get()->frameGeometry();
+    const QRect screen = forms_.main.Get()->screen()->availableGeometry();
+    const int frame = editor.width() - forms_.main.Get()->width();
+    const int width = this->width() + frame;
+    const bool right = screen.right() - editor.right() >= editor.left() - screen.left();
+    int left = right ? editor.right() + kGap : editor.left() - kGap - width;
+    left = std::clamp(left, screen.left(), std::max(screen.left(), screen.right() - width));
+    const int top =
+        std::clamp(editor.top(), screen.top(), std::max(screen.top(), screen.bottom() - height()));
+    move(left, top);
+}
+
+const CharacterSet& FrmCharSet::Set() const {
+    return model_->Set();
+}
+
+void FrmCharSet::ReplaceSet(CharacterSet set, const QString& path) {
+    DropHistories();
+    model_->Reset(std::move(set));
+    path_ = path;
+    setWindowFilePath(path);
+    const QString name = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - Character Set"));
+    SetModified(false);
+    UpdatePreview();
+    Say(QStringLiteral("%1 characters").arg(model_->Set().Size()));
+}
+
+void FrmCharSet::NewSet(Kind kind) {
+    ReplaceSet(BlankSet(kind), {});
+}
+
+bool FrmCharSet::OpenFile(const QString& path) {
+    const LoadedFont loaded = LoadFontFile(path);
+    if (!loaded.font) {
+        Say(QStringLiteral("Not opened: %1: %2").arg(QFileInfo(path).fileName(), loaded.error));
+        return false;
+    }
+    ReplaceSet(loaded.font->set, path);
+    const QString leftOut = QString::fromStdString(DescribeLeftOut(*loaded.font));
+    if (!leftOut.isEmpty()) {
+        Say(Status->text() + QStringLiteral(". ") + leftOut);
+    }
+    return true;
+}
+
+bool FrmCharSet::SaveTo(const QString& path) {
+    const QString error = SaveFontFile(path, model_->Set());
+    if (!error.isEmpty()) {
+        Say(QStringLiteral("Not saved: %1: %2").arg(QFileInfo(path).fileName(), error));
+        return false;
+    }
+    path_ = path;
+    setWindowFilePath(path);
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Character Set"));
+    SetModified(false);
+    Say(QStringLiteral("Saved %1 characters to %2")
+            .arg(model_->Set().Size())
+            .arg(QFileInfo(path).fileName()));
+    return true;
+}
+
+bool FrmCharSet::AddCharacter(int code) {
+    if (code < kFirstCode || code > kLastCode || model_->Set().Find(code) != nullptr) {
+        Say(QStringLiteral("Code %1 already has a character").arg(code));
+        return false;
+    }
+    model_->Put(code, {});
+    SetModified(true);
+    Chart->MakeCurrent(code);
+    return true;
+}
+
+// The field shows the character and edits it from now on, into the character's own history.
+void FrmCharSet::MakeCurrent(int code) {
+    if (code == current_) {
+        return;
+    }
+    current_ = -1;  // the field's own colours are no change of the character
+    FrmMain* editor = forms_.main.Get();
+    if (code < 0 || model_->Set().Find(code) == nullptr) {
+        editor->UseHistory(nullptr);
+        return;
+    }
+    editor->UseHistory(HistoryOf(code));
+    editor->ShowGrid(GridOf(model_->Set().Find(code)->pattern));
+    current_ = code;
+    if (Chart->currentIndex() != model_->IndexOf(code)) {
+        Chart->MakeCurrent(code);
+    }
+}
+
+void FrmCharSet::FieldShown(const CharacterGrid& grid) {
+    if (current_ < 0) {
+        return;
+    }
+    const Pattern pattern = PatternOf(grid);
+    if (model_->Set().Find(current_)->pattern != pattern) {
+        model_->SetPattern(current_, pattern);
+        SetModified(true);
+        UpdatePreview();
+    }
+}
+
+QUndoStack* FrmCharSet::HistoryOf(int code) {
+    QUndoStack*& history = histories_[code];
+    if (history == nullptr) {
+        history = new QUndoStack(this);
+        history->setUndoLimit(kHistorySteps);
+        forms_.main.Get()->HistoryGroup()->addStack(history);
+    }
+    return history;
+}
+
+void FrmCharSet::DropHistories() {
+    current_ = -1;
+    if (FrmMain* editor = forms_.main.IfExists()) {
+        editor->UseHistory(nullptr);
+    }
+    for (auto& [code, history] : histories_) {
+        delete history;
+    }
+    histories_.clear();
+}
+
+void FrmCharSet::Unloading() {
+    DropHistories();
+}
+
+void FrmCharSet::SetModified(bool modified) {
+    setWindowModified(modified);
+}
+
+void FrmCharSet::Say(const QString& text) {
+    Status->setText(text);
+}
+
+void FrmCharSet::UpdatePreview() {
+    Preview->Show(&model_->Set(), PreviewText->text());
+}
+
+bool FrmCharSet::MaybeSave() {
+    if (!isWindowModified()) {
+        return true;
+    }
+    const QString name = path_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path_).fileName();
+    const auto answer = QMessageBox::warning(
+        this, QStringLiteral("Character Set"),
+        QStringLiteral("The character set \"%1\" has unsaved changes.\nSave them?").arg(name),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save) {
+        return Save_Click();
+    }
+    return answer == QMessageBox::Discard;
+}
+
+void FrmCharSet::New_Click() {
+    const QStringList kinds = {QStringLiteral("LCD custom characters (codes 0 to 7)"),
+                               QStringLiteral("Printable ASCII (codes 32 to 126)"),
+                               QStringLiteral("Full table (codes 0 to 255)")};
+    bool chosen = false;
+    const QString kind =
+        QInputDialog::getItem(this, QStringLiteral("New Character Set"),
+                              QStringLiteral("Blank characters for:"), kinds, 1, false, &chosen);
+    if (chosen && MaybeSave()) {
+        NewSet(static_cast<Kind>(kinds.indexOf(kind)));
+    }
+}
+
+void FrmCharSet::Open_Click() {
+    if (!MaybeSave()) {
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Character Set"),
+                                                      QFileInfo(path_).path(), kFontFilter);
+    if (!path.isEmpty()) {
+        OpenFile(path);
+    }
+}
+
+bool FrmCharSet::Save_Click() {
+    return path_.isEmpty() || !path_.endsWith(QStringLiteral(".bdf"), Qt::CaseInsensitive)
+               ? SaveAs_Click()
+               : SaveTo(path_);
+}
+
+// A set opened from a PCF or a packed file is saved as BDF under a name of its own.
+bool FrmCharSet::SaveAs_Click() {
+    QString suggested = path_.isEmpty() ? QStringLiteral("charset.bdf") : path_;
+    suggested.remove(QRegularExpression(QStringLiteral("(\\.gz)?$")))
+        .replace(QRegularExpression(QStringLiteral("\\.(pcf|bdf)$"),
+                                    QRegularExpression::CaseInsensitiveOption),
+                 QStringLiteral(".bdf"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Character Set"), suggested, QStringLiteral("BDF fonts (*.bdf)"));
+    return !path.isEmpty() && SaveTo(path);
+}
+
+void FrmCharSet::Add_Click() {
+    const std::optional<int> free = model_->Set().FreeCode(std::max(current_, 0));
+    if (!free) {
+        Say(QStringLiteral("Every code from 0 to 255 has a character"));
+        return;
+    }
+    bool chosen = false;
+    const int code = QInputDialog::getInt(this, QStringLiteral("Add Character"),
+                                          QStringLiteral("Code (0 to 255):"), *free, kFirstCode,
+                                          kLastCode, 1, &chosen);
+    if (chosen) {
+        AddCharacter(code);
+    }
+}
+
+void FrmCharSet::Delete_Click() {
+    const int code = current_;
+    if (code < 0) {
+        return;
+    }
+    MakeCurrent(-1);
+    delete histories_[code];
+    histories_.erase(code);
+    model_->Remove(code);
+    SetModified(true);
+    UpdatePreview();
+    Say(QStringLiteral("Deleted %1").arg(CodeChartModel::SpokenName(code)));
+}
+
+// A character travels as its listing, so it can also be pasted into the editor or
+// another program.
+void FrmCharSet::Copy_Click() {
+    if (current_ < 0) {
+        return;
+    }
+    const ListingOrder order =
+        forms_.main.Get()->IsListingByRow() ? ListingOrder::ByRow : ListingOrder::ByColumn;
+    forms_.clipboard.Clear();
+    forms_.clipboard.SetText(
+        QString::fromLatin1(BuildListing(GridOf(model_->Set().Find(current_)->pattern), order)));
+}
+
+void FrmCharSet::Paste_Click() {
+    if (current_ < 0) {
+        Say(QStringLiteral("Not pasted: choose the character to paste into first"));
+        return;
+    }
+    const std::optional<QString> text = forms_.clipboard.Text();
+    const ParsedPattern parsed =
+        ParsePattern(text.value_or(QString()).left(kMaxPatternText + 1).toStdString());
+    if (!parsed.grid) {
+        Say(QStringLiteral("Not pasted: ") + QString::fromStdString(parsed.error));
+        return;
+    }
+    forms_.main.Get()->Edit(*parsed.grid, QStringLiteral("Paste"));
+}
+
+}  // namespace zrl

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QString>
+#include <map>
+
+#include "core/character_set.h"
+#include "platform/form.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QUndoStack;
+
+namespace zrl {
+
+class CodeChart;
+class CodeChartModel;
+class Forms;
+class PreviewStrip;
+
+// A set of characters kept in a font file, beside the editor. The character made current
+// in the chart is what the editor's field shows and edits, each character with a history
+// of its own; the chart and the preview follow every change at once.
+class FrmCharSet : public Form {
+    Q_OBJECT
+
+public:
+    enum class Kind { LcdCustom, PrintableAscii, FullTable };
+
+    explicit FrmCharSet(Forms& forms);
+
+    CodeChart* Chart;
+    QLineEdit* PreviewText;
+    PreviewStrip* Preview;
+    QLabel* Status;
+
+    struct Actions {
+        QAction* newSet;
+        QAction* open;
+        QAction* save;
+        QAction* saveAs;
+        QAction* close;
+        QAction* add;
+        QAction* remove;
+        QAction* copy;
+        QAction* paste;
+    };
+    const Actions& Commands() const { return actions_; }
+
+    const CharacterSet& Set() const;
+    int Current() const { return current_; }  // -1: none
+    QString FilePath() const { return path_; }
+
+    // What the menu's commands do once their dialogs are answered.
+    void NewSet(Kind kind);
+    bool OpenFile(const QString& path);
+    bool SaveTo(const QString& path);
+    bool AddCharacter(int code);
+    void MakeCurrent(int code);
+    // Asks Save, Discard or Cancel while there are unsaved changes; true to go on.
+    bool MaybeSave();
+
+protected:
+    bool QueryUnload() override { return MaybeSave(); }
+    void Unloading() override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateControls();
+    void PlaceBesideEditor();
+
+    void New_Click();
+    void Open_Click();
+    bool Save_Click();
+    bool SaveAs_Click();
+    void Add_Click();
+    void Delete_Click();
+    void Copy_Click();
+    void Paste_Click();
+
+    void ReplaceSet(CharacterSet set, const QString& path);
+    void FieldShown(const CharacterGrid& grid);
+    QUndoStack* HistoryOf(int code);
+    void DropHistories();
+    void SetModified(bool modified);
+    void Say(const QString& text);
+    void UpdatePreview();
+
+    Forms& forms_;
+    Actions actions_;
+    CodeChartModel* model_;
+    QString path_;
+    int current_ = -1;
+    std::map<int, QUndoStack*> histories_;
+};
+
+}  // namespace zrl

@@ -1,0 +1,139 @@
+#include "code_chart_model.h"
+
+#include "artwork.h"
+
+namespace zrl {
+
+namespace {
+
+constexpr int kDot = 3;
+
+bool IsPrintableAscii(int code) {
+    return code >= 32 && code <= 126;
+}
+
+QString Shown(int code) {
+    return IsPrintableAscii(code) ? QStringLiteral("%1 %2").arg(code).arg(QChar(code))
+                                  : QString::number(code);
+}
+
+QString LitCount(const Pattern& pattern) {
+    const auto lit = pattern.count();
+    if (lit == 0) {
+        return QStringLiteral("blank");
+    }
+    return lit == 1 ? QStringLiteral("1 lit cell") : QStringLiteral("%1 lit cells").arg(lit);
+}
+
+}  // namespace
+
+CodeChartModel::CodeChartModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+QString CodeChartModel::SpokenName(int code) {
+    if (code == 32) {
+        return QStringLiteral("32, space");
+    }
+    return IsPrintableAscii(code) ? QStringLiteral("%1, %2").arg(code).arg(QChar(code))
+                                  : QString::number(code);
+}
+
+void CodeChartModel::Relayout(CharacterSet set) {
+    beginResetModel();
+    set_ = std::move(set);
+    const auto& characters = set_.Characters();
+    firstRow_ = characters.empty() ? 0 : characters.begin()->first / kPerRow;
+    rows_ = characters.empty() ? 0 : characters.rbegin()->first / kPerRow - firstRow_ + 1;
+    endResetModel();
+}
+
+void CodeChartModel::Reset(CharacterSet set) {
+    Relayout(std::move(set));
+}
+
+void CodeChartModel::SetPattern(int code, const Pattern& pattern) {
+    set_.SetPattern(code, pattern);
+    const QModelIndex index = IndexOf(code);
+    emit dataChanged(index, index);
+}
+
+void CodeChartModel::Put(int code, SetCharacter character) {
+    const int row = code / kPerRow;
+    if (row >= firstRow_ && row < firstRow_ + rows_) {
+        set_.Put(code, std::move(character));
+        const QModelIndex index = IndexOf(code);
+        emit dataChanged(index, index);
+        return;
+    }
+    CharacterSet wider = set_;
+    wider.Put(code, std::move(character));
+    Relayout(std::move(wider));
+}
+
+void CodeChartModel::Remove(int code) {
+    CharacterSet smaller = set_;
+    smaller.Remove(code);
+    Relayout(std::move(smaller));
+}
+
+QModelIndex CodeChartModel::IndexOf(int code) const {
+    return index(code / kPerRow - firstRow_, code % kPerRow);
+}
+
+int CodeChartModel::CodeAt(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return -1;
+    }
+    const int code = (firstRow_ + index.row()) * kPerRow + index.column();
+    return set_.Find(code) != nullptr ? code : -1;
+}
+
+int CodeChartModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int CodeChartModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() || rows_ == 0 ? 0 : kPerRow;
+}
+
+QVariant CodeChartModel::data(const QModelIndex& index, int role) const {
+    const int code = CodeAt(index);
+    if (code < 0) {
+        return {};
+    }
+    const SetCharacter& character = *set_.Find(code);
+    switch (role) {
+        case Qt::DisplayRole:
+            return Shown(code);
+        case Qt::DecorationRole:
+            return DrawGlyph(character.pattern, kDot);
+        case Qt::AccessibleTextRole:
+            return SpokenName(code);
+        case Qt::AccessibleDescriptionRole:
+            return LitCount(character.pattern);
+        case Qt::ToolTipRole:
+            return QStringLiteral("Code %1 (0x%2)%3")
+                .arg(code)
+                .arg(code, 2, 16, QChar(u'0'))
+                .arg(character.name.empty()
+                         ? QString()
+                         : QStringLiteral(", ") + QString::fromStdString(character.name));
+        default:
+            return {};
+    }
+}
+
+QVariant CodeChartModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (orientation == Qt::Horizontal) {
+        return QStringLiteral("+%1").arg(section);
+    }
+    return QString::number((firstRow_ + section) * kPerRow);
+}
+
+Qt::ItemFlags CodeChartModel::flags(const QModelIndex& index) const {
+    return CodeAt(index) < 0 ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+}  // namespace zrl

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "core/character_set.h"
+
+namespace zrl {
+
+// A character set as a code chart: 16 codes to a row, row = code / 16, from the row of the
+// first code to the row of the last. A code with no character is an empty, disabled slot.
+class CodeChartModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    static constexpr int kPerRow = 16;
+
+    explicit CodeChartModel(QObject* parent = nullptr);
+
+    const CharacterSet& Set() const { return set_; }
+    // A new set: the chart is laid out afresh.
+    void Reset(CharacterSet set);
+    // One character's pattern changed: only its slot is drawn again.
+    void SetPattern(int code, const Pattern& pattern);
+    void Put(int code, SetCharacter character);
+    void Remove(int code);
+
+    QModelIndex IndexOf(int code) const;
+    // The code of a slot, or -1 for none.
+    int CodeAt(const QModelIndex& index) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // How a screen reader names a code: "65, A", "32, space", "7".
+    static QString SpokenName(int code);
+
+private:
+    void Relayout(CharacterSet set);
+
+    CharacterSet set_;
+    int firstRow_ = 0;
+    int rows_ = 0;
+};
+
+}  // namespace zrl
