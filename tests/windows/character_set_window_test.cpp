@@ -1,0 +1,168 @@
+#include "windows/character_set_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUndoStack>
+
+#include "core/data_listing.h"
+#include "platform/colour_button.h"
+#include "platform/text_box.h"
+#include "window_fixture.h"
+#include "windows/code_chart.h"
+#include "windows/code_chart_model.h"
+#include "windows/preview_strip.h"
+
+namespace zrl::testing {
+namespace {
+
+const QString kX11Font = QStringLiteral("/usr/share/fonts/X11/misc/5x7.pcf.gz");
+
+class CharacterSetWindowTest : public WindowTest {
+protected:
+    FrmMain* editor = OpenEditor();
+
+    FrmCharSet* OpenSet() {
+        QTest::keyClick(editor, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        FrmCharSet* set = forms.charSet.IfExists();
+        EXPECT_TRUE(set != nullptr && set->isVisible());
+        return set;
+    }
+    static CodeChartModel* Model(FrmCharSet* set) {
+        return static_cast<CodeChartModel*>(set->Chart->model());
+    }
+    static void ClickSlot(FrmCharSet* set, int code) {
+        const QModelIndex index = Model(set)->IndexOf(code);
+        set->Chart->scrollTo(index);
+        QTest::mouseClick(set->Chart->viewport(), Qt::LeftButton, {},
+                          set->Chart->visualRect(index).center());
+    }
+    void ClickCell(int i) {
+        QTest::mouseClick(editor->Cmd[static_cast<std::size_t>(i)], Qt::LeftButton);
+    }
+    // Answers the question that closing with unsaved changes asks.
+    static void Answer(QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->button(button)->click();
+        });
+    }
+};
+
+TEST_F(CharacterSetWindowTest, TheFieldEditsTheCurrentCharacterEachWithItsOwnHistory) {
+    if (!QFile::exists(kX11Font)) {
+        GTEST_SKIP() << "xfonts-base is not installed";
+    }
+    FrmCharSet* set = OpenSet();
+    ASSERT_TRUE(set->OpenFile(kX11Font));
+    EXPECT_EQ(
+        set->Status->text(),
+        QStringLiteral("192 characters. Left out 1656 glyphs with a code above 255 or none."));
+    EXPECT_EQ(set->Current(), -1) << "nothing is current until chosen";
+
+    ClickSlot(set, 65);
+    const Pattern a = set->Set().Find(65)->pattern;
+    EXPECT_EQ(PatternOf(editor->Grid()), a);
+    EXPECT_EQ(editor->TxtOutput->Text(), QString::fromLatin1(BuildRowData(GridOf(a))));
+    EXPECT_EQ(Model(set)->data(Model(set)->IndexOf(65), Qt::AccessibleTextRole), "65, A");
+    EXPECT_EQ(Model(set)->data(Model(set)->IndexOf(65), Qt::AccessibleDescriptionRole),
+              "14 lit cells");
+
+    ClickCell(4);  // A's top-right cell, unlit in X11's A
+    EXPECT_TRUE(set->Set().Find(65)->pattern[4]) << "the character follows the field at once";
+    EXPECT_TRUE(set->isWindowModified());
+
+    set->Chart->setFocus();
+    QTest::keyClick(set->Chart, Qt::Key_Right);
+    ASSERT_EQ(set->Current(), 66);
+    const Pattern b = set->Set().Find(66)->pattern;
+    ClickCell(34);
+    ClickCell(30);
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(set->Set().Find(66)->pattern, b);
+    EXPECT_FALSE(editor->Actions().undo->isEnabled()) << "B's history ends at B";
+    EXPECT_TRUE(set->Set().Find(65)->pattern[4]) << "and never reaches into A";
+
+    QTest::keyClick(set->Chart, Qt::Key_Home);
+    EXPECT_EQ(set->Current(), 0);
+    QTest::keyClick(set->Chart, Qt::Key_End);
+    EXPECT_EQ(set->Current(), 255);
+    ClickSlot(set, 65);
+    QTest::keyClick(set, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(set->Set().Find(65)->pattern, a) << "back at A, its own step comes back";
+
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("x11.bdf"));
+    const CharacterSet before = set->Set();
+    ASSERT_TRUE(set->SaveTo(saved));
+    EXPECT_FALSE(set->isWindowModified());
+    EXPECT_EQ(set->windowTitle(), QStringLiteral("x11.bdf[*] - Character Set"));
+    ASSERT_TRUE(set->OpenFile(saved));
+    EXPECT_EQ(set->Set(), before);
+    EXPECT_TRUE(reported.isEmpty());
+}
+
+TEST_F(CharacterSetWindowTest, ClosingWithUnsavedChangesAsksFirst) {
+    FrmCharSet* set = OpenSet();
+    ClickSlot(set, 33);
+    ClickCell(12);
+    ASSERT_TRUE(set->isWindowModified());
+
+    Answer(QMessageBox::Cancel);
+    set->close();
+    EXPECT_TRUE(forms.charSet.Exists()) << "Cancel keeps the set";
+    Answer(QMessageBox::Cancel);
+    editor->close();
+    EXPECT_TRUE(forms.main.Exists()) << "and the program, when the editor is closed";
+    EXPECT_TRUE(set->Set().Find(33)->pattern[12]);
+
+    Answer(QMessageBox::Discard);
+    set->close();
+    EXPECT_FALSE(forms.charSet.Exists());
+    EXPECT_EQ(editor->History()->count(), 0) << "the field has its own history back";
+    ClickCell(0);
+    EXPECT_EQ(editor->History()->count(), 1);
+}
+
+TEST_F(CharacterSetWindowTest, NewAddCopyPasteDeleteAndPreview) {
+    FrmCharSet* set = OpenSet();
+    set->NewSet(FrmCharSet::Kind::LcdCustom);
+    EXPECT_EQ(set->Set(), CharacterSet::Blank(0, 7));
+    EXPECT_EQ(set->Chart->model()->rowCount(), 1);
+    ASSERT_TRUE(set->AddCharacter(65));
+    EXPECT_FALSE(set->AddCharacter(3)) << "a code holds one character";
+    EXPECT_EQ(set->Current(), 65);
+    EXPECT_EQ(set->Chart->model()->rowCount(), 5);
+
+    ClickSlot(set, 2);
+    for (int cell : {0, 6, 12, 18, 24}) {
+        ClickCell(cell);
+    }
+    set->Commands().copy->trigger();
+    EXPECT_EQ(clipboard.text, QString::fromLatin1(BuildRowData(editor->Grid())));
+    ClickSlot(set, 65);
+    set->Commands().paste->trigger();
+    EXPECT_EQ(set->Set().Find(65)->pattern, set->Set().Find(2)->pattern);
+    EXPECT_EQ(editor->History()->count(), 1) << "a paste is one step of the character";
+
+    set->PreviewText->setText(QStringLiteral("\2A?"));
+    const QStringList rows = set->Preview->Rows();
+    ASSERT_EQ(rows.size(), kRows);
+    EXPECT_EQ(rows[0], QStringLiteral("#.....#..........")) << "a missing character is unlit";
+    EXPECT_EQ(rows[4], QStringLiteral("....#.....#......"));
+
+    set->Commands().remove->trigger();
+    EXPECT_EQ(set->Set().Find(65), nullptr);
+    EXPECT_EQ(set->Current(), -1);
+    EXPECT_EQ(set->Preview->Rows()[0], QStringLiteral("#................"));
+    EXPECT_EQ(set->Chart->model()->rowCount(), 1);
+    EXPECT_TRUE(set->isWindowModified());
+}
+
+}  // namespace
+}  // namespace zrl::testing
