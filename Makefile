@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps configure build run test asan bench screenshots package install format format-check clean
+.PHONY: all deps configure build run test asan fuzz bench screenshots package install format format-check clean
 
 all: build
 
@@ -27,6 +27,23 @@ asan: deps build-asan/build.ninja
 	cmake --build --preset asan
 	ctest --preset asan
 
+# Each reader fuzzed for FUZZ_SECONDS, from the seeds in tests/fuzz/seeds and what earlier
+# runs found; a crash leaves its input in build-fuzz/.
+FUZZ_SECONDS ?= 60
+build-fuzz/build.ninja: | deps
+	cmake --preset fuzz
+
+fuzz: deps build-fuzz/build.ninja
+	cmake --build --preset fuzz
+	@for target in bdf pattern; do \
+	  mkdir -p build-fuzz/corpus/$$target && echo "fuzz: $$target for $(FUZZ_SECONDS) s" && \
+	  (cd build-fuzz && ./tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    -timeout=10 -print_final_stats=1 corpus/$$target ../tests/fuzz/seeds/$$target \
+	    >$$target.log 2>&1); status=$$?; \
+	  grep -E '^(stat::number_of_executed_units|==[0-9]+==|SUMMARY|artifact)' build-fuzz/$$target.log; \
+	  [ $$status -eq 0 ] || exit $$status; \
+	done
+
 bench: build
 	./build/bench/core_bench
 	./build/bench/main_window_bench
@@ -49,4 +66,4 @@ format-check:
 	clang-format --dry-run -Werror $$(find src tests bench scripts -name '*.cpp' -o -name '*.h')
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

@@ -1,5 +1,8 @@
 #include <benchmark/benchmark.h>
 
+#include <random>
+
+#include "core/bdf_font.h"
 #include "core/c_initializer.h"
 #include "core/character_grid.h"
 #include "core/data_listing.h"
@@ -14,6 +17,32 @@ zrl::CharacterGrid LetterA() {
     }
     return grid;
 }
+
+zrl::CharacterSet FullSet() {
+    std::mt19937 random(5);
+    zrl::CharacterSet set = zrl::CharacterSet::Blank(zrl::kFirstCode, zrl::kLastCode);
+    for (const auto& [code, character] : set.Characters()) {
+        set.SetPattern(code, zrl::Pattern(random()) ^ (zrl::Pattern(random()) << 32));
+    }
+    return set;
+}
+
+// A whole 256-character font file, read and placed in the cell, or written.
+void BM_OpenBdf256(benchmark::State& state) {
+    const std::string text = zrl::WriteBdf(FullSet());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zrl::ImportFont(*zrl::ReadBdf(text).font));
+    }
+}
+BENCHMARK(BM_OpenBdf256)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveBdf256(benchmark::State& state) {
+    const zrl::CharacterSet set = FullSet();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zrl::WriteBdf(set));
+    }
+}
+BENCHMARK(BM_SaveBdf256)->Unit(benchmark::kMicrosecond);
 
 void BM_RowListing(benchmark::State& state) {
     const auto grid = LetterA();

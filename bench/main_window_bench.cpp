@@ -8,8 +8,10 @@
 #include <QUndoStack>
 
 #include "platform/colour_button.h"
+#include "platform/font_file.h"
 #include "platform/text_box.h"
 #include "qt_bench_support.h"
+#include "windows/character_set_window.h"
 
 namespace {
 
@@ -33,6 +35,39 @@ void BM_CellClickToListing(benchmark::State& state) {
 BENCHMARK(BM_CellClickToListing)->Apply([](benchmark::internal::Benchmark* b) {
     Repeated(b)->ArgName("by_column")->Arg(0)->Arg(1);
 });
+
+// The same with a full 256-character set open and "A" current: the character and its
+// chart slot follow every click.
+void BM_CellClickToListingWithSet(benchmark::State& state) {
+    Editor program;
+    zrl::FrmMain* editor = program.window;
+    zrl::FrmCharSet* set = program.forms.charSet.Get();
+    set->NewSet(zrl::FrmCharSet::Kind::FullTable);
+    set->SetVisible(true);
+    set->MakeCurrent(65);
+    std::size_t cell = 0;
+    for (auto _ : state) {
+        QTest::mouseClick(editor->Cmd[cell], Qt::LeftButton);
+        benchmark::DoNotOptimize(editor->TxtOutput->Text());
+        cell = (cell + 7) % 35;
+    }
+}
+BENCHMARK(BM_CellClickToListingWithSet)->Apply([](benchmark::internal::Benchmark* b) {
+    Repeated(b);
+});
+
+// X11's 5x7 font as Debian ships it: gzip, PCF through FreeType, 1,848 glyphs.
+void BM_OpenX11Pcf(benchmark::State& state) {
+    const QString path = QStringLiteral("/usr/share/fonts/X11/misc/5x7.pcf.gz");
+    if (!QFile::exists(path)) {
+        state.SkipWithError("xfonts-base is not installed");
+        return;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zrl::LoadFontFile(path));
+    }
+}
+BENCHMARK(BM_OpenX11Pcf)->Apply([](benchmark::internal::Benchmark* b) { Repeated(b); });
 
 // Fills the history with clicks, as a user would have.
 void ClickSteps(zrl::FrmMain* editor, int steps) {

@@ -1,9 +1,12 @@
 // Renders each window as a user sees it into PNG files: the splash, the editor fresh, with
-// a letter drawn and with the field's context menu open, and the About window. Run by
+// a letter drawn and with the field's context menu open, the About window, and a character
+// set beside the editor. Run by
 // scripts/screenshots under Xvfb.
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -14,6 +17,7 @@
 #include "platform/qt_clipboard.h"
 #include "windows/about_window.h"
 #include "windows/artwork.h"
+#include "windows/character_set_window.h"
 #include "windows/forms.h"
 #include "windows/main_window.h"
 #include "windows/splash_window.h"
@@ -29,14 +33,31 @@ bool Save(QWidget* window, const QDir& folder, const QString& name) {
 }
 
 // The menu is a window of its own: the screen shows it over the editor as a user sees it.
-bool SaveWithMenu(QWidget* window, QMenu* menu, const QDir& folder, const QString& name) {
+bool SaveWithMenu(QWidget* window, QMenu* menu, const QDir& folder, const QString& name,
+                  QRect beside = {}) {
     QTest::qWait(200);
-    const QRect area = window->frameGeometry().united(menu->geometry()).adjusted(0, 0, 4, 4);
+    const QRect area = window->frameGeometry()
+                           .united(menu != nullptr ? menu->geometry() : beside)
+                           .adjusted(0, 0, 4, 4);
     const QString path = folder.filePath(name);
     const bool saved =
         window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path);
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
     return saved;
+}
+
+// X11's 5x7 font with "A" current, its preview line showing a text.
+bool SaveCharacterSet(zrl::Forms& forms, const QDir& folder) {
+    zrl::FrmCharSet* set = forms.charSet.Get();
+    const QString x11 = QStringLiteral("/usr/share/fonts/X11/misc/5x7.pcf.gz");
+    if (!QFile::exists(x11) || !set->OpenFile(x11)) {
+        set->NewSet(zrl::FrmCharSet::Kind::PrintableAscii);
+    }
+    set->SetVisible(true);
+    set->MakeCurrent(65);
+    set->PreviewText->setText(QStringLiteral("Hello, 5x7 world!"));
+    return SaveWithMenu(forms.main.Get(), nullptr, folder, QStringLiteral("character-set.png"),
+                        set->frameGeometry());
 }
 
 }  // namespace
@@ -70,5 +91,7 @@ int main(int argc, char* argv[]) {
 
     QTest::mouseClick(editor->CmdHelp, Qt::LeftButton);
     ok &= Save(forms.about.Get(), folder, QStringLiteral("about.png"));
+    forms.about.Unload();
+    ok &= SaveCharacterSet(forms, folder);
     return ok ? 0 : 1;
 }

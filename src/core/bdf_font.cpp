@@ -1,5 +1,6 @@
 #include "bdf_font.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -7,7 +8,7 @@ namespace zrl {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kBlanks = " \t\r";
 
 // Reads the text line by line, splitting each into its keyword and the rest.
 class Lines {
@@ -22,9 +23,8 @@ public:
         std::string_view line = text_.substr(position_, end - position_);
         position_ = end + 1;
         ++number_;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
+        // Trailing blanks and CRs are no part of a name or a value.
+        line.remove_suffix(line.size() - std::min(line.find_last_not_of(" \t\r") + 1, line.size()));
         const std::size_t start = std::min(line.find_first_not_of(kBlanks), line.size());
         line.remove_prefix(start);
         const std::size_t split = std::min(line.find_first_of(kBlanks), line.size());
@@ -172,19 +172,12 @@ BitmapGlyph ReadGlyph(Lines& lines) {
     Fail(lines, "the file ends inside glyph \"" + glyph.name + "\"");
 }
 
-std::string Unquoted(std::string_view text) {
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
-        text = text.substr(1, text.size() - 2);
-    }
-    return std::string(text);
-}
-
 void ReadHeader(Lines& lines, BitmapFont& font, long& declaredGlyphs) {
     bool haveBox = false;
     while (lines.NextContent()) {
         const std::string_view keyword = lines.Keyword();
         if (keyword == "FONT") {
-            font.name = Unquoted(lines.Rest());
+            font.name = std::string(lines.Rest());
         } else if (keyword == "FONTBOUNDINGBOX") {
             font.box = ReadBox(lines);
             haveBox = true;
@@ -233,6 +226,16 @@ BitmapFont ReadFontText(std::string_view text) {
 
 constexpr int kAdvance = 6;
 
+// A name as one line of the file would read it back: no line break, no blanks around it.
+std::string OneLine(std::string name) {
+    std::replace(name.begin(), name.end(), '\n', ' ');
+    const std::size_t first = name.find_first_not_of(" \t\r");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return name.substr(first, name.find_last_not_of(" \t\r") - first + 1);
+}
+
 void WriteProperties(std::string& out) {
     const char* properties[] = {
         "PIXEL_SIZE 7",
@@ -256,7 +259,8 @@ void WriteProperties(std::string& out) {
 
 void WriteGlyph(std::string& out, int code, const SetCharacter& character) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    out += "STARTCHAR " + (character.name.empty() ? DefaultGlyphName(code) : character.name);
+    const std::string name = OneLine(character.name);
+    out += "STARTCHAR " + (name.empty() ? DefaultGlyphName(code) : name);
     out += "\nENCODING " + std::to_string(code);
     // The advance in thousandths of the point size: 6 pixels of a 7-point font at 75 dpi.
     out += "\nSWIDTH 823 0\nDWIDTH " + std::to_string(kAdvance) + " 0\nBBX 5 7 0 -1\nBITMAP\n";
@@ -290,7 +294,7 @@ ReadFont ReadBdf(std::string_view text) {
 std::string WriteBdf(const CharacterSet& set) {
     std::string out = "STARTFONT 2.1\n";
     out += "COMMENT 5x7 characters: six rows above the baseline, one below\n";
-    const std::string& name = set.FontName();
+    const std::string name = OneLine(set.FontName());
     out += "FONT " + (name.empty() ? std::string(kDefaultFontName) : name);
     out += "\nSIZE 7 75 75\nFONTBOUNDINGBOX 5 7 0 -1\n";
     WriteProperties(out);

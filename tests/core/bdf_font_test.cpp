@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 
 namespace zrl {
 namespace {
@@ -103,6 +106,20 @@ TEST(BdfFont, MalformedFilesAreRefusedWithTheLineThatIsWrong) {
     }
     EXPECT_EQ(ReadBdf(std::string(kMaxFontFile + 1, ' ')).error,
               "the file is larger than 16 MB; no 5x7 font is that large");
+}
+
+// What the fuzzer once found: each file reads back the same after a write.
+TEST(BdfFont, FuzzerFindingsStayFixed) {
+    for (const auto& entry : std::filesystem::directory_iterator(ZRL_FUZZ_REGRESSIONS "/bdf")) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::stringstream text;
+        text << file.rdbuf();
+        const ReadFont read = ReadBdf(text.str());
+        if (read.font) {
+            const CharacterSet set = ImportFont(*read.font).set;
+            EXPECT_EQ(Import(WriteBdf(set)).set, set) << entry.path();
+        }
+    }
 }
 
 TEST(CharacterSet, FreeCodesWrapRoundAndPatternsMatchTheField) {
