@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps configure build run test asan fuzz bench screenshots package install format format-check clean
+.PHONY: all deps configure build run test asan fuzz windows windows-test bench screenshots package install format format-check clean
 
 all: build
 
@@ -44,6 +44,21 @@ fuzz: deps build-fuzz/build.ninja
 	  [ $$status -eq 0 ] || exit $$status; \
 	done
 
+# Zerlin for 64-bit Windows, cross-built with MinGW-w64 against a Qt that
+# scripts/build-qt-windows builds once per machine (about a quarter of an hour) and caches.
+windows:
+	@scripts/install-deps windows
+	@qt="$$(scripts/build-qt-windows)" && mkdir -p build-windows && echo "$$qt" >build-windows/qt-prefix && \
+	  ZRL_QT_WINDOWS="$$qt" cmake --preset windows >/dev/null && \
+	  ZRL_QT_WINDOWS="$$qt" cmake --build --preset windows && scripts/package-windows "$$qt"
+
+# The core and window tests under Wine through CTest, the built program's resources, and
+# the program itself in a real window under Wine on Xvfb.
+windows-test: windows
+	ZRL_QT_WINDOWS="$$(cat build-windows/qt-prefix)" ctest --preset windows -j2
+	/usr/bin/python3 tests/release/check_windows_exe.py build-windows/zerlin-1.00-windows-x64/zerlin.exe
+	tests/wine/check_windows_window.sh build-windows/zerlin-1.00-windows-x64
+
 bench: build
 	./build/bench/core_bench
 	./build/bench/main_window_bench
@@ -66,4 +81,4 @@ format-check:
 	clang-format --dry-run -Werror $$(find src tests bench scripts -name '*.cpp' -o -name '*.h')
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-windows

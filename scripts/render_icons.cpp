@@ -1,7 +1,9 @@
-// Writes the program icon as the PNG sizes desktops use and as a Windows .ico with 16x16
-// and 32x32 256-colour images. Its output is committed under resources/; run it again
-// after changing the icon artwork: build/scripts/zerlin_render_icons resources
+// Writes the program icon as the PNG sizes desktops use and as a Windows .ico with 16x16,
+// 32x32 and 48x48 256-colour images and a 256x256 PNG. Its output is committed under
+// resources/; run it again after changing the icon artwork:
+//   build/scripts/zerlin_render_icons resources
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -59,6 +61,16 @@ QByteArray IcoBitmap(const QImage& source) {
     return out;
 }
 
+QByteArray Png(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+// The 256-colour images first, as older Windows look for them, then a 256 x 256 PNG for
+// large icon views (a width and height of 0 mean 256).
 QByteArray Ico(const QList<QImage>& images) {
     QByteArray header;
     Append16(header, 0);
@@ -67,11 +79,12 @@ QByteArray Ico(const QList<QImage>& images) {
     QByteArray data;
     quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
     for (const QImage& image : images) {
-        const QByteArray bitmap = IcoBitmap(image);
-        header.append(char(image.width())).append(char(image.height()));
+        const bool large = image.width() >= 256;
+        const QByteArray bitmap = large ? Png(image) : IcoBitmap(image);
+        header.append(char(large ? 0 : image.width())).append(char(large ? 0 : image.height()));
         header.append('\0').append('\0');
         Append16(header, 1);
-        Append16(header, 8);
+        Append16(header, large ? 32 : 8);
         Append32(header, static_cast<quint32>(bitmap.size()));
         Append32(header, offset);
         offset += static_cast<quint32>(bitmap.size());
@@ -94,7 +107,8 @@ int main(int argc, char* argv[]) {
     }
     QFile ico(folder.filePath(QStringLiteral("zerlin.ico")));
     ok &= ico.open(QIODevice::WriteOnly) &&
-          ico.write(Ico({zrl::DrawIconImage(16).toImage(), zrl::DrawIconImage(32).toImage()})) > 0;
+          ico.write(Ico({zrl::DrawIconImage(16).toImage(), zrl::DrawIconImage(32).toImage(),
+                         zrl::DrawIconImage(48).toImage(), zrl::DrawIconImage(256).toImage()})) > 0;
     std::printf("%s\n", ok ? "icons written" : "FAILED to write icons");
     return ok ? 0 : 1;
 }

@@ -33,7 +33,11 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 // What the user wrote, short enough for a one-line message.
 std::string Quote(std::string_view text) {
     constexpr std::size_t kLongest = 16;
-    return "\"" + std::string(text.substr(0, kLongest)) + (text.size() > kLongest ? "...\"" : "\"");
+    // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) about "\"" + string.
+    std::string quoted(1, '"');
+    quoted.append(text.substr(0, kLongest));
+    quoted.append(text.size() > kLongest ? "...\"" : "\"");
+    return quoted;
 }
 
 // ---- Listings ----

@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <cstdlib>
 #include <string_view>
 
@@ -63,10 +65,24 @@ QAccessibleInterface* AccessibleFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
+// On Windows the program carries its fonts in a folder beside it, so that every text has
+// the width it has on Linux, on Windows and under Wine alike: Windows' own dialog font is
+// wider there than the layouts allow, and Wine has other faces again.
+void LoadBundledFonts() {
+#if defined(Q_OS_WIN)
+    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& file : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+        QFontDatabase::addApplicationFont(folder.filePath(file));
+    }
+#endif
+}
+
 QFont DialogFont() {
 #if defined(Q_OS_WIN)
-    return QFont(QStringLiteral("MS Shell Dlg 2"), 8);
-#else
+    if (!QFontDatabase::hasFamily(QStringLiteral("Liberation Sans"))) {
+        return QFont(QStringLiteral("MS Shell Dlg 2"), 8);
+    }
+#endif
     // A list, not a database query: asking whether a family exists would load the whole
     // font configuration before the first window could appear.
     QFont font(QStringLiteral("Liberation Sans"), 8);
@@ -74,7 +90,6 @@ QFont DialogFont() {
                       QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     return font;
-#endif
 }
 
 }  // namespace
@@ -83,6 +98,7 @@ void SetUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("zerlin"));
     QApplication::setApplicationVersion(QStringLiteral(ZRL_VERSION));
     QApplication::setOrganizationDomain(QStringLiteral("zerlin.example"));
+    LoadBundledFonts();
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
     app.setFont(DialogFont());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <filesystem>
 
 #include "platform/application_setup.h"
 
@@ -28,6 +29,14 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#if defined(Q_OS_WIN)
+    // There the offscreen platform reads fonts from a folder: the ones the program carries,
+    // copied beside the tests.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
+        const auto fonts = std::filesystem::absolute(argv[0]).parent_path() / "fonts";
+        qputenv("QT_QPA_FONTDIR", QByteArray::fromStdString(fonts.string()));
+    }
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     zrl::SetUpApplication(app);
