@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps configure build run test asan fuzz windows windows-test bench screenshots package install format format-check clean
+.PHONY: all deps configure build run test asan fuzz windows windows-test screenshots-windows bench screenshots package install format format-check clean
 
 all: build
 
@@ -58,6 +58,10 @@ windows-test: windows
 	ZRL_QT_WINDOWS="$$(cat build-windows/qt-prefix)" ctest --preset windows -j2
 	/usr/bin/python3 tests/release/check_windows_exe.py build-windows/zerlin-1.00-windows-x64/zerlin.exe
 	tests/wine/check_windows_window.sh build-windows/zerlin-1.00-windows-x64
+
+# docs/windows.png: the editor with an A drawn, as Wine draws it with the Windows style.
+screenshots-windows: windows
+	tests/wine/check_windows_window.sh build-windows/zerlin-1.00-windows-x64 docs/windows.png
 
 bench: build
 	./build/bench/core_bench
