@@ -7,20 +7,10 @@
 #include <random>
 #include <sstream>
 
+#include "support/pattern_rows.h"
+
 namespace zrl {
 namespace {
-
-Pattern FromRows(std::initializer_list<const char*> rows) {
-    Pattern pattern;
-    int row = 0;
-    for (const char* text : rows) {
-        for (int column = 0; column < kColumns; ++column) {
-            pattern[static_cast<std::size_t>(CellIndex(row, column))] = text[column] == '#';
-        }
-        ++row;
-    }
-    return pattern;
-}
 
 std::string Font(const std::string& box, const std::string& glyphs, int count) {
     return "STARTFONT 2.1\nFONT test\nSIZE 7 75 75\nFONTBOUNDINGBOX " + box +

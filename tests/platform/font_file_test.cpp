@@ -9,23 +9,12 @@
 #include <QTemporaryDir>
 
 #include "core/bdf_font.h"
+#include "support/pattern_rows.h"
 
 namespace zrl {
 namespace {
 
 const QString kX11Font = QStringLiteral("/usr/share/fonts/X11/misc/5x7.pcf.gz");
-
-Pattern FromRows(std::initializer_list<const char*> rows) {
-    Pattern pattern;
-    int row = 0;
-    for (const char* text : rows) {
-        for (int column = 0; column < kColumns; ++column) {
-            pattern[static_cast<std::size_t>(CellIndex(row, column))] = text[column] == '#';
-        }
-        ++row;
-    }
-    return pattern;
-}
 
 QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     QFile file(dir.filePath(name));

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <initializer_list>
+
+#include "core/character_set.h"
+
+namespace zrl {
+
+// A pattern written as rows of '#' (lit) and '.' from the top; rows left out are unlit.
+inline Pattern FromRows(std::initializer_list<const char*> rows) {
+    Pattern pattern;
+    int row = 0;
+    for (const char* text : rows) {
+        for (int column = 0; column < kColumns; ++column) {
+            pattern[static_cast<std::size_t>(CellIndex(row, column))] = text[column] == '#';
+        }
+        ++row;
+    }
+    return pattern;
+}
+
+}  // namespace zrl
