@@ -128,6 +128,10 @@ std::optional<unsigned> ReadValue(std::string_view token) {
     } else if (StartsWithNoCase(token, "0b")) {
         base = 2;
         token.remove_prefix(2);
+    } else if (token.size() > 1 && token.front() == 'B' &&
+               token.find_first_not_of("01", 1) == std::string_view::npos) {
+        base = 2;  // Arduino's binary constants, B00000 to B11111111
+        token.remove_prefix(1);
     } else if (token.size() > 1 && token.front() == '0') {
         return std::nullopt;
     }
@@ -233,16 +237,53 @@ ParsedPattern ParseInitializer(std::string_view text) {
     return {GridOfBytes(values), {}};
 }
 
+// C's comments become blanks; line breaks stay, so line numbers keep counting the text as
+// written.
+std::string WithoutComments(std::string_view text) {
+    std::string out(text);
+    for (std::size_t i = 0; i + 1 < out.size(); ++i) {
+        if (out[i] != '/' || (out[i + 1] != '/' && out[i + 1] != '*')) {
+            continue;
+        }
+        const bool block = out[i + 1] == '*';
+        const std::size_t end = block ? out.find("*/", i + 2) : out.find('\n', i);
+        const std::size_t stop = end == std::string::npos ? out.size() : end + (block ? 2 : 0);
+        for (std::size_t j = i; j < stop; ++j) {
+            out[j] = out[j] == '\n' ? '\n' : ' ';
+        }
+        i = stop == 0 ? 0 : stop - 1;
+    }
+    return out;
+}
+
+// The forms of a character's bytes that makers copy from real sources: a C initializer
+// after its declaration, a Python list [ ... ], or one line of a font table with no braces.
+ParsedPattern ParseBytes(std::string text) {
+    if (text.find('{') == std::string::npos) {
+        const auto open = text.find('[');
+        const auto close = text.rfind(']');
+        if (open != std::string::npos && close != std::string::npos && open < close) {
+            text[open] = '{';
+            text[close] = '}';
+        } else {
+            text = "{" + text + "}";
+        }
+    }
+    return ParseInitializer(text);
+}
+
 }  // namespace
 
 ParsedPattern ParsePattern(std::string_view text) {
     if (text.size() > kMaxPatternText) {
         return Fail("the text is over 64 KB; a listing or a C initializer is far shorter");
     }
-    if (Trim(text, " \t\r\n").empty()) {
+    std::string clean = WithoutComments(text);
+    if (Trim(clean, " \t\r\n").empty()) {
         return Fail("no text; expected a listing (Data &B lines) or a C initializer { ... }");
     }
-    return text.find('{') != std::string_view::npos ? ParseInitializer(text) : ParseListing(text);
+    const bool bytes = clean.find_first_of("{[,") != std::string::npos;
+    return bytes ? ParseBytes(std::move(clean)) : ParseListing(clean);
 }
 
 }  // namespace zrl

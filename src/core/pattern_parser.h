@@ -24,7 +24,9 @@ struct ParsedPattern {
 //   with or without its "Data &B" prefix, in any letter case and spacing;
 // - a C initializer "{ ... }", after anything (a declaration) and before an optional
 //   ";", of 5 column bytes (bit 0 the top row) or 7 or 8 row bytes (bit 4 the left
-//   column, the 8th row empty), each in hex (0x7E), binary (0b01110) or decimal.
+//   column, the 8th row empty), each in hex (0x7E), binary (0b01110 or Arduino's B01110)
+//   or decimal; the same bytes as a Python list "[ ... ]", or as one line of a font table
+//   with no braces ("0x7C, 0x12, 0x11, 0x12, 0x7C,"); C comments anywhere are blanks.
 // Line breaks may be CR LF, LF or CR; spaces, tabs and blank lines around parts are fine.
 ParsedPattern ParsePattern(std::string_view text);
 

@@ -64,6 +64,23 @@ TEST(PatternParser, AcceptsTheFormsPeopleWrite) {
     }
 }
 
+// The forms makers copy from font tables, Arduino sketches and MicroPython.
+TEST(PatternParser, ReadsBytesAsRealSourcesWriteThem) {
+    const CharacterGrid columns = *ParsePattern("{0x7C, 0x12, 0x11, 0x12, 0x7C}").grid;
+    for (const char* form : {"0x7C, 0x12, 0x11, 0x12, 0x7C, // A", "[0x7C, 0x12, 0x11, 0x12, 0x7C]",
+                             "{0x7C, /* left */ 0x12, 0x11, // the middle\n 0x12, 0x7C};"}) {
+        const ParsedPattern parsed = ParsePattern(form);
+        ASSERT_TRUE(parsed.grid) << form << ": " << parsed.error;
+        EXPECT_EQ(*parsed.grid, columns) << form;
+    }
+    const ParsedPattern smiley = ParsePattern(
+        "byte smiley[8] = { B00000, B10001, B00000, B00000, B10001, B01110, B00000 };");
+    ASSERT_TRUE(smiley.grid) << smiley.error;
+    EXPECT_EQ(*smiley.grid, *ParsePattern("{0, 17, 0, 0, 17, 14, 0}").grid);
+    EXPECT_EQ(ParsePattern("// only a comment").error.rfind("no text", 0), 0u);
+    EXPECT_EQ(ParsePattern("{B2, 0, 0, 0, 0}").error.rfind("value 1 reads \"B2\"", 0), 0u);
+}
+
 TEST(PatternParser, SaysWhatWasExpectedAndWhatIsWrong) {
     const std::pair<const char*, const char*> cases[] = {
         {"00000\n00000\n0000\n00000\n00000\n00000\n00000",
