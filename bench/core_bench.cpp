@@ -7,6 +7,7 @@
 #include "core/character_grid.h"
 #include "core/data_listing.h"
 #include "core/pattern_parser.h"
+#include "core/set_export.h"
 
 namespace {
 
@@ -43,6 +44,24 @@ void BM_SaveBdf256(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SaveBdf256)->Unit(benchmark::kMicrosecond);
+
+// A whole 256-character set as firmware source: 0 BASIC by row, 1 C table, 2 LCD.
+void BM_Export256(benchmark::State& state) {
+    const zrl::CharacterSet set = FullSet();
+    for (auto _ : state) {
+        switch (state.range(0)) {
+            case 0:
+                benchmark::DoNotOptimize(zrl::WriteBasicBlock(set, zrl::ListingOrder::ByRow));
+                break;
+            case 1:
+                benchmark::DoNotOptimize(zrl::WriteCFontTable(set, "font"));
+                break;
+            default:
+                benchmark::DoNotOptimize(zrl::WriteLcdTable(set, "lcd"));
+        }
+    }
+}
+BENCHMARK(BM_Export256)->ArgName("basic_c_lcd")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 void BM_RowListing(benchmark::State& state) {
     const auto grid = LetterA();

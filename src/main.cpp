@@ -6,6 +6,7 @@
 #include "platform/qt_clipboard.h"
 #include "windows/artwork.h"
 #include "windows/character_set_window.h"
+#include "windows/command_line.h"
 #include "windows/forms.h"
 #include "windows/main_window.h"
 #include "windows/splash_window.h"
@@ -30,6 +31,12 @@ void OpenSetAfterSplash(zrl::Forms& forms, const QString& path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (zrl::WantsNoWindow(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("zerlin"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(ZRL_VERSION));
+        return zrl::RunWithoutWindow(app);
+    }
     if (!zrl::HasDisplay()) {
         std::fputs(
             "zerlin: no display found (DISPLAY is not set); run it on a desktop, "
@@ -43,14 +50,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(zrl::ProgramIcon());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Designs the characters of a 5x7 dot-matrix display."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A character set to open: a BDF or PCF font, "
-                                                "gzip-compressed or not."),
-                                 QStringLiteral("[file]"));
+    zrl::DescribeArguments(parser);
     parser.process(app);
 
     zrl::QtClipboard clipboard;

@@ -1,0 +1,122 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstdio>
+#include <string_view>
+
+#include "core/bdf_font.h"
+#include "core/set_export.h"
+#include "platform/font_file.h"
+
+namespace zrl {
+
+namespace {
+
+const QString kExport = QStringLiteral("export");
+const QString kName = QStringLiteral("name");
+
+void Say(const QString& line) {
+    std::fprintf(stderr, "zerlin: %s\n", qPrintable(line));
+}
+
+// The text of a format, or none for a name that is no format.
+std::optional<std::string> Exported(const QString& format, const CharacterSet& set,
+                                    const QString& name) {
+    const std::string array = name.toStdString();
+    if (format == QLatin1String("bdf")) {
+        return WriteBdf(set);
+    }
+    if (format == QLatin1String("basic-rows") || format == QLatin1String("basic-columns")) {
+        return WriteBasicBlock(set, format.endsWith(QLatin1String("rows"))
+                                        ? ListingOrder::ByRow
+                                        : ListingOrder::ByColumn);
+    }
+    if (format == QLatin1String("c")) {
+        return WriteCFontTable(set, array.empty() ? "font" : array);
+    }
+    if (format == QLatin1String("lcd")) {
+        return WriteLcdTable(set, array.empty() ? "lcd" : array);
+    }
+    return std::nullopt;
+}
+
+bool Write(const QString& path, const std::string& text) {
+    const auto size = static_cast<qint64>(text.size());
+    if (path.isEmpty()) {
+        QFile out;
+        return out.open(stdout, QIODevice::WriteOnly) && out.write(text.data(), size) == size;
+    }
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), size) != size || !out.commit()) {
+        Say(QStringLiteral("%1: %2").arg(path, out.errorString()));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void DescribeArguments(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Designs the characters of a 5x7 dot-matrix display.\n\n"
+                       "zerlin [FILE] opens a character set beside the editor.\n"
+                       "zerlin --export FORMAT INPUT [OUTPUT] converts a font for firmware and "
+                       "opens no window; the text goes to OUTPUT or to standard output."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({kExport,
+                      QStringLiteral("Convert INPUT (a BDF or PCF font, gzip-compressed or "
+                                     "not) to FORMAT: bdf, basic-rows, basic-columns, c or lcd."),
+                      QStringLiteral("FORMAT")});
+    parser.addOption({kName, QStringLiteral("The array's name in the c and lcd formats."),
+                      QStringLiteral("NAME")});
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A character set to open, or with --export the "
+                                                "font to convert and the file to write."),
+                                 QStringLiteral("[file] [output]"));
+}
+
+bool WantsNoWindow(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument.starts_with("--export") || argument == "--help" || argument == "-h" ||
+            argument == "-?" || argument == "--version" || argument == "-v") {
+            return true;
+        }
+    }
+    return false;
+}
+
+int RunWithoutWindow(QCoreApplication& app) {
+    QCommandLineParser parser;
+    DescribeArguments(parser);
+    parser.process(app);  // --help and --version print and end here
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty() || files.size() > 2) {
+        Say(QStringLiteral("--export needs INPUT and, at most, OUTPUT; see zerlin --help"));
+        return 1;
+    }
+    const QString input = files[0];
+    const LoadedFont loaded = LoadFontFile(input);
+    if (!loaded.font) {
+        Say(QStringLiteral("%1: %2").arg(input, loaded.error));
+        return 1;
+    }
+    const QString format = parser.value(kExport);
+    const std::optional<std::string> text = Exported(format, loaded.font->set, parser.value(kName));
+    if (!text) {
+        Say(QStringLiteral("unknown format \"%1\"; choose bdf, basic-rows, basic-columns, c or lcd")
+                .arg(format));
+        return 1;
+    }
+    if (const std::string leftOut = DescribeLeftOut(*loaded.font); !leftOut.empty()) {
+        Say(QStringLiteral("%1: %2").arg(input, QString::fromStdString(leftOut)));
+    }
+    return Write(files.value(1), *text) ? 0 : 1;
+}
+
+}  // namespace zrl

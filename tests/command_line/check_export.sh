@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# zerlin --export with no display at all: X11's 5x7 font as a C table, through BDF and back
+# to the same table; an input that is no font exits 1 with one line and writes no output.
+set -uo pipefail
+program="$1"
+font=/usr/share/fonts/X11/misc/5x7.pcf.gz
+[ -f "$font" ] || exit 77
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+fail() { echo "FAILED: $*"; echo "0 passed, 1 failed"; exit 1; }
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+"$program" --export c "$font" >"$out/font.h" 2>"$out/err" || fail "exit $? for the C table"
+grep -qF "    0x3E, 0x09, 0x09, 0x3E, 0x00,  // 65 'A'" "$out/font.h" || fail "no A in the C table"
+"$program" --export bdf "$font" "$out/5x7.bdf" 2>/dev/null || fail "exit $? for BDF"
+"$program" --export c --name font "$out/5x7.bdf" "$out/again.h" || fail "exit $? from BDF"
+cmp -s "$out/font.h" "$out/again.h" || fail "the table from the saved BDF differs"
+
+printf 'no font\n' >"$out/junk.txt"
+"$program" --export lcd "$out/junk.txt" "$out/junk.h" 2>"$out/err"
+status=$?
+[ "$status" = 1 ] || fail "exit $status for junk"
+[ "$(wc -l <"$out/err")" = 1 ] && grep -qF "junk.txt: not a BDF or PCF font" "$out/err" ||
+    fail "said: $(cat "$out/err")"
+[ ! -e "$out/junk.h" ] || fail "an output was written for junk"
+echo "4 passed, 0 failed"
