@@ -10,6 +10,7 @@
 
 #include "core/bdf_font.h"
 #include "core/set_export.h"
+#include "core/set_import.h"
 #include "platform/font_file.h"
 
 namespace zrl {
@@ -18,6 +19,8 @@ namespace {
 
 const QString kExport = QStringLiteral("export");
 const QString kName = QStringLiteral("name");
+const QString kFirst = QStringLiteral("first");
+constexpr int kDefaultFirstCode = 32;
 
 void Say(const QString& line) {
     std::fprintf(stderr, "zerlin: %s\n", qPrintable(line));
@@ -42,6 +45,27 @@ std::optional<std::string> Exported(const QString& format, const CharacterSet& s
         return WriteLcdTable(set, array.empty() ? "lcd" : array);
     }
     return std::nullopt;
+}
+
+// A font file, or a set as firmware source: a BASIC block, a C table, LCD rows.
+LoadedFont LoadInput(const QString& path, std::optional<int> firstCode) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {std::nullopt, file.errorString()};
+    }
+    const QByteArray head = file.peek(16);
+    const bool font = head.startsWith("\x1f\x8b") || head.startsWith("\1fcp") ||
+                      head.trimmed().startsWith("STARTFONT");
+    if (font || file.size() > static_cast<qint64>(kMaxSetText)) {
+        return LoadFontFile(path);
+    }
+    const QByteArray text = file.readAll();
+    const ParsedSet read = ReadSetText(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), firstCode);
+    if (!read.set) {
+        return {std::nullopt, QString::fromStdString(read.error)};
+    }
+    return {ImportedFont{*read.set}, {}};
 }
 
 bool Write(const QString& path, const std::string& text) {
@@ -70,10 +94,15 @@ void DescribeArguments(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption({kExport,
                       QStringLiteral("Convert INPUT (a BDF or PCF font, gzip-compressed or "
-                                     "not) to FORMAT: bdf, basic-rows, basic-columns, c or lcd."),
+                                     "not, a C table, LCD rows or a BASIC block) to FORMAT: bdf, "
+                                     "basic-rows, basic-columns, c or lcd."),
                       QStringLiteral("FORMAT")});
     parser.addOption({kName, QStringLiteral("The array's name in the c and lcd formats."),
                       QStringLiteral("NAME")});
+    parser.addOption({kFirst,
+                      QStringLiteral("The first code of a C table INPUT that does not say it "
+                                     "(default 32)."),
+                      QStringLiteral("CODE")});
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A character set to open, or with --export the "
                                                 "font to convert and the file to write."),
@@ -101,7 +130,10 @@ int RunWithoutWindow(QCoreApplication& app) {
         return 1;
     }
     const QString input = files[0];
-    const LoadedFont loaded = LoadFontFile(input);
+    bool numbered = false;
+    const int first = parser.value(kFirst).toInt(&numbered);
+    const LoadedFont loaded =
+        LoadInput(input, numbered ? std::optional(first) : std::optional(kDefaultFirstCode));
     if (!loaded.font) {
         Say(QStringLiteral("%1: %2").arg(input, loaded.error));
         return 1;

@@ -1,0 +1,269 @@
+#include "set_import.h"
+
+#include <charconv>
+#include <variant>
+#include <vector>
+
+#include "pattern_parser.h"
+
+namespace zrl {
+
+namespace {
+
+constexpr std::string_view kNoCharacter = "(no character)";
+
+struct Line {
+    int number;
+    std::string_view text;
+};
+
+std::vector<Line> Lines(std::string_view text) {
+    std::vector<Line> lines;
+    int number = 1;
+    for (std::size_t start = 0; start <= text.size(); ++number) {
+        std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back({number, line});
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string_view Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<int> NumberAt(std::string_view text) {
+    int value = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return status == std::errc() && end != text.data() ? std::optional(value) : std::nullopt;
+}
+
+ParsedSet Fail(std::string error) {
+    return {std::nullopt, std::move(error)};
+}
+
+// Reads one character's text and puts it at its code, or says which character is wrong.
+std::optional<std::string> Put(CharacterSet& set, int code, int line, const std::string& text) {
+    const std::string where =
+        "character " + std::to_string(code) + " (line " + std::to_string(line) + ")";
+    if (code < kFirstCode || code > kLastCode) {
+        return where + ": codes run from 0 to 255";
+    }
+    if (set.Find(code) != nullptr) {
+        return where + ": code " + std::to_string(code) + " comes twice";
+    }
+    const ParsedPattern parsed = ParsePattern(text);
+    if (!parsed.grid) {
+        return where + ": " + parsed.error;
+    }
+    set.Put(code, {PatternOf(*parsed.grid), {}});
+    return std::nullopt;
+}
+
+struct Group {
+    int line;
+    std::string text;
+    bool filler;
+};
+
+// The values of a table between its outer braces, five a character, or each inner { ... }
+// one character; a group whose line comment says "(no character)" is a filler.
+std::variant<std::vector<Group>, std::string> Groups(std::string_view text, bool braced) {
+    std::vector<Group> groups;
+    Group current{0, {}, false};
+    int values = 0;
+    bool inside = false;
+    int depth = 0;
+    for (const Line& line : Lines(text)) {
+        const std::size_t before = groups.size();
+        const std::size_t slash = line.text.find("//");
+        const std::string_view code = line.text.substr(0, slash);
+        const std::string_view comment =
+            slash == std::string_view::npos ? std::string_view() : line.text.substr(slash);
+        for (char c : code) {
+            if (c == '{') {
+                ++depth;
+                inside = true;
+                if (braced && depth == 2) {
+                    current = {line.number, "{", false};
+                }
+                continue;
+            }
+            if (!inside) {
+                continue;
+            }
+            if (c == '}') {
+                if (braced && depth == 2) {
+                    current.text += '}';
+                    groups.push_back(current);
+                    current.text.clear();
+                }
+                if (!braced && depth == 1 && !Trim(current.text).empty() && ++values == kColumns) {
+                    groups.push_back({current.line, "{" + current.text + "}", false});
+                    current = {0, {}, false};
+                    values = 0;
+                }
+                if (--depth == 0) {
+                    inside = false;
+                }
+                continue;
+            }
+            if (braced) {
+                if (depth == 2) {
+                    current.text += c;
+                }
+                continue;
+            }
+            if (c == ',') {
+                if (!Trim(current.text).empty()) {
+                    current.text += ',';
+                    if (++values == kColumns) {
+                        current.text = "{" + current.text + "}";
+                        groups.push_back(current);
+                        current = {0, {}, false};
+                        values = 0;
+                    }
+                }
+                continue;
+            }
+            if (Trim(current.text).empty() && c != ' ' && c != '\t') {
+                current.line = line.number;
+            }
+            current.text += c;
+        }
+        if (groups.size() > before && comment.find(kNoCharacter) != std::string_view::npos) {
+            groups.back().filler = true;
+        }
+    }
+    if (!braced && (values != 0 || !Trim(current.text).empty())) {
+        return std::string("the table's bytes are not five to each character");
+    }
+    return groups;
+}
+
+}  // namespace
+
+std::optional<int> FirstCodeOf(std::string_view text) {
+    const std::size_t at = text.find("first code ");
+    return at == std::string_view::npos ? std::nullopt : NumberAt(text.substr(at + 11));
+}
+
+ParsedSet ReadBasicBlock(std::string_view text) {
+    CharacterSet set;
+    int code = -1;
+    int start = 0;
+    std::string body;
+    const auto finish = [&]() -> std::optional<std::string> {
+        return code < 0 ? std::nullopt : Put(set, code, start, body);
+    };
+    for (const Line& line : Lines(text)) {
+        const std::string_view content = Trim(line.text);
+        if (!content.empty() && content.front() == '\'') {
+            if (auto error = finish()) {
+                return Fail(*error);
+            }
+            const std::optional<int> named = NumberAt(Trim(content.substr(1)));
+            if (!named) {
+                return Fail("line " + std::to_string(line.number) +
+                            ": a comment names its character's code, as ' 65 A does");
+            }
+            code = *named;
+            start = line.number;
+            body.clear();
+        } else if (!content.empty()) {
+            if (code < 0) {
+                return Fail("line " + std::to_string(line.number) +
+                            ": each character starts with a comment naming its code, as ' 65 A "
+                            "does");
+            }
+            body += std::string(content) + "\n";
+        }
+    }
+    if (auto error = finish()) {
+        return Fail(*error);
+    }
+    if (set.IsEmpty()) {
+        return Fail("no character; a BASIC block is ' 65 A lines, each with its Data &B lines");
+    }
+    return {std::move(set), {}};
+}
+
+namespace {
+
+ParsedSet ReadTable(std::string_view text, int first, bool braced) {
+    if (text.find('{') == std::string_view::npos) {
+        return Fail("no { ... }; a table reads static const unsigned char font[] = { ... };");
+    }
+    const auto groups = Groups(text, braced);
+    if (const auto* error = std::get_if<std::string>(&groups)) {
+        return Fail(*error);
+    }
+    CharacterSet set;
+    int code = first;
+    for (const Group& group : std::get<std::vector<Group>>(groups)) {
+        if (!group.filler) {
+            if (auto error = Put(set, code, group.line, group.text)) {
+                return Fail(*error);
+            }
+        }
+        ++code;
+    }
+    if (braced && code > 8) {
+        return Fail("an LCD has 8 custom characters; the table has " + std::to_string(code));
+    }
+    if (set.IsEmpty()) {
+        return Fail("the table holds no character");
+    }
+    return {std::move(set), {}};
+}
+
+// Braces inside braces, outside comments: a table of LCD rows.
+bool Nested(std::string_view text) {
+    int depth = 0;
+    for (const Line& line : Lines(text)) {
+        for (char c : line.text.substr(0, line.text.find("//"))) {
+            depth += c == '{' ? 1 : c == '}' ? -1 : 0;
+            if (depth >= 2) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+ParsedSet ReadCFontTable(std::string_view text, std::optional<int> firstCode) {
+    const std::optional<int> first = FirstCodeOf(text) ? FirstCodeOf(text) : firstCode;
+    if (!first) {
+        return Fail("the table does not say its first code");
+    }
+    return ReadTable(text, *first, false);
+}
+
+ParsedSet ReadLcdTable(std::string_view text) {
+    return ReadTable(text, 0, true);
+}
+
+ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode) {
+    if (text.size() > kMaxSetText) {
+        return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
+    }
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    const std::size_t open = text.find('{');
+    if (open == std::string_view::npos ||
+        (first != std::string_view::npos && text[first] == '\'')) {
+        return ReadBasicBlock(text);
+    }
+    return Nested(text) ? ReadLcdTable(text) : ReadCFontTable(text, firstCode);
+}
+
+}  // namespace zrl

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "character_set.h"
+
+namespace zrl {
+
+// Longer text is refused unread: a full 256-character table is some 20 KB.
+inline constexpr std::size_t kMaxSetText = 1024 * 1024;
+
+struct ParsedSet {
+    std::optional<CharacterSet> set;
+    std::string error;  // one line
+};
+
+// Each of them reads back exactly what set_export writes, and reads every character with
+// the parser that reads a single pasted one.
+
+// ' 65 A comment lines, each followed by its character's Data &B lines.
+ParsedSet ReadBasicBlock(std::string_view text);
+// A C font table of 5 column bytes a character. Its first code comes from the comment that
+// set_export writes ("first code 32"), else from `firstCode`; with neither it is refused.
+ParsedSet ReadCFontTable(std::string_view text, std::optional<int> firstCode);
+// An [8][8] table of LCD custom characters, codes 0 to 7.
+ParsedSet ReadLcdTable(std::string_view text);
+
+// Whichever of the three forms the text is in: a BASIC block starts with ' and its code.
+ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode);
+// The first code the C table's own comment names, if it names one.
+std::optional<int> FirstCodeOf(std::string_view text);
+
+}  // namespace zrl
