@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QScreen>
 #include <QUndoGroup>
 #include <QUndoStack>
@@ -16,9 +17,13 @@
 
 #include "code_chart.h"
 #include "code_chart_model.h"
+#include "core/bdf_font.h"
 #include "core/data_listing.h"
 #include "core/pattern_parser.h"
+#include "core/set_export.h"
+#include "core/set_import.h"
 #include "forms.h"
+#include "import_set_command.h"
 #include "main_window.h"
 #include "platform/font_file.h"
 #include "platform/history_keys.h"
@@ -75,6 +80,19 @@ void FrmCharSet::CreateActions() {
     actions_.remove = AddAction(this, QStringLiteral("&Delete Character"), QKeySequence::Delete);
     actions_.copy = AddAction(this, QStringLiteral("&Copy Character"), QKeySequence::Copy);
     actions_.paste = AddAction(this, QStringLiteral("&Paste Character"), QKeySequence::Paste);
+    actions_.copyBasic = AddAction(this, QStringLiteral("Copy as &BASIC Data Block"));
+    actions_.copyC = AddAction(this, QStringLiteral("Copy as C &Font Table..."));
+    actions_.copyLcd = AddAction(this, QStringLiteral("Copy as &LCD Characters"));
+    actions_.exportFile = AddAction(this, QStringLiteral("&Export to File..."));
+    actions_.importClipboard = AddAction(this, QStringLiteral("&Import from the Clipboard"),
+                                         Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    actions_.importFile = AddAction(this, QStringLiteral("Import from Fi&le..."));
+    OnTriggered(actions_.copyBasic, [this] { CopyExport_Click(Format::BasicBlock); });
+    OnTriggered(actions_.copyC, [this] { CopyExport_Click(Format::CFontTable); });
+    OnTriggered(actions_.copyLcd, [this] { CopyExport_Click(Format::LcdCharacters); });
+    OnTriggered(actions_.exportFile, [this] { ExportFile_Click(); });
+    OnTriggered(actions_.importClipboard, [this] { ImportText_Click(forms_.clipboard.Text()); });
+    OnTriggered(actions_.importFile, [this] { ImportFile_Click(); });
     OnTriggered(actions_.newSet, [this] { New_Click(); });
     OnTriggered(actions_.open, [this] { Open_Click(); });
     OnTriggered(actions_.save, [this] { Save_Click(); });
@@ -90,6 +108,10 @@ void FrmCharSet::CreateMenus() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->addActions({actions_.newSet, actions_.open, actions_.save, actions_.saveAs});
+    file->addSeparator();
+    file->addActions({actions_.copyBasic, actions_.copyC, actions_.copyLcd, actions_.exportFile});
+    file->addSeparator();
+    file->addActions({actions_.importClipboard, actions_.importFile});
     file->addSeparator();
     file->addAction(actions_.close);
 
@@ -389,6 +411,132 @@ void FrmCharSet::Paste_Click() {
         return;
     }
     forms_.main.Get()->Edit(*parsed.grid, QStringLiteral("Paste"));
+}
+
+std::string FrmCharSet::ExportText(Format format, const QString& arrayName) const {
+    const std::string name = arrayName.toStdString();
+    switch (format) {
+        case Format::BasicBlock:
+            return WriteBasicBlock(model_->Set(), forms_.main.IfExists() != nullptr &&
+                                                          !forms_.main.IfExists()->IsListingByRow()
+                                                      ? ListingOrder::ByColumn
+                                                      : ListingOrder::ByRow);
+        case Format::CFontTable:
+            return WriteCFontTable(model_->Set(), name.empty() ? "font" : name);
+        case Format::LcdCharacters:
+            return WriteLcdTable(model_->Set(), name.empty() ? "lcd" : name);
+        case Format::Bdf:
+            break;
+    }
+    return WriteBdf(model_->Set());
+}
+
+void FrmCharSet::CopyExport_Click(Format format) {
+    QString name;
+    if (format == Format::CFontTable) {
+        bool chosen = false;
+        name = QInputDialog::getText(this, QStringLiteral("Copy as C Font Table"),
+                                     QStringLiteral("Array name:"), QLineEdit::Normal,
+                                     QStringLiteral("font"), &chosen);
+        if (!chosen) {
+            return;
+        }
+    }
+    forms_.clipboard.Clear();
+    forms_.clipboard.SetText(QString::fromStdString(ExportText(format, name)));
+    Say(QStringLiteral("Copied %1 characters").arg(model_->Set().Size()));
+}
+
+void FrmCharSet::ExportFile_Click() {
+    const QStringList filters = {
+        QStringLiteral("BASIC Data block (*.bas)"), QStringLiteral("C font table (*.h)"),
+        QStringLiteral("LCD custom characters (*.h)"), QStringLiteral("BDF font (*.bdf)")};
+    QString filter = filters[1];
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Character Set"),
+                                                      QFileInfo(path_).path(),
+                                                      filters.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::string text =
+        ExportText(static_cast<Format>(std::max<qsizetype>(0, filters.indexOf(filter))), {});
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        Say(QStringLiteral("Not exported: %1: %2")
+                .arg(QFileInfo(path).fileName(), file.errorString()));
+        return;
+    }
+    Say(QStringLiteral("Exported %1 characters to %2")
+            .arg(model_->Set().Size())
+            .arg(QFileInfo(path).fileName()));
+}
+
+bool FrmCharSet::Import(const QString& text, int firstCode) {
+    const std::string bytes = text.left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
+    const ParsedSet read = ReadSetText(bytes, firstCode);
+    if (!read.set) {
+        Say(QStringLiteral("Not imported: ") + QString::fromStdString(read.error));
+        return false;
+    }
+    Chart->MakeCurrent(-1);  // the import is a step of the set, not of a character
+    forms_.main.Get()->History()->push(new ImportSetCommand(*this, *read.set));
+    Say(QStringLiteral("Imported %1 characters").arg(read.set->Size()));
+    return true;
+}
+
+// A C table that does not say its first code asks for it.
+void FrmCharSet::ImportText_Click(const std::optional<QString>& text) {
+    if (!text || text->trimmed().isEmpty()) {
+        Say(QStringLiteral("Not imported: the clipboard holds no text; copy a table first"));
+        return;
+    }
+    int first = 32;
+    const std::string head = text->left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
+    if (ReadSetText(head, std::nullopt).error == "the table does not say its first code") {
+        bool chosen = false;
+        first = QInputDialog::getInt(this, QStringLiteral("Import"),
+                                     QStringLiteral("The table's first code:"), 32, kFirstCode,
+                                     kLastCode, 1, &chosen);
+        if (!chosen) {
+            return;
+        }
+    }
+    Import(*text, first);
+}
+
+void FrmCharSet::ImportFile_Click() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Import into the Character Set"), QFileInfo(path_).path(),
+        QStringLiteral("Firmware source (*.bas *.h *.c *.ino *.txt);;All files (*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    if (file.size() > static_cast<qint64>(kMaxSetText)) {
+        Say(QStringLiteral("Not imported: %1 is over 1 MB").arg(QFileInfo(path).fileName()));
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        Say(QStringLiteral("Not imported: %1: %2")
+                .arg(QFileInfo(path).fileName(), file.errorString()));
+        return;
+    }
+    ImportText_Click(QString::fromUtf8(file.readAll()));
+}
+
+void FrmCharSet::PutCharacters(const std::map<int, std::optional<SetCharacter>>& characters) {
+    for (const auto& [code, character] : characters) {
+        if (character) {
+            model_->Put(code, *character);
+        } else {
+            model_->Remove(code);
+        }
+    }
+    SetModified(true);
+    UpdatePreview();
 }
 
 }  // namespace zrl

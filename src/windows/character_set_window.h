@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <map>
+#include <optional>
 
 #include "core/character_set.h"
 #include "platform/form.h"
@@ -44,7 +45,14 @@ public:
         QAction* remove;
         QAction* copy;
         QAction* paste;
+        QAction* copyBasic;
+        QAction* copyC;
+        QAction* copyLcd;
+        QAction* exportFile;
+        QAction* importClipboard;
+        QAction* importFile;
     };
+    enum class Format { BasicBlock, CFontTable, LcdCharacters, Bdf };
     const Actions& Commands() const { return actions_; }
 
     const CharacterSet& Set() const;
@@ -59,6 +67,15 @@ public:
     void MakeCurrent(int code);
     // Asks Save, Discard or Cancel while there are unsaved changes; true to go on.
     bool MaybeSave();
+
+    // The set as firmware source; BASIC in the editor's Row/Col order.
+    std::string ExportText(Format format, const QString& arrayName) const;
+    // Reads a BASIC block, C table or LCD rows into the set as one step that undo takes
+    // back; a C table that does not say its first code starts at `firstCode`. Text that is
+    // no set changes nothing and says why.
+    bool Import(const QString& text, int firstCode);
+    // Puts each character at its code, or removes the code's character for none.
+    void PutCharacters(const std::map<int, std::optional<SetCharacter>>& characters);
 
 protected:
     bool QueryUnload() override { return MaybeSave(); }
@@ -78,6 +95,10 @@ private:
     void Delete_Click();
     void Copy_Click();
     void Paste_Click();
+    void CopyExport_Click(Format format);
+    void ExportFile_Click();
+    void ImportText_Click(const std::optional<QString>& text);
+    void ImportFile_Click();
 
     void ReplaceSet(CharacterSet set, const QString& path);
     void FieldShown(const CharacterGrid& grid);

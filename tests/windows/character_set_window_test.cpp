@@ -164,5 +164,40 @@ TEST_F(CharacterSetWindowTest, NewAddCopyPasteDeleteAndPreview) {
     EXPECT_TRUE(set->isWindowModified());
 }
 
+TEST_F(CharacterSetWindowTest, TablesGoOutAndComeBackInAsOneStep) {
+    FrmCharSet* set = OpenSet();
+    set->NewSet(FrmCharSet::Kind::LcdCustom);
+    ClickSlot(set, 1);
+    ClickCell(0);
+    set->Commands().copyLcd->trigger();
+    EXPECT_EQ(clipboard.text,
+              QString::fromStdString(set->ExportText(FrmCharSet::Format::LcdCharacters, {})));
+    EXPECT_TRUE(clipboard.text.contains(QStringLiteral("{0b10000, 0b00000")));
+
+    // A table from elsewhere: two codes, one already in the set.
+    clipboard.text = QStringLiteral(
+        "// 5x7 font: first code 7\r\n{\r\n 0x7E, 0x09, 0x09, 0x09, 0x7E, // 7\r\n"
+        " 0x01, 0x01, 0x01, 0x01, 0x01, // 8\r\n};");
+    EXPECT_EQ(set->Commands().importClipboard->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    set->Commands().importClipboard->trigger();
+    ASSERT_EQ(set->Set().Size(), 9) << set->Status->text().toStdString();
+    EXPECT_EQ(set->Current(), -1);
+    EXPECT_EQ(editor->History()->undoText(), QStringLiteral("Import")) << "one step";
+    const int steps = editor->History()->count();
+    editor->Actions().undo->trigger();
+    EXPECT_EQ(set->Set().Size(), 8) << "undo takes code 8 away again";
+    EXPECT_EQ(set->Set().Find(7)->pattern, Pattern()) << "and gives 7 back as it was";
+    EXPECT_TRUE(set->Set().Find(1)->pattern[0]);
+
+    clipboard.text = QStringLiteral("// first code 32\n{ 0x80, 0, 0, 0, 0 }");
+    const CharacterSet before = set->Set();
+    set->Commands().importClipboard->trigger();
+    EXPECT_EQ(set->Set(), before);
+    EXPECT_TRUE(set->Status->text().startsWith(
+        QStringLiteral("Not imported: character 32 (line 2): value 1 (0x80) has a dot below")));
+    EXPECT_EQ(editor->History()->count(), steps) << "a refused import is no step";
+}
+
 }  // namespace
 }  // namespace zrl::testing
