@@ -8,6 +8,7 @@
 #include "core/data_listing.h"
 #include "core/pattern_parser.h"
 #include "core/set_export.h"
+#include "core/set_import.h"
 
 namespace {
 
@@ -62,6 +63,18 @@ void BM_Export256(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Export256)->ArgName("basic_c_lcd")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// The same three read back.
+void BM_Import256(benchmark::State& state) {
+    const zrl::CharacterSet set = FullSet();
+    const std::string texts[] = {zrl::WriteBasicBlock(set, zrl::ListingOrder::ByRow),
+                                 zrl::WriteCFontTable(set, "font"), zrl::WriteLcdTable(set, "lcd")};
+    const std::string& text = texts[state.range(0)];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zrl::ReadSetText(text, std::nullopt));
+    }
+}
+BENCHMARK(BM_Import256)->ArgName("basic_c_lcd")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 void BM_RowListing(benchmark::State& state) {
     const auto grid = LetterA();
