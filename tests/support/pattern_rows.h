@@ -6,12 +6,13 @@
 
 namespace zrl {
 
-// A pattern written as rows of '#' (lit) and '.' from the top; rows left out are unlit.
+// A pattern written as rows of '#' (lit) and '.' from the top; rows and columns left out
+// are unlit.
 inline Pattern FromRows(std::initializer_list<const char*> rows) {
     Pattern pattern;
     int row = 0;
     for (const char* text : rows) {
-        for (int column = 0; column < kColumns; ++column) {
+        for (int column = 0; column < kColumns && text[column] != '\0'; ++column) {
             pattern[static_cast<std::size_t>(CellIndex(row, column))] = text[column] == '#';
         }
         ++row;
