@@ -18,19 +18,22 @@ namespace {
 using zrl::bench::Editor;
 using zrl::bench::Repeated;
 
-void BM_CellClickToListing(benchmark::State& state) {
-    Editor program;
-    zrl::FrmMain* editor = program.window;
-    const bool byColumn = state.range(0) == 1;
-    if (byColumn) {
-        QTest::mouseClick(editor->OptCol, Qt::LeftButton);
-    }
+// Clicks cells across the field, one a benchmark iteration.
+void ClickToListing(benchmark::State& state, zrl::FrmMain* editor) {
     std::size_t cell = 0;
     for (auto _ : state) {
         QTest::mouseClick(editor->Cmd[cell], Qt::LeftButton);
         benchmark::DoNotOptimize(editor->TxtOutput->Text());
         cell = (cell + 7) % 35;
     }
+}
+
+void BM_CellClickToListing(benchmark::State& state) {
+    Editor program;
+    if (state.range(0) == 1) {
+        QTest::mouseClick(program.window->OptCol, Qt::LeftButton);
+    }
+    ClickToListing(state, program.window);
 }
 BENCHMARK(BM_CellClickToListing)->Apply([](benchmark::internal::Benchmark* b) {
     Repeated(b)->ArgName("by_column")->Arg(0)->Arg(1);
@@ -40,17 +43,11 @@ BENCHMARK(BM_CellClickToListing)->Apply([](benchmark::internal::Benchmark* b) {
 // chart slot follow every click.
 void BM_CellClickToListingWithSet(benchmark::State& state) {
     Editor program;
-    zrl::FrmMain* editor = program.window;
     zrl::FrmCharSet* set = program.forms.charSet.Get();
     set->NewSet(zrl::FrmCharSet::Kind::FullTable);
     set->SetVisible(true);
     set->MakeCurrent(65);
-    std::size_t cell = 0;
-    for (auto _ : state) {
-        QTest::mouseClick(editor->Cmd[cell], Qt::LeftButton);
-        benchmark::DoNotOptimize(editor->TxtOutput->Text());
-        cell = (cell + 7) % 35;
-    }
+    ClickToListing(state, program.window);
 }
 BENCHMARK(BM_CellClickToListingWithSet)->Apply([](benchmark::internal::Benchmark* b) {
     Repeated(b);

@@ -1,5 +1,6 @@
 #include "set_export.h"
 
+#include "bdf_font.h"
 #include "c_initializer.h"
 #include "data_listing.h"
 
@@ -84,6 +85,21 @@ std::string WriteLcdTable(const CharacterSet& set, std::string_view name) {
     out += "};";
     out += kCrLf;
     return out;
+}
+
+std::string WriteSet(const CharacterSet& set, SetFormat format, ListingOrder order,
+                     std::string_view name) {
+    switch (format) {
+        case SetFormat::BasicBlock:
+            return WriteBasicBlock(set, order);
+        case SetFormat::CFontTable:
+            return WriteCFontTable(set, name.empty() ? "font" : name);
+        case SetFormat::LcdCharacters:
+            return WriteLcdTable(set, name.empty() ? "lcd" : name);
+        case SetFormat::Bdf:
+            break;
+    }
+    return WriteBdf(set);
 }
 
 }  // namespace zrl

@@ -22,6 +22,13 @@ std::string WriteCFontTable(const CharacterSet& set, std::string_view name);
 // column and the 8th row empty; a code with no character is all zeros.
 std::string WriteLcdTable(const CharacterSet& set, std::string_view name);
 
+enum class SetFormat { BasicBlock, CFontTable, LcdCharacters, Bdf };
+
+// The set in one of the forms: BASIC in the given order, the C and LCD arrays under the
+// name ("font" and "lcd" when it is empty).
+std::string WriteSet(const CharacterSet& set, SetFormat format, ListingOrder order,
+                     std::string_view name);
+
 // How a comment names a code: "65 'A'" in C, "65 A" in BASIC, the number alone where the
 // code is no printable ASCII character.
 std::string CodeComment(int code, bool quoted);

@@ -253,17 +253,38 @@ ParsedSet ReadLcdTable(std::string_view text) {
     return ReadTable(text, 0, true);
 }
 
+namespace {
+
+enum class Form { Basic, CTable, Lcd };
+
+Form FormOf(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (text.find('{') == std::string_view::npos ||
+        (first != std::string_view::npos && text[first] == '\'')) {
+        return Form::Basic;
+    }
+    return Nested(text) ? Form::Lcd : Form::CTable;
+}
+
+}  // namespace
+
+bool NeedsFirstCode(std::string_view text) {
+    return text.size() <= kMaxSetText && FormOf(text) == Form::CTable && !FirstCodeOf(text);
+}
+
 ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode) {
     if (text.size() > kMaxSetText) {
         return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
     }
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    const std::size_t open = text.find('{');
-    if (open == std::string_view::npos ||
-        (first != std::string_view::npos && text[first] == '\'')) {
-        return ReadBasicBlock(text);
+    switch (FormOf(text)) {
+        case Form::Basic:
+            return ReadBasicBlock(text);
+        case Form::Lcd:
+            return ReadLcdTable(text);
+        case Form::CTable:
+            break;
     }
-    return Nested(text) ? ReadLcdTable(text) : ReadCFontTable(text, firstCode);
+    return ReadCFontTable(text, firstCode);
 }
 
 }  // namespace zrl

@@ -30,6 +30,8 @@ ParsedSet ReadLcdTable(std::string_view text);
 
 // Whichever of the three forms the text is in: a BASIC block starts with ' and its code.
 ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode);
+// A C table whose own comment does not name its first code: reading it needs one.
+bool NeedsFirstCode(std::string_view text);
 // The first code the C table's own comment names, if it names one.
 std::optional<int> FirstCodeOf(std::string_view text);
 

@@ -81,7 +81,7 @@ LoadedFont LoadFontData(const QByteArray& data) {
     if (IsPcf(data)) {
         return Imported(ReadPcf(data));
     }
-    if (!data.trimmed().startsWith("STARTFONT")) {
+    if (!IsFontData(data)) {
         return {std::nullopt, QStringLiteral("not a BDF or PCF font")};
     }
     return Imported(
@@ -100,16 +100,22 @@ LoadedFont LoadFontFile(const QString& path) {
     return LoadFontData(file.read(static_cast<qint64>(kMaxFontFile) + 1));
 }
 
-QString SaveFontFile(const QString& path, const CharacterSet& set) {
+bool IsFontData(const QByteArray& head) {
+    return IsGzip(head) || IsPcf(head) || head.trimmed().startsWith("STARTFONT");
+}
+
+QString SaveBytes(const QString& path, std::string_view bytes) {
     QSaveFile file(path);
-    const std::string text = WriteBdf(set);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
+    const auto size = static_cast<qint64>(bytes.size());
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), size) != size ||
         !file.commit()) {
         return file.errorString();
     }
     return {};
+}
+
+QString SaveFontFile(const QString& path, const CharacterSet& set) {
+    return SaveBytes(path, WriteBdf(set));
 }
 
 }  // namespace zrl

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <string_view>
 
 #include "core/bitmap_font.h"
 
@@ -18,6 +19,13 @@ struct LoadedFont {
 LoadedFont LoadFontFile(const QString& path);
 // The same for the bytes of a file.
 LoadedFont LoadFontData(const QByteArray& data);
+
+// Whether a file's first bytes are a font's: gzip, PCF or BDF. Anything else may be text.
+bool IsFontData(const QByteArray& head);
+
+// Writes the bytes through a temporary file that replaces the old one only once it is
+// complete. Returns "" or why it failed.
+QString SaveBytes(const QString& path, std::string_view bytes);
 
 // Writes the set as BDF through a temporary file that replaces the old one only once it
 // is complete, so a save that fails leaves the old file whole. Returns "" or why it failed.

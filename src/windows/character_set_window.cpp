@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScreen>
 #include <QUndoGroup>
 #include <QUndoStack>
@@ -17,10 +16,8 @@
 
 #include "code_chart.h"
 #include "code_chart_model.h"
-#include "core/bdf_font.h"
 #include "core/data_listing.h"
 #include "core/pattern_parser.h"
-#include "core/set_export.h"
 #include "core/set_import.h"
 #include "forms.h"
 #include "import_set_command.h"
@@ -174,14 +171,27 @@ const CharacterSet& FrmCharSet::Set() const {
     return model_->Set();
 }
 
+// The title names the file, or "Untitled"; the set is as the file has it.
+void FrmCharSet::SetFile(const QString& path) {
+    setWindowFilePath(path);
+    setWindowTitle(FileName() + QStringLiteral("[*] - Character Set"));
+    setWindowModified(false);
+}
+
+QString FrmCharSet::FileName() const {
+    return FilePath().isEmpty() ? QStringLiteral("Untitled") : QFileInfo(FilePath()).fileName();
+}
+
+ListingOrder FrmCharSet::EditorOrder() const {
+    const FrmMain* editor = forms_.main.IfExists();
+    return editor == nullptr || editor->IsListingByRow() ? ListingOrder::ByRow
+                                                         : ListingOrder::ByColumn;
+}
+
 void FrmCharSet::ReplaceSet(CharacterSet set, const QString& path) {
     DropHistories();
     model_->Reset(std::move(set));
-    path_ = path;
-    setWindowFilePath(path);
-    const QString name = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
-    setWindowTitle(name + QStringLiteral("[*] - Character Set"));
-    SetModified(false);
+    SetFile(path);
     UpdatePreview();
     Say(QStringLiteral("%1 characters").arg(model_->Set().Size()));
 }
@@ -210,10 +220,7 @@ bool FrmCharSet::SaveTo(const QString& path) {
         Say(QStringLiteral("Not saved: %1: %2").arg(QFileInfo(path).fileName(), error));
         return false;
     }
-    path_ = path;
-    setWindowFilePath(path);
-    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Character Set"));
-    SetModified(false);
+    SetFile(path);
     Say(QStringLiteral("Saved %1 characters to %2")
             .arg(model_->Set().Size())
             .arg(QFileInfo(path).fileName()));
@@ -226,7 +233,7 @@ bool FrmCharSet::AddCharacter(int code) {
         return false;
     }
     model_->Put(code, {});
-    SetModified(true);
+    setWindowModified(true);
     Chart->MakeCurrent(code);
     return true;
 }
@@ -257,7 +264,7 @@ void FrmCharSet::FieldShown(const CharacterGrid& grid) {
     const Pattern pattern = PatternOf(grid);
     if (model_->Set().Find(current_)->pattern != pattern) {
         model_->SetPattern(current_, pattern);
-        SetModified(true);
+        setWindowModified(true);
         UpdatePreview();
     }
 }
@@ -287,10 +294,6 @@ void FrmCharSet::Unloading() {
     DropHistories();
 }
 
-void FrmCharSet::SetModified(bool modified) {
-    setWindowModified(modified);
-}
-
 void FrmCharSet::Say(const QString& text) {
     Status->setText(text);
 }
@@ -303,10 +306,9 @@ bool FrmCharSet::MaybeSave() {
     if (!isWindowModified()) {
         return true;
     }
-    const QString name = path_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path_).fileName();
     const auto answer = QMessageBox::warning(
         this, QStringLiteral("Character Set"),
-        QStringLiteral("The character set \"%1\" has unsaved changes.\nSave them?").arg(name),
+        QStringLiteral("The character set \"%1\" has unsaved changes.\nSave them?").arg(FileName()),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save) {
         return Save_Click();
@@ -332,21 +334,21 @@ void FrmCharSet::Open_Click() {
         return;
     }
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Character Set"),
-                                                      QFileInfo(path_).path(), kFontFilter);
+                                                      QFileInfo(FilePath()).path(), kFontFilter);
     if (!path.isEmpty()) {
         OpenFile(path);
     }
 }
 
 bool FrmCharSet::Save_Click() {
-    return path_.isEmpty() || !path_.endsWith(QStringLiteral(".bdf"), Qt::CaseInsensitive)
-               ? SaveAs_Click()
-               : SaveTo(path_);
+    const QString path = FilePath();
+    return path.endsWith(QStringLiteral(".bdf"), Qt::CaseInsensitive) ? SaveTo(path)
+                                                                      : SaveAs_Click();
 }
 
 // A set opened from a PCF or a packed file is saved as BDF under a name of its own.
 bool FrmCharSet::SaveAs_Click() {
-    QString suggested = path_.isEmpty() ? QStringLiteral("charset.bdf") : path_;
+    QString suggested = FilePath().isEmpty() ? QStringLiteral("charset.bdf") : FilePath();
     suggested.remove(QRegularExpression(QStringLiteral("(\\.gz)?$")))
         .replace(QRegularExpression(QStringLiteral("\\.(pcf|bdf)$"),
                                     QRegularExpression::CaseInsensitiveOption),
@@ -380,7 +382,7 @@ void FrmCharSet::Delete_Click() {
     delete histories_[code];
     histories_.erase(code);
     model_->Remove(code);
-    SetModified(true);
+    setWindowModified(true);
     UpdatePreview();
     Say(QStringLiteral("Deleted %1").arg(CodeChartModel::SpokenName(code)));
 }
@@ -391,11 +393,9 @@ void FrmCharSet::Copy_Click() {
     if (current_ < 0) {
         return;
     }
-    const ListingOrder order =
-        forms_.main.Get()->IsListingByRow() ? ListingOrder::ByRow : ListingOrder::ByColumn;
     forms_.clipboard.Clear();
-    forms_.clipboard.SetText(
-        QString::fromLatin1(BuildListing(GridOf(model_->Set().Find(current_)->pattern), order)));
+    forms_.clipboard.SetText(QString::fromLatin1(
+        BuildListing(GridOf(model_->Set().Find(current_)->pattern), EditorOrder())));
 }
 
 void FrmCharSet::Paste_Click() {
@@ -414,21 +414,7 @@ void FrmCharSet::Paste_Click() {
 }
 
 std::string FrmCharSet::ExportText(Format format, const QString& arrayName) const {
-    const std::string name = arrayName.toStdString();
-    switch (format) {
-        case Format::BasicBlock:
-            return WriteBasicBlock(model_->Set(), forms_.main.IfExists() != nullptr &&
-                                                          !forms_.main.IfExists()->IsListingByRow()
-                                                      ? ListingOrder::ByColumn
-                                                      : ListingOrder::ByRow);
-        case Format::CFontTable:
-            return WriteCFontTable(model_->Set(), name.empty() ? "font" : name);
-        case Format::LcdCharacters:
-            return WriteLcdTable(model_->Set(), name.empty() ? "lcd" : name);
-        case Format::Bdf:
-            break;
-    }
-    return WriteBdf(model_->Set());
+    return WriteSet(model_->Set(), format, EditorOrder(), arrayName.toStdString());
 }
 
 void FrmCharSet::CopyExport_Click(Format format) {
@@ -453,20 +439,15 @@ void FrmCharSet::ExportFile_Click() {
         QStringLiteral("LCD custom characters (*.h)"), QStringLiteral("BDF font (*.bdf)")};
     QString filter = filters[1];
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Character Set"),
-                                                      QFileInfo(path_).path(),
+                                                      QFileInfo(FilePath()).path(),
                                                       filters.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty()) {
         return;
     }
     const std::string text =
         ExportText(static_cast<Format>(std::max<qsizetype>(0, filters.indexOf(filter))), {});
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        Say(QStringLiteral("Not exported: %1: %2")
-                .arg(QFileInfo(path).fileName(), file.errorString()));
+    if (const QString error = SaveBytes(path, text); !error.isEmpty()) {
+        Say(QStringLiteral("Not exported: %1: %2").arg(QFileInfo(path).fileName(), error));
         return;
     }
     Say(QStringLiteral("Exported %1 characters to %2")
@@ -494,8 +475,7 @@ void FrmCharSet::ImportText_Click(const std::optional<QString>& text) {
         return;
     }
     int first = 32;
-    const std::string head = text->left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
-    if (ReadSetText(head, std::nullopt).error == "the table does not say its first code") {
+    if (NeedsFirstCode(text->left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString())) {
         bool chosen = false;
         first = QInputDialog::getInt(this, QStringLiteral("Import"),
                                      QStringLiteral("The table's first code:"), 32, kFirstCode,
@@ -509,7 +489,7 @@ void FrmCharSet::ImportText_Click(const std::optional<QString>& text) {
 
 void FrmCharSet::ImportFile_Click() {
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Import into the Character Set"), QFileInfo(path_).path(),
+        this, QStringLiteral("Import into the Character Set"), QFileInfo(FilePath()).path(),
         QStringLiteral("Firmware source (*.bas *.h *.c *.ino *.txt);;All files (*)"));
     if (path.isEmpty()) {
         return;
@@ -535,7 +515,7 @@ void FrmCharSet::PutCharacters(const std::map<int, std::optional<SetCharacter>>&
             model_->Remove(code);
         }
     }
-    SetModified(true);
+    setWindowModified(true);
     UpdatePreview();
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/character_set.h"
+#include "core/set_export.h"
 #include "platform/form.h"
 
 class QAction;
@@ -52,12 +53,12 @@ public:
         QAction* importClipboard;
         QAction* importFile;
     };
-    enum class Format { BasicBlock, CFontTable, LcdCharacters, Bdf };
+    using Format = SetFormat;
     const Actions& Commands() const { return actions_; }
 
     const CharacterSet& Set() const;
     int Current() const { return current_; }  // -1: none
-    QString FilePath() const { return path_; }
+    QString FilePath() const { return windowFilePath(); }
 
     // What the menu's commands do once their dialogs are answered.
     void NewSet(Kind kind);
@@ -104,14 +105,15 @@ private:
     void FieldShown(const CharacterGrid& grid);
     QUndoStack* HistoryOf(int code);
     void DropHistories();
-    void SetModified(bool modified);
+    void SetFile(const QString& path);
+    QString FileName() const;
+    ListingOrder EditorOrder() const;
     void Say(const QString& text);
     void UpdatePreview();
 
     Forms& forms_;
     Actions actions_;
     CodeChartModel* model_;
-    QString path_;
     int current_ = -1;
     std::map<int, QUndoStack*> histories_;
 };

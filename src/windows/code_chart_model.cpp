@@ -37,17 +37,18 @@ QString CodeChartModel::SpokenName(int code) {
                                   : QString::number(code);
 }
 
-void CodeChartModel::Relayout(CharacterSet set) {
-    beginResetModel();
-    set_ = std::move(set);
+// The rows from the first code's to the last code's.
+void CodeChartModel::Layout() {
     const auto& characters = set_.Characters();
     firstRow_ = characters.empty() ? 0 : characters.begin()->first / kPerRow;
     rows_ = characters.empty() ? 0 : characters.rbegin()->first / kPerRow - firstRow_ + 1;
-    endResetModel();
 }
 
 void CodeChartModel::Reset(CharacterSet set) {
-    Relayout(std::move(set));
+    beginResetModel();
+    set_ = std::move(set);
+    Layout();
+    endResetModel();
 }
 
 void CodeChartModel::SetPattern(int code, const Pattern& pattern) {
@@ -64,15 +65,17 @@ void CodeChartModel::Put(int code, SetCharacter character) {
         emit dataChanged(index, index);
         return;
     }
-    CharacterSet wider = set_;
-    wider.Put(code, std::move(character));
-    Relayout(std::move(wider));
+    beginResetModel();
+    set_.Put(code, std::move(character));
+    Layout();
+    endResetModel();
 }
 
 void CodeChartModel::Remove(int code) {
-    CharacterSet smaller = set_;
-    smaller.Remove(code);
-    Relayout(std::move(smaller));
+    beginResetModel();
+    set_.Remove(code);
+    Layout();
+    endResetModel();
 }
 
 QModelIndex CodeChartModel::IndexOf(int code) const {

@@ -38,7 +38,7 @@ public:
     static QString SpokenName(int code);
 
 private:
-    void Relayout(CharacterSet set);
+    void Layout();
 
     CharacterSet set_;
     int firstRow_ = 0;

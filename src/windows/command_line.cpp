@@ -4,11 +4,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cstdio>
 #include <string_view>
 
-#include "core/bdf_font.h"
 #include "core/set_export.h"
 #include "core/set_import.h"
 #include "platform/font_file.h"
@@ -26,23 +24,27 @@ void Say(const QString& line) {
     std::fprintf(stderr, "zerlin: %s\n", qPrintable(line));
 }
 
+struct NamedFormat {
+    const char* name;
+    SetFormat format;
+    ListingOrder order;
+};
+
+constexpr NamedFormat kFormats[] = {
+    {"bdf", SetFormat::Bdf, ListingOrder::ByRow},
+    {"basic-rows", SetFormat::BasicBlock, ListingOrder::ByRow},
+    {"basic-columns", SetFormat::BasicBlock, ListingOrder::ByColumn},
+    {"c", SetFormat::CFontTable, ListingOrder::ByRow},
+    {"lcd", SetFormat::LcdCharacters, ListingOrder::ByRow},
+};
+
 // The text of a format, or none for a name that is no format.
 std::optional<std::string> Exported(const QString& format, const CharacterSet& set,
                                     const QString& name) {
-    const std::string array = name.toStdString();
-    if (format == QLatin1String("bdf")) {
-        return WriteBdf(set);
-    }
-    if (format == QLatin1String("basic-rows") || format == QLatin1String("basic-columns")) {
-        return WriteBasicBlock(set, format.endsWith(QLatin1String("rows"))
-                                        ? ListingOrder::ByRow
-                                        : ListingOrder::ByColumn);
-    }
-    if (format == QLatin1String("c")) {
-        return WriteCFontTable(set, array.empty() ? "font" : array);
-    }
-    if (format == QLatin1String("lcd")) {
-        return WriteLcdTable(set, array.empty() ? "lcd" : array);
+    for (const NamedFormat& named : kFormats) {
+        if (format == QLatin1String(named.name)) {
+            return WriteSet(set, named.format, named.order, name.toStdString());
+        }
     }
     return std::nullopt;
 }
@@ -53,10 +55,7 @@ LoadedFont LoadInput(const QString& path, std::optional<int> firstCode) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, file.errorString()};
     }
-    const QByteArray head = file.peek(16);
-    const bool font = head.startsWith("\x1f\x8b") || head.startsWith("\1fcp") ||
-                      head.trimmed().startsWith("STARTFONT");
-    if (font || file.size() > static_cast<qint64>(kMaxSetText)) {
+    if (IsFontData(file.peek(64)) || file.size() > static_cast<qint64>(kMaxSetText)) {
         return LoadFontFile(path);
     }
     const QByteArray text = file.readAll();
@@ -74,9 +73,8 @@ bool Write(const QString& path, const std::string& text) {
         QFile out;
         return out.open(stdout, QIODevice::WriteOnly) && out.write(text.data(), size) == size;
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), size) != size || !out.commit()) {
-        Say(QStringLiteral("%1: %2").arg(path, out.errorString()));
+    if (const QString error = SaveBytes(path, text); !error.isEmpty()) {
+        Say(QStringLiteral("%1: %2").arg(path, error));
         return false;
     }
     return true;
