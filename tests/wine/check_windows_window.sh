@@ -16,14 +16,23 @@ wine_run="$here/scripts/wine-run"
 export WINEPREFIX="${WINEPREFIX:-$here/build-windows/wine}"  # as scripts/wine-run has it
 tests="$here/build-windows/tests"
 openbox_pid=""
+log="$tests/zerlin_window.log"
+# Ends this prefix's Wine server and every program on it, and waits until it is gone, so
+# that the next Wine program does not meet a server on its way out.
+stop_wine() { /usr/lib/wine/wineserver -k 2>/dev/null; /usr/lib/wine/wineserver -w 2>/dev/null; }
 cleanup() {
-    /usr/lib/wine/wineserver -k 2>/dev/null
+    stop_wine
     kill $openbox_pid 2>/dev/null
     wait 2>/dev/null
 }
 trap cleanup EXIT
 passed=0
-fail() { echo "FAILED: $*"; echo "$passed passed, 1 failed"; exit 1; }
+fail() {
+    echo "FAILED: $*"
+    [ -s "$log" ] && { echo "zerlin.exe said:"; tail -n 20 "$log"; }
+    echo "$passed passed, 1 failed"
+    exit 1
+}
 pass() { echo "ok: $*"; passed=$((passed + 1)); }
 
 # Waits until a command prints something, for up to 30 seconds: Wine starts slowly.
@@ -44,7 +53,12 @@ openbox_pid=$!
 wait_for sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_WM && echo up' >/dev/null ||
     fail "openbox did not start"
 
-"$wine_run" "$package/zerlin.exe" >/dev/null 2>&1 &
+# A Wine server left running by programs started with no display (the tests under CTest)
+# keeps its desktop without one, and every window opened on it stays off the screen.
+stop_wine
+: >"$log"
+WINEDEBUG=-all,err+all "$wine_run" "$package/zerlin.exe" >"$log" 2>&1 &
+disown  # stop_wine ends it
 splash=$(wait_for xdotool search --onlyvisible --class zerlin.exe) || fail "no splash"
 pass "the splash appears"
 sleep 1
