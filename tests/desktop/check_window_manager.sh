@@ -21,30 +21,8 @@ cleanup() { kill $zerlin $openbox_pid 2>/dev/null; wait 2>/dev/null; }
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; echo "0 passed, 1 failed"; exit 1; }
 
-# Waits until a command prints something, for up to 10 seconds.
-wait_for() {
-    local out
-    for _ in $(seq 100); do
-        out=$("$@" 2>/dev/null) && [ -n "$out" ] && { echo "$out"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-# "WIDTHxHEIGHT+X+Y  +ABSX+ABSY" of a named top-level client window in the tree.
-client_of() { xwininfo -root -tree | grep -F "\"$1" | head -n 1 | sed 's/^ *//'; }
-
-# Under load the server may not take connections at once: openbox, unlike the X tools, then
-# gives up, so it is started again until it says what it supports.
-wait_for xprop -root >/dev/null || fail "no X server"
-for _ in 1 2 3; do
-    openbox >/dev/null 2>&1 &
-    openbox_pid=$!
-    wait_for sh -c 'xprop -root _NET_SUPPORTED | grep _NET_REQUEST_FRAME_EXTENTS' >/dev/null &&
-        break
-    kill $openbox_pid 2>/dev/null
-    openbox_pid=""
-done
-[ -n "$openbox_pid" ] || fail "openbox did not start"
+source "$(dirname "$0")/../support/x_session.sh"
+start_openbox /dev/null || fail "openbox did not start"
 
 "$program" >/dev/null 2>&1 &
 zerlin=$!

@@ -35,23 +35,12 @@ fail() {
 }
 pass() { echo "ok: $*"; passed=$((passed + 1)); }
 
-# Waits until a command prints something, for up to 30 seconds: Wine starts slowly.
-wait_for() {
-    local out
-    for _ in $(seq 300); do
-        out=$("$@" 2>/dev/null) && [ -n "$out" ] && { echo "$out"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-client_of() { xwininfo -root -tree | grep -F "\"$1" | head -n 1 | sed 's/^ *//'; }
+source "$here/tests/support/x_session.sh"
+wait_seconds=30  # Wine starts slowly
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | grep -o '#[0-9A-F]\{6\}'; }
 
-wait_for xprop -root >/dev/null || fail "no X server"
-openbox >/dev/null 2>&1 &
-openbox_pid=$!
-wait_for sh -c 'xprop -root _NET_SUPPORTED | grep -q _NET_WM && echo up' >/dev/null ||
-    fail "openbox did not start"
+start_openbox "$tests/openbox.log" ||
+    fail "openbox did not start: $(tail -n 5 "$tests/openbox.log")"
 
 # A Wine server left running by programs started with no display (the tests under CTest)
 # keeps its desktop without one, and every window opened on it stays off the screen.
