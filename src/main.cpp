@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/application_setup.h"
+#include "platform/console.h"
 #include "platform/qt_clipboard.h"
 #include "windows/artwork.h"
 #include "windows/character_set_window.h"
@@ -32,6 +33,7 @@ void OpenSetAfterSplash(zrl::Forms& forms, const QString& path) {
 
 int main(int argc, char* argv[]) {
     if (zrl::WantsNoWindow(argc, argv)) {
+        zrl::UseParentConsole();
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("zerlin"));
         QCoreApplication::setApplicationVersion(QStringLiteral(ZRL_VERSION));

@@ -24,6 +24,26 @@ void Say(const QString& line) {
     std::fprintf(stderr, "zerlin: %s\n", qPrintable(line));
 }
 
+// The exit status when the arguments are wrong or ask for help or the version. Printed
+// here rather than by QCommandLineParser::process, which on Windows shows a message box
+// instead whenever the program has no console window, even with its output redirected.
+std::optional<int> Answered(QCommandLineParser& parser, const QCoreApplication& app) {
+    if (!parser.parse(QCoreApplication::arguments())) {
+        Say(parser.errorText());
+        return 1;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("%s %s\n", qPrintable(app.applicationName()),
+                    qPrintable(app.applicationVersion()));
+        return 0;
+    }
+    return std::nullopt;
+}
+
 struct NamedFormat {
     const char* name;
     SetFormat format;
@@ -121,7 +141,9 @@ bool WantsNoWindow(int argc, char* argv[]) {
 int RunWithoutWindow(QCoreApplication& app) {
     QCommandLineParser parser;
     DescribeArguments(parser);
-    parser.process(app);  // --help and --version print and end here
+    if (const std::optional<int> status = Answered(parser, app)) {
+        return *status;
+    }
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty() || files.size() > 2) {
         Say(QStringLiteral("--export needs INPUT and, at most, OUTPUT; see zerlin --help"));
