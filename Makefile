@@ -55,9 +55,9 @@ windows:
 # The core and window tests under Wine through CTest, the built program's resources, and
 # the program itself in a real window under Wine on Xvfb.
 windows-test: windows
-	@# A new Wine prefix takes a while to make: once, before the tests are listed.
-	@ZRL_QT_WINDOWS="$$(cat build-windows/qt-prefix)" scripts/wine-run cmd /c ver >/dev/null
-	ZRL_QT_WINDOWS="$$(cat build-windows/qt-prefix)" ctest --preset windows -j2
+	@# One Wine session for the whole run, made (with the prefix, the first time) before
+	@# the tests are listed.
+	ZRL_QT_WINDOWS="$$(cat build-windows/qt-prefix)" scripts/wine-session ctest --preset windows -j2
 	/usr/bin/python3 tests/release/check_windows_exe.py build-windows/zerlin-1.00-windows-x64/zerlin.exe
 	tests/wine/check_windows_window.sh build-windows/zerlin-1.00-windows-x64
 
