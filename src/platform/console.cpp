@@ -3,7 +3,6 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include <QByteArray>
 #include <cstdio>
 
 namespace zrl {
@@ -18,16 +17,16 @@ bool HasStream(DWORD which) {
 }  // namespace
 
 void UseParentConsole() {
-    bool hasOut = HasStream(STD_OUTPUT_HANDLE);
-    bool hasErr = HasStream(STD_ERROR_HANDLE);
-    if (!(hasOut && hasErr) && AttachConsole(ATTACH_PARENT_PROCESS)) {
-        hasOut = hasOut || std::freopen("CONOUT$", "w", stdout) != nullptr;
-        hasErr = hasErr || std::freopen("CONOUT$", "w", stderr) != nullptr;
+    const bool hasOut = HasStream(STD_OUTPUT_HANDLE);
+    const bool hasErr = HasStream(STD_ERROR_HANDLE);
+    if ((hasOut && hasErr) || !AttachConsole(ATTACH_PARENT_PROCESS)) {
+        return;
     }
-    // With somewhere to print, --help and --version print there rather than in a
-    // message box; with nowhere (started from Explorer), the box is all there is.
-    if (hasOut) {
-        qputenv("QT_COMMAND_LINE_PARSER_NO_GUI_MESSAGE_BOXES", QByteArray("1"));
+    if (!hasOut) {
+        std::freopen("CONOUT$", "w", stdout);
+    }
+    if (!hasErr) {
+        std::freopen("CONOUT$", "w", stderr);
     }
 }
 

@@ -27,8 +27,8 @@ void Say(const QString& line) {
 // The exit status when the arguments are wrong or ask for help or the version. Printed
 // here rather than by QCommandLineParser::process, which on Windows shows a message box
 // instead whenever the program has no console window, even with its output redirected.
-std::optional<int> Answered(QCommandLineParser& parser, const QCoreApplication& app) {
-    if (!parser.parse(QCoreApplication::arguments())) {
+std::optional<int> Answered(QCommandLineParser& parser, const QStringList& arguments) {
+    if (!parser.parse(arguments)) {
         Say(parser.errorText());
         return 1;
     }
@@ -37,8 +37,8 @@ std::optional<int> Answered(QCommandLineParser& parser, const QCoreApplication& 
         return 0;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        std::printf("%s %s\n", qPrintable(app.applicationName()),
-                    qPrintable(app.applicationVersion()));
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
     return std::nullopt;
@@ -141,7 +141,7 @@ bool WantsNoWindow(int argc, char* argv[]) {
 int RunWithoutWindow(QCoreApplication& app) {
     QCommandLineParser parser;
     DescribeArguments(parser);
-    if (const std::optional<int> status = Answered(parser, app)) {
+    if (const std::optional<int> status = Answered(parser, app.arguments())) {
         return *status;
     }
     const QStringList files = parser.positionalArguments();

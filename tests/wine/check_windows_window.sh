@@ -8,20 +8,17 @@
 set -uo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
 if [ "${1:-}" != --inside ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" --inside "$@"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+        "$here/scripts/wine-session" bash "$0" --inside "$@"
 fi
 package="$(cd "$2" && pwd)"
 screenshot="${3:-}"
 wine_run="$here/scripts/wine-run"
-export WINEPREFIX="${WINEPREFIX:-$here/build-windows/wine}"  # as scripts/wine-run has it
 tests="$here/build-windows/tests"
 openbox_pid=""
 log="$tests/zerlin_window.log"
-# Ends this prefix's Wine server and every program on it, and waits until it is gone, so
-# that the next Wine program does not meet a server on its way out.
-stop_wine() { /usr/lib/wine/wineserver -k 2>/dev/null; /usr/lib/wine/wineserver -w 2>/dev/null; }
+: >"$log"
 cleanup() {
-    stop_wine
     kill $openbox_pid 2>/dev/null
     wait 2>/dev/null
 }
@@ -42,12 +39,8 @@ pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | gre
 start_openbox "$tests/openbox.log" ||
     fail "openbox did not start: $(tail -n 5 "$tests/openbox.log")"
 
-# A Wine server left running by programs started with no display (the tests under CTest)
-# keeps its desktop without one, and every window opened on it stays off the screen.
-stop_wine
-: >"$log"
 WINEDEBUG=-all,err+all "$wine_run" "$package/zerlin.exe" >"$log" 2>&1 &
-disown  # stop_wine ends it
+disown  # the Wine session ends it
 splash=$(wait_for xdotool search --onlyvisible --class zerlin.exe) || fail "no splash"
 pass "the splash appears"
 sleep 1
