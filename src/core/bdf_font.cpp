@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <vector>
 
 namespace zrl {
@@ -224,8 +225,6 @@ BitmapFont ReadFontText(std::string_view text) {
 
 // ---- Writing ----
 
-constexpr int kAdvance = 6;
-
 // A name as one line of the file would read it back: no line break, no blanks around it.
 std::string OneLine(std::string name) {
     std::replace(name.begin(), name.end(), '\n', ' ');
@@ -236,43 +235,78 @@ std::string OneLine(std::string name) {
     return name.substr(first, name.find_last_not_of(" \t\r") - first + 1);
 }
 
-void WriteProperties(std::string& out) {
-    const char* properties[] = {
-        "PIXEL_SIZE 7",
-        "POINT_SIZE 70",
+// "six rows", "one row", "no rows": small counts in words, as a person writes them.
+std::string Rows(int count) {
+    static constexpr const char* kWords[] = {"no",   "one",    "two",   "three", "four",
+                                             "five", "six",    "seven", "eight", "nine",
+                                             "ten",  "eleven", "twelve"};
+    const std::string number =
+        count < static_cast<int>(std::size(kWords)) ? kWords[count] : std::to_string(count);
+    return number + (count == 1 ? " row" : " rows");
+}
+
+std::string Comment(const CharacterSet& set) {
+    const std::string below = set.Descent() == 0   ? "none below"
+                              : set.Descent() == 1 ? "one below"
+                                                   : Rows(set.Descent()) + " below";
+    return ToString(set.Cell()) + " characters: " + Rows(set.Ascent()) + " above the baseline, " +
+           below;
+}
+
+// Each character is as wide as its cell and one column more, so that displays and font
+// tools leave a column between characters.
+int Advance(CellSize size) {
+    return size.width + 1;
+}
+
+void WriteProperties(std::string& out, const CharacterSet& set) {
+    const int height = set.Cell().height;
+    const std::string properties[] = {
+        "PIXEL_SIZE " + std::to_string(height),
+        "POINT_SIZE " + std::to_string(height * 10),
         "RESOLUTION_X 75",
         "RESOLUTION_Y 75",
         "SPACING \"C\"",
-        "AVERAGE_WIDTH 60",
+        "AVERAGE_WIDTH " + std::to_string(Advance(set.Cell()) * 10),
         "CHARSET_REGISTRY \"ISO8859\"",
         "CHARSET_ENCODING \"1\"",
-        "FONT_ASCENT 6",
-        "FONT_DESCENT 1",
+        "FONT_ASCENT " + std::to_string(set.Ascent()),
+        "FONT_DESCENT " + std::to_string(set.Descent()),
     };
     out += "STARTPROPERTIES " + std::to_string(std::size(properties)) + "\n";
-    for (const char* property : properties) {
+    for (const std::string& property : properties) {
         out += property;
         out += '\n';
     }
     out += "ENDPROPERTIES\n";
 }
 
-void WriteGlyph(std::string& out, int code, const SetCharacter& character) {
+// The box every glyph and the font have: the whole cell, its bottom row `descent` below
+// the baseline.
+std::string CellBox(const CharacterSet& set) {
+    return std::to_string(set.Cell().width) + " " + std::to_string(set.Cell().height) + " 0 " +
+           std::to_string(-set.Descent());
+}
+
+void WriteGlyph(std::string& out, int code, const SetCharacter& character,
+                const std::string& header) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     const std::string name = OneLine(character.name);
     out += "STARTCHAR " + (name.empty() ? DefaultGlyphName(code) : name);
     out += "\nENCODING " + std::to_string(code);
-    // The advance in thousandths of the point size: 6 pixels of a 7-point font at 75 dpi.
-    out += "\nSWIDTH 823 0\nDWIDTH " + std::to_string(kAdvance) + " 0\nBBX 5 7 0 -1\nBITMAP\n";
-    for (int row = 0; row < kRows; ++row) {
-        unsigned byte = 0;
-        for (int column = 0; column < kColumns; ++column) {
-            if (character.pattern[static_cast<std::size_t>(CellIndex(row, column))]) {
-                byte |= 0x80u >> column;
+    out += header;
+    const CellSize size = character.pattern.Size();
+    for (int row = 0; row < size.height; ++row) {
+        for (int left = 0; left < size.width; left += 8) {
+            unsigned byte = 0;
+            for (int column = left; column < std::min(left + 8, size.width); ++column) {
+                if (character.pattern.Lit(row, column)) {
+                    byte |= 0x80u >> (column - left);
+                }
             }
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
         }
-        out += kHex[byte >> 4];
-        out += kHex[byte & 0xF];
         out += '\n';
     }
     out += "ENDCHAR\n";
@@ -282,7 +316,7 @@ void WriteGlyph(std::string& out, int code, const SetCharacter& character) {
 
 ReadFont ReadBdf(std::string_view text) {
     if (text.size() > kMaxFontFile) {
-        return {std::nullopt, "the file is larger than 16 MB; no 5x7 font is that large"};
+        return {std::nullopt, std::string(kTooLargeFont)};
     }
     try {
         return {ReadFontText(text), {}};
@@ -292,15 +326,24 @@ ReadFont ReadBdf(std::string_view text) {
 }
 
 std::string WriteBdf(const CharacterSet& set) {
+    const CellSize size = set.Cell();
     std::string out = "STARTFONT 2.1\n";
-    out += "COMMENT 5x7 characters: six rows above the baseline, one below\n";
+    out += "COMMENT " + Comment(set) + "\n";
     const std::string name = OneLine(set.FontName());
-    out += "FONT " + (name.empty() ? std::string(kDefaultFontName) : name);
-    out += "\nSIZE 7 75 75\nFONTBOUNDINGBOX 5 7 0 -1\n";
-    WriteProperties(out);
+    out += "FONT " + (name.empty() ? DefaultFontName(size) : name);
+    out +=
+        "\nSIZE " + std::to_string(size.height) + " 75 75\nFONTBOUNDINGBOX " + CellBox(set) + "\n";
+    WriteProperties(out, set);
     out += "CHARS " + std::to_string(set.Size()) + "\n";
+    // The advance in thousandths of the point size (the cell's height, at 75 dpi): 823 for
+    // 6 pixels of a 7-point font.
+    const long scalable =
+        std::lround(Advance(size) * 72000.0 / (75.0 * static_cast<double>(size.height)));
+    const std::string header = "\nSWIDTH " + std::to_string(scalable) + " 0\nDWIDTH " +
+                               std::to_string(Advance(size)) + " 0\nBBX " + CellBox(set) +
+                               "\nBITMAP\n";
     for (const auto& [code, character] : set.Characters()) {
-        WriteGlyph(out, code, character);
+        WriteGlyph(out, code, character, header);
     }
     out += "ENDFONT\n";
     return out;

@@ -11,6 +11,8 @@ namespace zrl {
 
 // Font files are refused unread past this size; X11's largest bitmap fonts are a few MB.
 inline constexpr std::size_t kMaxFontFile = 16 * 1024 * 1024;
+inline constexpr std::string_view kTooLargeFont =
+    "the file is larger than 16 MB; no bitmap font of up to 32x32 is that large";
 
 struct ReadFont {
     std::optional<BitmapFont> font;
@@ -21,9 +23,10 @@ struct ReadFont {
 // may be LF or CR LF.
 ReadFont ReadBdf(std::string_view text);
 
-// Writes the set as BDF 2.1 with a 5x7 cell of six rows above the baseline and one below
-// (FONTBOUNDINGBOX 5 7 0 -1, as X11's 5x7 font has it), each glyph a full 5x7 box and six
-// pixels wide, so that displays and font tools leave one column between characters.
+// Writes the set as BDF 2.1 in its own cell, with its rows above and below the baseline (a
+// 5x7 set: FONTBOUNDINGBOX 5 7 0 -1, as X11's 5x7 font has it), each glyph the full cell
+// and one pixel wider than it, so that displays and font tools leave a column between
+// characters.
 std::string WriteBdf(const CharacterSet& set);
 
 }  // namespace zrl

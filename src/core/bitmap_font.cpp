@@ -9,17 +9,18 @@ namespace {
 
 constexpr std::uint64_t kLeftColumn = std::uint64_t{1} << 63;
 
-// The cell, in the font's coordinates: its top row and left column.
+// The cell, in the font's coordinates: its top row and left column, and its size.
 struct Cell {
     int top;
     int left;
+    CellSize size;
 };
 
 std::optional<Pattern> Place(const BitmapGlyph& glyph, Cell cell) {
     if (glyph.inkBeyond) {
         return std::nullopt;
     }
-    Pattern pattern;
+    Pattern pattern(cell.size);
     const int columns = std::min(glyph.box.width, 64);
     for (std::size_t r = 0; r < glyph.rows.size(); ++r) {
         const int y = glyph.box.y + glyph.box.height - 1 - static_cast<int>(r);
@@ -29,10 +30,10 @@ std::optional<Pattern> Place(const BitmapGlyph& glyph, Cell cell) {
             }
             const int row = cell.top - y;
             const int column = glyph.box.x + c - cell.left;
-            if (row < 0 || row >= kRows || column < 0 || column >= kColumns) {
+            if (row < 0 || row >= cell.size.height || column < 0 || column >= cell.size.width) {
                 return std::nullopt;
             }
-            pattern[static_cast<std::size_t>(CellIndex(row, column))] = true;
+            pattern[static_cast<std::size_t>(cell.size.Index(row, column))] = true;
         }
     }
     return pattern;
@@ -48,10 +49,30 @@ std::string DefaultGlyphName(int code) {
     return "char" + std::to_string(code);
 }
 
+// An XLFD name: the pixel height, tenths of a point, and the average width in tenths of a
+// pixel of characters one column wider than the cell.
+std::string DefaultFontName(CellSize size) {
+    const std::string height = std::to_string(size.height);
+    return "-Zerlin-Custom-Medium-R-Normal--" + height + "-" + height + "0-75-75-C-" +
+           std::to_string(size.width + 1) + "0-ISO8859-1";
+}
+
+namespace {
+
+CellSize CellOf(const GlyphBox& box) {
+    if (box.width < 1 || box.height < 1) {
+        return kDefaultSize;
+    }
+    return {std::min(box.width, CellSize::kLargest), std::min(box.height, CellSize::kLargest)};
+}
+
+}  // namespace
+
 ImportedFont ImportFont(const BitmapFont& font) {
-    ImportedFont imported;
-    imported.set.SetFontName(font.name == kDefaultFontName ? std::string() : font.name);
-    const Cell cell{font.box.y + font.box.height - 1, font.box.x};
+    const CellSize size = CellOf(font.box);
+    ImportedFont imported{CharacterSet(size, -font.box.y)};
+    imported.set.SetFontName(font.name == DefaultFontName(size) ? std::string() : font.name);
+    const Cell cell{font.box.y + font.box.height - 1, font.box.x, size};
     for (const BitmapGlyph& glyph : font.glyphs) {
         if (glyph.code < kFirstCode || glyph.code > kLastCode) {
             ++imported.outsideCodes;
@@ -82,8 +103,8 @@ std::string DescribeLeftOut(const ImportedFont& imported) {
     };
     add(imported.outsideCodes,
         Plural(imported.outsideCodes, "glyph", "glyphs") + " with a code above 255 or none");
-    add(imported.tooLarge,
-        Plural(imported.tooLarge, "glyph", "glyphs") + " too large for the 5x7 cell");
+    add(imported.tooLarge, Plural(imported.tooLarge, "glyph", "glyphs") + " too large for the " +
+                               ToString(imported.set.Cell()) + " cell");
     add(imported.repeated,
         Plural(imported.repeated, "glyph", "glyphs") + " at a code already taken");
     return parts.empty() ? parts : "Left out " + parts + ".";

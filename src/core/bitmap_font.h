@@ -30,22 +30,23 @@ struct BitmapGlyph {
 
 struct BitmapFont {
     std::string name;
-    GlyphBox box;  // the font's box: its top-left corner is the 5x7 cell's
+    GlyphBox box;  // the font's box: the characters' cell, up to 32x32 from its top left
     std::vector<BitmapGlyph> glyphs;
 };
 
 // What became of a font's glyphs: the set, and how many were left out and why.
 struct ImportedFont {
     CharacterSet set;
-    int tooLarge = 0;      // ink outside the 5x7 cell
+    int tooLarge = 0;      // ink outside the cell
     int outsideCodes = 0;  // a code above 255, or none
     int repeated = 0;      // a second glyph at a code already taken
 
     int LeftOut() const { return tooLarge + outsideCodes + repeated; }
 };
 
-// Places every glyph in the 5x7 cell by its box and the font's. A glyph fits when all its
-// lit pixels fall inside the cell; its blank margins may lie outside.
+// Places every glyph in the font's own cell, its box (up to 32x32 from the top left; a font
+// with no box has a 5x7 cell), by the glyph's box. A glyph fits when all its lit pixels
+// fall inside the cell; its blank margins may lie outside.
 ImportedFont ImportFont(const BitmapFont& font);
 
 // One line for the user: "" when nothing was left out, else how many and which kind.
@@ -53,7 +54,6 @@ std::string DescribeLeftOut(const ImportedFont& imported);
 
 // The names a glyph and a font without one are written with, and read back as no name.
 std::string DefaultGlyphName(int code);
-inline constexpr std::string_view kDefaultFontName =
-    "-Zerlin-Custom-Medium-R-Normal--7-70-75-75-C-60-ISO8859-1";
+std::string DefaultFontName(CellSize size);
 
 }  // namespace zrl

@@ -1,18 +1,23 @@
 #include "character_grid.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 namespace zrl {
 
-CharacterGrid::CharacterGrid() {
-    colours_.fill(UnlitColour);
+CharacterGrid::CharacterGrid(CellSize size)
+    : size_(size), colours_(static_cast<std::size_t>(size.Cells()), UnlitColour) {
+    if (!CellSize::IsValid(size.width, size.height)) {
+        throw std::invalid_argument("a cell is 1 to 32 dots each way, not " + ToString(size));
+    }
     colours_[0] = FirstCellStartColour;
 }
 
-void CharacterGrid::CheckIndex(int index) {
-    if (index < 0 || index >= kCellCount) {
-        throw std::out_of_range("cell index " + std::to_string(index) + " is outside 0..34");
+void CharacterGrid::CheckIndex(int index) const {
+    if (index < 0 || index >= size_.Cells()) {
+        throw std::out_of_range("cell index " + std::to_string(index) + " is outside 0.." +
+                                std::to_string(size_.Cells() - 1));
     }
 }
 
@@ -41,7 +46,19 @@ void CharacterGrid::InvertAll() {
 }
 
 void CharacterGrid::ClearAll() {
-    colours_.fill(UnlitColour);
+    std::fill(colours_.begin(), colours_.end(), UnlitColour);
+}
+
+CharacterGrid Resized(const CharacterGrid& grid, CellSize size) {
+    CharacterGrid result(size);
+    result.ClearAll();
+    const CellSize old = grid.Size();
+    for (int row = 0; row < std::min(old.height, size.height); ++row) {
+        for (int column = 0; column < std::min(old.width, size.width); ++column) {
+            result.SetColour(size.Index(row, column), grid.Colour(old.Index(row, column)));
+        }
+    }
+    return result;
 }
 
 }  // namespace zrl

@@ -1,7 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <vector>
+
+#include "cell_size.h"
 
 namespace zrl {
 
@@ -12,45 +14,55 @@ inline constexpr OLE_COLOR LitColour = 0x000000FF;             // pure red
 inline constexpr OLE_COLOR UnlitColour = 0x8000000F;           // system button face
 inline constexpr OLE_COLOR FirstCellStartColour = 0x00C0C0C0;  // light grey
 
-inline constexpr int kColumns = 5;
-inline constexpr int kRows = 7;
-inline constexpr int kCellCount = kColumns * kRows;
+// The 5x7 cell the editor starts with.
+inline constexpr int kColumns = kDefaultSize.width;
+inline constexpr int kRows = kDefaultSize.height;
+inline constexpr int kCellCount = kDefaultSize.Cells();
 
 enum class ListingOrder { ByRow, ByColumn };
 
+// Index, row and column in the 5x7 cell.
 constexpr int CellIndex(int row, int column) {
-    return row * kColumns + column;
+    return kDefaultSize.Index(row, column);
 }
 constexpr int RowOf(int index) {
-    return index / kColumns;
+    return kDefaultSize.RowOf(index);
 }
 constexpr int ColumnOf(int index) {
-    return index % kColumns;
+    return kDefaultSize.ColumnOf(index);
 }
 
-// The 5x7 character being designed. A cell's state is nothing but its colour: it is lit
-// exactly when the colour is pure red, so any other stored value (the light grey of
-// the first cell at start, a system colour) reads as unlit.
+// The character being designed, 5x7 unless made another size. A cell's state is nothing
+// but its colour: it is lit exactly when the colour is pure red, so any other stored value
+// (the light grey of the first cell at start, a system colour) reads as unlit.
 class CharacterGrid {
 public:
-    CharacterGrid();
+    explicit CharacterGrid(CellSize size = kDefaultSize);
+
+    CellSize Size() const { return size_; }
 
     OLE_COLOR Colour(int index) const;
     void SetColour(int index, OLE_COLOR colour);
 
     bool IsLit(int index) const;
+    bool IsLit(int row, int column) const { return IsLit(size_.Index(row, column)); }
     void Toggle(int index);
     void InvertAll();
     void ClearAll();
 
-    const std::array<OLE_COLOR, kCellCount>& Colours() const { return colours_; }
+    const std::vector<OLE_COLOR>& Colours() const { return colours_; }
 
     bool operator==(const CharacterGrid&) const = default;
 
 private:
-    static void CheckIndex(int index);
+    void CheckIndex(int index) const;
 
-    std::array<OLE_COLOR, kCellCount> colours_;
+    CellSize size_;
+    std::vector<OLE_COLOR> colours_;
 };
+
+// The grid at another size: the cells that still fit keep their colours, anchored at the
+// top left; new cells are unlit.
+CharacterGrid Resized(const CharacterGrid& grid, CellSize size);
 
 }  // namespace zrl

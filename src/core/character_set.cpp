@@ -1,36 +1,64 @@
 #include "character_set.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zrl {
 
 Pattern PatternOf(const CharacterGrid& grid) {
-    Pattern pattern;
-    for (int i = 0; i < kCellCount; ++i) {
+    Pattern pattern(grid.Size());
+    for (int i = 0; i < grid.Size().Cells(); ++i) {
         pattern[static_cast<std::size_t>(i)] = grid.IsLit(i);
     }
     return pattern;
 }
 
 CharacterGrid GridOf(const Pattern& pattern) {
-    CharacterGrid grid;
-    for (int i = 0; i < kCellCount; ++i) {
+    CharacterGrid grid(pattern.Size());
+    for (int i = 0; i < pattern.Size().Cells(); ++i) {
         grid.SetColour(i, pattern[static_cast<std::size_t>(i)] ? LitColour : UnlitColour);
     }
     return grid;
 }
 
-CharacterSet CharacterSet::Blank(int first, int last) {
-    CharacterSet set;
+int CharacterSet::DefaultDescent(CellSize size) {
+    return size.height < 7 ? 0 : std::max(1, size.height / 6);
+}
+
+CharacterSet::CharacterSet(CellSize size, std::optional<int> descent)
+    : size_(size), descent_(std::clamp(descent.value_or(DefaultDescent(size)), 0, size.height)) {
+    if (!CellSize::IsValid(size.width, size.height)) {
+        throw std::invalid_argument("a cell is 1 to 32 dots each way, not " + ToString(size));
+    }
+}
+
+CharacterSet CharacterSet::Blank(int first, int last, CellSize size) {
+    CharacterSet set(size);
     for (int code = first; code <= last; ++code) {
-        set.Put(code, {});
+        set.Put(code, {Pattern(size), {}});
     }
     return set;
+}
+
+CharacterSet CharacterSet::Resized(CellSize size) const {
+    CharacterSet resized(size, Ascent() <= size.height ? size.height - Ascent() : 0);
+    resized.fontName_ = fontName_;
+    for (const auto& [code, character] : characters_) {
+        resized.characters_[code] = {zrl::Resized(character.pattern, size), character.name};
+    }
+    return resized;
 }
 
 void CharacterSet::CheckCode(int code) {
     if (code < kFirstCode || code > kLastCode) {
         throw std::out_of_range("code " + std::to_string(code) + " is outside 0..255");
+    }
+}
+
+void CharacterSet::CheckSize(const Pattern& pattern) const {
+    if (pattern.Size() != size_) {
+        throw std::invalid_argument("a " + ToString(pattern.Size()) + " pattern in a set of " +
+                                    ToString(size_) + " characters");
     }
 }
 
@@ -41,11 +69,13 @@ const SetCharacter* CharacterSet::Find(int code) const {
 
 void CharacterSet::Put(int code, SetCharacter character) {
     CheckCode(code);
+    CheckSize(character.pattern);
     characters_[code] = std::move(character);
 }
 
 void CharacterSet::SetPattern(int code, const Pattern& pattern) {
     CheckCode(code);
+    CheckSize(pattern);
     characters_[code].pattern = pattern;
 }
 

@@ -1,16 +1,13 @@
 #pragma once
 
-#include <bitset>
 #include <map>
 #include <optional>
 #include <string>
 
 #include "character_grid.h"
+#include "pattern.h"
 
 namespace zrl {
-
-// A character's pattern with nothing but lit and unlit: bit i is cell i (row * 5 + column).
-using Pattern = std::bitset<kCellCount>;
 
 Pattern PatternOf(const CharacterGrid& grid);
 // Lit cells pure red, the others the button face colour.
@@ -26,18 +23,36 @@ struct SetCharacter {
     bool operator==(const SetCharacter&) const = default;
 };
 
-// The characters of a display, each at its own code from 0 to 255, kept in code order.
+// The characters of a display, each at its own code from 0 to 255, kept in code order,
+// all in cells of one size (5x7 unless said) that stand on a common baseline.
 class CharacterSet {
 public:
+    CharacterSet() = default;
+    // No character yet; `descent` rows of the cell lie below the baseline.
+    explicit CharacterSet(CellSize size, std::optional<int> descent = std::nullopt);
+
     // Blank characters at every code from first to last.
-    static CharacterSet Blank(int first, int last);
+    static CharacterSet Blank(int first, int last, CellSize size = kDefaultSize);
+
+    // The cell every character of the set has.
+    CellSize Cell() const { return size_; }
+    // How many of the cell's rows lie below the baseline, and above it.
+    int Descent() const { return descent_; }
+    int Ascent() const { return size_.height - descent_; }
+    // Every character at the new size, anchored at the top left; the baseline keeps its
+    // distance from the top where it can.
+    CharacterSet Resized(CellSize size) const;
+    // The rows below the baseline a new set of this size has: one from 7 rows up, as
+    // X11's fonts have it, and more for tall cells.
+    static int DefaultDescent(CellSize size);
 
     const std::map<int, SetCharacter>& Characters() const { return characters_; }
     int Size() const { return static_cast<int>(characters_.size()); }
     bool IsEmpty() const { return characters_.empty(); }
     const SetCharacter* Find(int code) const;
 
-    // Adds or replaces the character at the code; a code outside 0..255 is refused.
+    // Adds or replaces the character at the code; a code outside 0..255 is refused, and so
+    // is a pattern of another size.
     void Put(int code, SetCharacter character);
     void SetPattern(int code, const Pattern& pattern);
     bool Remove(int code);
@@ -52,7 +67,10 @@ public:
 
 private:
     static void CheckCode(int code);
+    void CheckSize(const Pattern& pattern) const;
 
+    CellSize size_;
+    int descent_ = 1;
     std::map<int, SetCharacter> characters_;
     std::string fontName_;
 };

@@ -33,13 +33,15 @@ std::string BuildLines(const CharacterGrid& grid, int lines, int digits, CellOfL
 }  // namespace
 
 std::string BuildRowData(const CharacterGrid& grid) {
-    return BuildLines(grid, kRows, kColumns,
-                      [](int row, int column) { return CellIndex(row, column); });
+    const CellSize size = grid.Size();
+    return BuildLines(grid, size.height, size.width,
+                      [size](int row, int column) { return size.Index(row, column); });
 }
 
 std::string BuildColData(const CharacterGrid& grid) {
-    return BuildLines(grid, kColumns, kRows,
-                      [](int column, int row) { return CellIndex(row, column); });
+    const CellSize size = grid.Size();
+    return BuildLines(grid, size.width, size.height,
+                      [size](int column, int row) { return size.Index(row, column); });
 }
 
 std::string BuildListing(const CharacterGrid& grid, ListingOrder order) {

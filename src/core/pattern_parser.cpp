@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "c_initializer.h"
+
 namespace zrl {
 
 namespace {
@@ -85,33 +87,64 @@ std::optional<std::string> ReadDigits(ListingLine& line) {
     return std::nullopt;
 }
 
-ParsedPattern ParseListing(std::string_view text) {
+std::string Digits(int count) {
+    return std::to_string(count) + (count == 1 ? " digit" : " digits");
+}
+
+// What a listing of the cell has, by row and by column.
+std::string ListingOf(CellSize size) {
+    const std::string w = std::to_string(size.width);
+    const std::string h = std::to_string(size.height);
+    if (size.IsSquare()) {
+        return "a listing has " + h + " lines of " + Digits(size.width);
+    }
+    return "a listing by row has " + h + " lines of " + Digits(size.width) + ", by column " + w +
+           " lines of " + h;
+}
+
+// Where every line has as many digits, the text is a character of another size, and the
+// reason says both.
+std::string OtherSize(const std::vector<ListingLine>& lines, CellSize size) {
+    const std::size_t digits = lines.front().digits.size();
+    for (const ListingLine& line : lines) {
+        if (line.digits.size() != digits || digits == 0) {
+            return {};
+        }
+    }
+    return "; the text is a " + std::to_string(digits) + "x" + std::to_string(lines.size()) +
+           " character and the field is " + ToString(size);
+}
+
+ParsedPattern ParseListing(std::string_view text, CellSize size, ListingOrder order) {
     std::vector<ListingLine> lines = NonBlankLines(text);
     for (ListingLine& line : lines) {
         if (auto error = ReadDigits(line)) {
             return Fail(*error);
         }
     }
-    if (lines.size() != kRows && lines.size() != kColumns) {
-        return Fail(std::to_string(lines.size()) +
-                    " lines; a listing by row has 7 lines of 5 digits, by column 5 lines of 7");
+    const auto count = static_cast<int>(lines.size());
+    if (count != size.height && count != size.width) {
+        return Fail(std::to_string(count) + " lines; " + ListingOf(size) +
+                    (lines.empty() ? "" : OtherSize(lines, size)));
     }
-    const bool byRow = lines.size() == kRows;
-    const std::size_t digits = byRow ? kColumns : kRows;
-    CharacterGrid grid;
+    const bool byRow = size.IsSquare() ? order == ListingOrder::ByRow : count == size.height;
+    const auto digits = static_cast<std::size_t>(byRow ? size.width : size.height);
+    CharacterGrid grid(size);
     grid.ClearAll();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const ListingLine& line = lines[i];
         if (line.digits.size() != digits) {
-            return Fail(
-                "line " + std::to_string(line.number) + " has " +
-                std::to_string(line.digits.size()) + " digits; a listing by " +
-                (byRow ? "row has 5 on each of 7 lines" : "column has 7 on each of 5 lines"));
+            return Fail("line " + std::to_string(line.number) + " has " +
+                        std::to_string(line.digits.size()) + " digits; a listing by " +
+                        (byRow ? "row" : "column") + " has " + std::to_string(digits) +
+                        " on each of " + std::to_string(lines.size()) + " lines" +
+                        OtherSize(lines, size));
         }
         for (std::size_t d = 0; d < digits; ++d) {
             const int row = static_cast<int>(byRow ? i : d);
             const int column = static_cast<int>(byRow ? d : i);
-            grid.SetColour(CellIndex(row, column), line.digits[d] == '1' ? LitColour : UnlitColour);
+            grid.SetColour(size.Index(row, column),
+                           line.digits[d] == '1' ? LitColour : UnlitColour);
         }
     }
     return {grid, {}};
@@ -144,36 +177,76 @@ std::optional<unsigned> ReadValue(std::string_view token) {
     return value;
 }
 
-std::optional<std::string> CheckValue(std::size_t count, std::size_t index, unsigned value,
-                                      std::string_view token) {
-    const auto which = [&] {
-        return "value " + std::to_string(index + 1) + " (" + std::string(token) + ")";
-    };
-    if (count == kColumns && value >= 1u << kRows) {
-        return which() + " has a dot below the 7 rows; a column byte uses bits 0 (top) to 6";
+std::string Ordinal(std::size_t number) {
+    const char* suffix = number % 100 / 10 == 1 ? "th"
+                         : number % 10 == 1     ? "st"
+                         : number % 10 == 2     ? "nd"
+                         : number % 10 == 3     ? "rd"
+                                                : "th";
+    return std::to_string(number) + suffix;
+}
+
+int BandsOf(CellSize size) {
+    return (size.height + 7) / 8;
+}
+
+// A column byte holds eight rows of its column, the last one only the rows left.
+std::optional<std::string> CheckColumnByte(CellSize size, std::size_t index, unsigned value,
+                                           const std::string& which) {
+    const auto band = static_cast<int>(index % static_cast<std::size_t>(BandsOf(size)));
+    const int rows = std::min(8, size.height - band * 8);
+    if (value < 1u << rows) {
+        return std::nullopt;
     }
-    if (count != kColumns && value >= 1u << kColumns) {
-        return which() + " has a dot beyond the 5 columns; a row byte uses bits 4 (left) to 0";
+    if (rows == 8) {
+        return which + " is over 255; a column byte holds eight rows";
     }
-    if (count == kRows + 1 && index == kRows && value != 0) {
-        return which() + " is the 8th row, which must be 0; the field has 7 rows";
+    return which + " has a dot below the " + std::to_string(size.height) +
+           " rows; a column byte uses bits 0 (top) to " + std::to_string(rows - 1);
+}
+
+std::optional<std::string> CheckValue(CellSize size, bool byColumn, std::size_t index,
+                                      unsigned value, std::string_view token) {
+    const std::string which =
+        "value " + std::to_string(index + 1) + " (" + std::string(token) + ")";
+    if (byColumn) {
+        return CheckColumnByte(size, index, value, which);
+    }
+    if (value >= 1u << size.width) {
+        return which + " has a dot beyond the " + std::to_string(size.width) +
+               " columns; a row byte uses bits " + std::to_string(size.width - 1) + " (left) to 0";
+    }
+    if (index >= static_cast<std::size_t>(size.height) && value != 0) {
+        return which + " is the " + Ordinal(index + 1) + " row, which must be 0; the field has " +
+               std::to_string(size.height) + " rows";
     }
     return std::nullopt;
 }
 
-CharacterGrid GridOfBytes(const std::vector<unsigned>& values) {
-    CharacterGrid grid;
+CharacterGrid GridOfBytes(const std::vector<unsigned>& values, CellSize size, bool byColumn) {
+    CharacterGrid grid(size);
     grid.ClearAll();
-    const bool byColumn = values.size() == kColumns;
-    for (int i = 0; i < kCellCount; ++i) {
-        const int row = RowOf(i);
-        const int column = ColumnOf(i);
-        const unsigned bit = byColumn
-                                 ? values[static_cast<std::size_t>(column)] >> row
-                                 : values[static_cast<std::size_t>(row)] >> (kColumns - 1 - column);
+    const auto bands = static_cast<std::size_t>(BandsOf(size));
+    for (int i = 0; i < size.Cells(); ++i) {
+        const auto row = static_cast<std::size_t>(size.RowOf(i));
+        const auto column = static_cast<std::size_t>(size.ColumnOf(i));
+        const unsigned bit =
+            byColumn ? values[column * bands + row / 8] >> (row % 8)
+                     : values[row] >> (static_cast<std::size_t>(size.width) - 1 - column);
         grid.SetColour(i, bit & 1u ? LitColour : UnlitColour);
     }
     return grid;
+}
+
+// How many values a C initializer of the cell has: its column bytes, and its LCD rows, of
+// the cell's height or all eight.
+std::string ValuesOf(CellSize size) {
+    std::string text = "a C initializer has " + std::to_string(ColumnBytes(size)) + " column bytes";
+    if (FitsLcd(size)) {
+        text += size.height < kLcdRows ? ", or " + std::to_string(size.height) + " or 8 row bytes"
+                                       : ", or 8 row bytes";
+    }
+    return size == kDefaultSize ? text : text + " for the field's " + ToString(size);
 }
 
 // The text between the braces, or what is wrong with the braces.
@@ -197,7 +270,7 @@ std::variant<std::string_view, std::string> Braced(std::string_view text) {
     return inside;
 }
 
-ParsedPattern ParseInitializer(std::string_view text) {
+ParsedPattern ParseInitializer(std::string_view text, CellSize size, ListingOrder order) {
     const auto braced = Braced(text);
     if (const auto* error = std::get_if<std::string>(&braced)) {
         return Fail(*error);
@@ -213,11 +286,16 @@ ParsedPattern ParseInitializer(std::string_view text) {
         tokens.pop_back();  // C allows a comma after the last value
     }
     const std::size_t count = tokens.size();
-    if (count != kColumns && count != kRows && count != kRows + 1) {
+    const bool columns = count == static_cast<std::size_t>(ColumnBytes(size));
+    const bool rows = FitsLcd(size) && (count == static_cast<std::size_t>(size.height) ||
+                                        count == static_cast<std::size_t>(kLcdRows));
+    if (!columns && !rows) {
         return Fail("the braces hold " +
-                    std::to_string(count == 1 && tokens[0].empty() ? 0 : count) +
-                    " values; a C initializer has 5 column bytes, or 7 or 8 row bytes");
+                    std::to_string(count == 1 && tokens[0].empty() ? 0 : count) + " values; " +
+                    ValuesOf(size));
     }
+    // Where the text reads both ways (8 values for an 8x8 cell), the listing order decides.
+    const bool byColumn = columns && (!rows || order == ListingOrder::ByColumn);
     std::vector<unsigned> values;
     for (std::size_t i = 0; i < count; ++i) {
         const auto value = ReadValue(tokens[i]);
@@ -229,12 +307,12 @@ ParsedPattern ParseInitializer(std::string_view text) {
                                  "decimal without the leading 0"
                                : "; values are hex (0x7E), binary (0b01110) or decimal (126)"));
         }
-        if (auto error = CheckValue(count, i, *value, tokens[i])) {
+        if (auto error = CheckValue(size, byColumn, i, *value, tokens[i])) {
             return Fail(*error);
         }
         values.push_back(*value);
     }
-    return {GridOfBytes(values), {}};
+    return {GridOfBytes(values, size, byColumn), {}};
 }
 
 // C's comments become blanks; line breaks stay, so line numbers keep counting the text as
@@ -258,7 +336,7 @@ std::string WithoutComments(std::string_view text) {
 
 // The forms of a character's bytes that makers copy from real sources: a C initializer
 // after its declaration, a Python list [ ... ], or one line of a font table with no braces.
-ParsedPattern ParseBytes(std::string text) {
+ParsedPattern ParseBytes(std::string text, CellSize size, ListingOrder order) {
     if (text.find('{') == std::string::npos) {
         const auto open = text.find('[');
         const auto close = text.rfind(']');
@@ -269,12 +347,12 @@ ParsedPattern ParseBytes(std::string text) {
             text = "{" + text + "}";
         }
     }
-    return ParseInitializer(text);
+    return ParseInitializer(text, size, order);
 }
 
 }  // namespace
 
-ParsedPattern ParsePattern(std::string_view text) {
+ParsedPattern ParsePattern(std::string_view text, CellSize size, ListingOrder order) {
     if (text.size() > kMaxPatternText) {
         return Fail("the text is over 64 KB; a listing or a C initializer is far shorter");
     }
@@ -283,7 +361,7 @@ ParsedPattern ParsePattern(std::string_view text) {
         return Fail("no text; expected a listing (Data &B lines) or a C initializer { ... }");
     }
     const bool bytes = clean.find_first_of("{[,") != std::string::npos;
-    return bytes ? ParseBytes(std::move(clean)) : ParseListing(clean);
+    return bytes ? ParseBytes(std::move(clean), size, order) : ParseListing(clean, size, order);
 }
 
 }  // namespace zrl

@@ -28,6 +28,11 @@ struct ParsedPattern {
 //   or decimal; the same bytes as a Python list "[ ... ]", or as one line of a font table
 //   with no braces ("0x7C, 0x12, 0x11, 0x12, 0x7C,"); C comments anywhere are blanks.
 // Line breaks may be CR LF, LF or CR; spaces, tabs and blank lines around parts are fine.
-ParsedPattern ParsePattern(std::string_view text);
+// A character of another size than 5x7 is read the same way: H lines of W digits by row,
+// W of H by column, W * ceil(H / 8) column bytes, or rows for a cell of at most 8x8 (H or
+// 8 values). Where a text reads both ways at a square size, `order` decides. A text of
+// another size is refused with a reason that names both sizes.
+ParsedPattern ParsePattern(std::string_view text, CellSize size = kDefaultSize,
+                           ListingOrder order = ListingOrder::ByRow);
 
 }  // namespace zrl

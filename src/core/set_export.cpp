@@ -15,13 +15,6 @@ std::string Inside(const std::string& braced) {
     return braced.substr(1, braced.size() - 2);
 }
 
-const SetCharacter kBlank{};
-
-const SetCharacter& At(const CharacterSet& set, int code) {
-    const SetCharacter* found = set.Find(code);
-    return found != nullptr ? *found : kBlank;
-}
-
 }  // namespace
 
 std::string CodeComment(int code, bool quoted) {
@@ -33,8 +26,17 @@ std::string CodeComment(int code, bool quoted) {
     return comment;
 }
 
+std::string SizeComment(CellSize size, ListingOrder order) {
+    return ToString(size) + " characters, listed by " +
+           (order == ListingOrder::ByRow ? "row" : "column");
+}
+
 std::string WriteBasicBlock(const CharacterSet& set, ListingOrder order) {
     std::string out;
+    // A 5x7 block reads back by its line counts alone; other sizes say theirs.
+    if (set.Cell() != kDefaultSize) {
+        out += "' " + SizeComment(set.Cell(), order);
+    }
     for (const auto& [code, character] : set.Characters()) {
         if (!out.empty()) {
             out += kCrLf;
@@ -50,17 +52,26 @@ std::string WriteCFontTable(const CharacterSet& set, std::string_view name) {
     const auto& characters = set.Characters();
     const int first = characters.empty() ? 0 : characters.begin()->first;
     const int last = characters.empty() ? -1 : characters.rbegin()->first;
-    std::string out = "// 5x7 font: first code " + std::to_string(first) + ", " +
-                      std::to_string(last - first + 1) +
-                      " characters, 5 bytes each: one per column from the left, bit 0 the "
-                      "top row; a character's bytes start at (code - " +
-                      std::to_string(first) + ") * 5";
+    const CellSize size = set.Cell();
+    const std::string bytes = std::to_string(ColumnBytes(size));
+    const std::string layout =
+        size.height <= 8 ? "one per column from the left, bit 0 the top row"
+                         : std::to_string(ColumnBytes(size) / size.width) +
+                               " per column from the left, the first with the top eight rows, "
+                               "bit 0 the top row of each eight";
+    std::string out = "// " + ToString(size) + " font: first code " + std::to_string(first) + ", " +
+                      std::to_string(last - first + 1) + " characters, " + bytes +
+                      " bytes each: " + layout + "; a character's bytes start at (code - " +
+                      std::to_string(first) + ") * " + bytes;
     out += kCrLf;
     out += "static const unsigned char " + std::string(name) + "[] = {";
     out += kCrLf;
     for (int code = first; code <= last; ++code) {
         const bool present = set.Find(code) != nullptr;
-        out += "    " + Inside(BuildCColumns(GridOf(At(set, code).pattern))) + ",  // " +
+        const SetCharacter* found = set.Find(code);
+        out += "    " +
+               Inside(BuildCColumns(GridOf(found ? found->pattern : Pattern(set.Cell())))) +
+               ",  // " +
                (present ? CodeComment(code, true) : std::to_string(code) + " (no character)");
         out += kCrLf;
     }
@@ -69,22 +80,40 @@ std::string WriteCFontTable(const CharacterSet& set, std::string_view name) {
     return out;
 }
 
+std::string LcdComment(CellSize size) {
+    std::string comment = size == kDefaultSize ? "// " : "// " + ToString(size) + " ";
+    comment += "LCD custom characters 0 to 7: 8 rows each from the top, bit " +
+               std::to_string(size.width - 1) + " the left column";
+    if (size.height == kLcdRows - 1) {
+        comment += ", the 8th row empty";
+    } else if (size.height < kLcdRows - 1) {
+        comment += ", rows " + std::to_string(size.height + 1) + " to 8 empty";
+    }
+    return comment;
+}
+
 std::string WriteLcdTable(const CharacterSet& set, std::string_view name) {
-    std::string out =
-        "// LCD custom characters 0 to 7: 8 rows each from the top, bit 4 the left column, "
-        "the 8th row empty";
+    std::string out = LcdComment(set.Cell());
     out += kCrLf;
     out += "static const unsigned char " + std::string(name) + "[8][8] = {";
     out += kCrLf;
     for (int code = 0; code < 8; ++code) {
         const bool present = set.Find(code) != nullptr;
-        out += "    " + BuildCRows(GridOf(At(set, code).pattern)) + ",  // " +
-               std::to_string(code) + (present ? "" : " (no character)");
+        const SetCharacter* found = set.Find(code);
+        out += "    " + BuildCRows(GridOf(found ? found->pattern : Pattern(set.Cell()))) +
+               ",  // " + std::to_string(code) + (present ? "" : " (no character)");
         out += kCrLf;
     }
     out += "};";
     out += kCrLf;
     return out;
+}
+
+std::string WhyNotWritten(const CharacterSet& set, SetFormat format) {
+    if (format == SetFormat::LcdCharacters && !FitsLcd(set.Cell())) {
+        return "an LCD's custom characters are at most 8x8; the set's are " + ToString(set.Cell());
+    }
+    return {};
 }
 
 std::string WriteSet(const CharacterSet& set, SetFormat format, ListingOrder order,

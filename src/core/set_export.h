@@ -10,19 +10,26 @@ namespace zrl {
 // A whole set as firmware source, lines ending in CR LF as the listing's do.
 
 // For each character in code order, a comment naming its code and character (' 65 A), then
-// its Data &B lines exactly as the editor lists them; one CR LF between characters.
+// its Data &B lines exactly as the editor lists them; one CR LF between characters. A set
+// of another size than 5x7 starts with a comment that says its size and order.
 std::string WriteBasicBlock(const CharacterSet& set, ListingOrder order);
 
-// One array of five column bytes a character (bit 0 the top row) from the first code to
-// the last, a code with no character filled with zeros, so that a character's bytes start
-// at (code - first) * 5; a comment above says the first code, the count and the layout.
+// One array of a character's column bytes (ceil(H / 8) a column, bit 0 the top row of its
+// eight: five a 5x7 character) from the first code to the last, a code with no character
+// filled with zeros, so that a character's bytes start at (code - first) * its bytes; a
+// comment above says the cell size, the first code, the count and the layout.
 std::string WriteCFontTable(const CharacterSet& set, std::string_view name);
 
-// The LCD custom characters, codes 0 to 7, as [8][8] row values in binary, bit 4 the left
-// column and the 8th row empty; a code with no character is all zeros.
+// The LCD custom characters, codes 0 to 7, as [8][8] row values in binary, the left column
+// the highest of the W bits and rows below the cell empty (the 8th of a 5x7 character); a
+// code with no character is all zeros. Only for cells of at most 8x8; a comment above says
+// a size other than 5x7.
 std::string WriteLcdTable(const CharacterSet& set, std::string_view name);
 
 enum class SetFormat { BasicBlock, CFontTable, LcdCharacters, Bdf };
+
+// Why the set cannot be written in the form ("" when it can): LCD rows hold at most 8x8.
+std::string WhyNotWritten(const CharacterSet& set, SetFormat format);
 
 // The set in one of the forms: BASIC in the given order, the C and LCD arrays under the
 // name ("font" and "lcd" when it is empty).

@@ -4,6 +4,7 @@
 #include <variant>
 #include <vector>
 
+#include "c_initializer.h"
 #include "pattern_parser.h"
 
 namespace zrl {
@@ -40,6 +41,22 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// "' 8x8 characters, listed by column": the size and order of a block's characters.
+std::optional<std::pair<CellSize, ListingOrder>> BasicHeader(std::string_view content) {
+    if (content.empty() || content.front() != '\'') {
+        return std::nullopt;
+    }
+    const std::string_view rest = Trim(content.substr(1));
+    const std::size_t space = rest.find(' ');
+    const std::optional<CellSize> size = ParseCellSize(rest.substr(0, space));
+    if (!size || space == std::string_view::npos ||
+        rest.substr(space + 1).rfind("characters", 0) != 0) {
+        return std::nullopt;
+    }
+    const bool byColumn = rest.find("by column") != std::string_view::npos;
+    return std::pair(*size, byColumn ? ListingOrder::ByColumn : ListingOrder::ByRow);
+}
+
 std::optional<int> NumberAt(std::string_view text) {
     int value = 0;
     const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -51,7 +68,8 @@ ParsedSet Fail(std::string error) {
 }
 
 // Reads one character's text and puts it at its code, or says which character is wrong.
-std::optional<std::string> Put(CharacterSet& set, int code, int line, const std::string& text) {
+std::optional<std::string> Put(CharacterSet& set, int code, int line, const std::string& text,
+                               ListingOrder order) {
     const std::string where =
         "character " + std::to_string(code) + " (line " + std::to_string(line) + ")";
     if (code < kFirstCode || code > kLastCode) {
@@ -60,7 +78,7 @@ std::optional<std::string> Put(CharacterSet& set, int code, int line, const std:
     if (set.Find(code) != nullptr) {
         return where + ": code " + std::to_string(code) + " comes twice";
     }
-    const ParsedPattern parsed = ParsePattern(text);
+    const ParsedPattern parsed = ParsePattern(text, set.Cell(), order);
     if (!parsed.grid) {
         return where + ": " + parsed.error;
     }
@@ -74,9 +92,10 @@ struct Group {
     bool filler;
 };
 
-// The values of a table between its outer braces, five a character, or each inner { ... }
-// one character; a group whose line comment says "(no character)" is a filler.
-std::variant<std::vector<Group>, std::string> Groups(std::string_view text, bool braced) {
+// The values of a table between its outer braces, `perCharacter` a character, or each inner
+// { ... } one character; a group whose line comment says "(no character)" is a filler.
+std::variant<std::vector<Group>, std::string> Groups(std::string_view text, bool braced,
+                                                     int perCharacter) {
     std::vector<Group> groups;
     Group current{0, {}, false};
     int values = 0;
@@ -106,7 +125,8 @@ std::variant<std::vector<Group>, std::string> Groups(std::string_view text, bool
                     groups.push_back(current);
                     current.text.clear();
                 }
-                if (!braced && depth == 1 && !Trim(current.text).empty() && ++values == kColumns) {
+                if (!braced && depth == 1 && !Trim(current.text).empty() &&
+                    ++values == perCharacter) {
                     groups.push_back({current.line, "{" + current.text + "}", false});
                     current = {0, {}, false};
                     values = 0;
@@ -125,7 +145,7 @@ std::variant<std::vector<Group>, std::string> Groups(std::string_view text, bool
             if (c == ',') {
                 if (!Trim(current.text).empty()) {
                     current.text += ',';
-                    if (++values == kColumns) {
+                    if (++values == perCharacter) {
                         current.text = "{" + current.text + "}";
                         groups.push_back(current);
                         current = {0, {}, false};
@@ -144,29 +164,46 @@ std::variant<std::vector<Group>, std::string> Groups(std::string_view text, bool
         }
     }
     if (!braced && (values != 0 || !Trim(current.text).empty())) {
-        return std::string("the table's bytes are not five to each character");
+        return perCharacter == kColumns
+                   ? std::string("the table's bytes are not five to each character")
+                   : "the table's bytes are not " + std::to_string(perCharacter) +
+                         " to each character";
     }
     return groups;
 }
 
 }  // namespace
 
+std::optional<CellSize> SizeNamedBefore(std::string_view text, std::string_view words) {
+    const std::size_t at = text.find(words);
+    if (at == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::size_t start = text.find_last_of(" \t'/\n", at == 0 ? 0 : at - 1);
+    const std::size_t from = start == std::string_view::npos ? 0 : start + 1;
+    return ParseCellSize(text.substr(from, at - from));
+}
+
 std::optional<int> FirstCodeOf(std::string_view text) {
     const std::size_t at = text.find("first code ");
     return at == std::string_view::npos ? std::nullopt : NumberAt(text.substr(at + 11));
 }
 
-ParsedSet ReadBasicBlock(std::string_view text) {
-    CharacterSet set;
+ParsedSet ReadBasicBlock(std::string_view text, CellSize size) {
+    CharacterSet set(size);
+    ListingOrder order = ListingOrder::ByRow;
     int code = -1;
     int start = 0;
     std::string body;
     const auto finish = [&]() -> std::optional<std::string> {
-        return code < 0 ? std::nullopt : Put(set, code, start, body);
+        return code < 0 ? std::nullopt : Put(set, code, start, body, order);
     };
     for (const Line& line : Lines(text)) {
         const std::string_view content = Trim(line.text);
-        if (!content.empty() && content.front() == '\'') {
+        if (const auto header = BasicHeader(content); header && code < 0 && set.IsEmpty()) {
+            set = CharacterSet(header->first);
+            order = header->second;
+        } else if (!content.empty() && content.front() == '\'') {
             if (auto error = finish()) {
                 return Fail(*error);
             }
@@ -198,19 +235,20 @@ ParsedSet ReadBasicBlock(std::string_view text) {
 
 namespace {
 
-ParsedSet ReadTable(std::string_view text, int first, bool braced) {
+ParsedSet ReadTable(std::string_view text, int first, bool braced, CellSize size) {
     if (text.find('{') == std::string_view::npos) {
         return Fail("no { ... }; a table reads static const unsigned char font[] = { ... };");
     }
-    const auto groups = Groups(text, braced);
+    const auto groups = Groups(text, braced, ColumnBytes(size));
     if (const auto* error = std::get_if<std::string>(&groups)) {
         return Fail(*error);
     }
-    CharacterSet set;
+    CharacterSet set(size);
     int code = first;
+    const ListingOrder order = braced ? ListingOrder::ByRow : ListingOrder::ByColumn;
     for (const Group& group : std::get<std::vector<Group>>(groups)) {
         if (!group.filler) {
-            if (auto error = Put(set, code, group.line, group.text)) {
+            if (auto error = Put(set, code, group.line, group.text, order)) {
                 return Fail(*error);
             }
         }
@@ -241,16 +279,20 @@ bool Nested(std::string_view text) {
 
 }  // namespace
 
-ParsedSet ReadCFontTable(std::string_view text, std::optional<int> firstCode) {
+ParsedSet ReadCFontTable(std::string_view text, std::optional<int> firstCode, CellSize size) {
     const std::optional<int> first = FirstCodeOf(text) ? FirstCodeOf(text) : firstCode;
     if (!first) {
         return Fail("the table does not say its first code");
     }
-    return ReadTable(text, *first, false);
+    return ReadTable(text, *first, false, SizeNamedBefore(text, " font:").value_or(size));
 }
 
-ParsedSet ReadLcdTable(std::string_view text) {
-    return ReadTable(text, 0, true);
+ParsedSet ReadLcdTable(std::string_view text, CellSize size) {
+    size = SizeNamedBefore(text, " LCD custom characters").value_or(size);
+    if (!FitsLcd(size)) {
+        return Fail("an LCD's custom characters are at most 8x8, not " + ToString(size));
+    }
+    return ReadTable(text, 0, true, size);
 }
 
 namespace {
@@ -272,19 +314,19 @@ bool NeedsFirstCode(std::string_view text) {
     return text.size() <= kMaxSetText && FormOf(text) == Form::CTable && !FirstCodeOf(text);
 }
 
-ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode) {
+ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellSize size) {
     if (text.size() > kMaxSetText) {
         return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
     }
     switch (FormOf(text)) {
         case Form::Basic:
-            return ReadBasicBlock(text);
+            return ReadBasicBlock(text, size);
         case Form::Lcd:
-            return ReadLcdTable(text);
+            return ReadLcdTable(text, size);
         case Form::CTable:
             break;
     }
-    return ReadCFontTable(text, firstCode);
+    return ReadCFontTable(text, firstCode, size);
 }
 
 }  // namespace zrl

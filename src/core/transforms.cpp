@@ -2,30 +2,37 @@
 
 namespace zrl {
 
-int SourceCell(Transform transform, int index) {
-    const int row = RowOf(index);
-    const int column = ColumnOf(index);
+int SourceCell(CellSize size, Transform transform, int index) {
+    const int row = size.RowOf(index);
+    const int column = size.ColumnOf(index);
+    const int columns = size.width;
+    const int rows = size.height;
     switch (transform) {
         case Transform::ShiftLeft:
-            return CellIndex(row, (column + 1) % kColumns);
+            return size.Index(row, (column + 1) % columns);
         case Transform::ShiftRight:
-            return CellIndex(row, (column + kColumns - 1) % kColumns);
+            return size.Index(row, (column + columns - 1) % columns);
         case Transform::ShiftUp:
-            return CellIndex((row + 1) % kRows, column);
+            return size.Index((row + 1) % rows, column);
         case Transform::ShiftDown:
-            return CellIndex((row + kRows - 1) % kRows, column);
+            return size.Index((row + rows - 1) % rows, column);
         case Transform::MirrorLeftRight:
-            return CellIndex(row, kColumns - 1 - column);
+            return size.Index(row, columns - 1 - column);
         case Transform::FlipTopBottom:
-            return CellIndex(kRows - 1 - row, column);
+            return size.Index(rows - 1 - row, column);
     }
     return index;
 }
 
+int SourceCell(Transform transform, int index) {
+    return SourceCell(kDefaultSize, transform, index);
+}
+
 CharacterGrid Transformed(const CharacterGrid& grid, Transform transform) {
-    CharacterGrid result;
-    for (int i = 0; i < kCellCount; ++i) {
-        result.SetColour(i, grid.Colour(SourceCell(transform, i)));
+    const CellSize size = grid.Size();
+    CharacterGrid result(size);
+    for (int i = 0; i < size.Cells(); ++i) {
+        result.SetColour(i, grid.Colour(SourceCell(size, transform, i)));
     }
     return result;
 }

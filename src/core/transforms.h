@@ -4,7 +4,7 @@
 
 namespace zrl {
 
-// Moves of the whole pattern. Each one only rearranges the 35 cell colours, wrapping at
+// Moves of the whole pattern. Each one only rearranges the cell colours, wrapping at
 // the edges, so no dot and no colour is ever lost and each is undone by its opposite.
 enum class Transform {
     ShiftLeft,
@@ -20,7 +20,8 @@ inline constexpr Transform kAllTransforms[] = {
     Transform::ShiftDown, Transform::MirrorLeftRight, Transform::FlipTopBottom,
 };
 
-// The cell whose colour lands on cell `index`.
+// The cell whose colour lands on cell `index` of a cell of this size (5x7 if not said).
+int SourceCell(CellSize size, Transform transform, int index);
 int SourceCell(Transform transform, int index);
 
 CharacterGrid Transformed(const CharacterGrid& grid, Transform transform);

@@ -40,8 +40,9 @@ std::optional<QByteArray> Gunzip(const QByteArray& packed, QString& error) {
         data.append(chunk, static_cast<qsizetype>(sizeof chunk - stream.avail_out));
         if (static_cast<std::size_t>(data.size()) > kMaxFontFile) {
             status = Z_BUF_ERROR;
-            error =
-                QStringLiteral("the file unpacks to more than 16 MB; no 5x7 font is that large");
+            error = QStringLiteral(
+                "the file unpacks to more than 16 MB; no bitmap font of up to "
+                "32x32 is that large");
         }
     }
     inflateEnd(&stream);
@@ -70,8 +71,7 @@ LoadedFont Imported(const ReadFont& read) {
 
 LoadedFont LoadFontData(const QByteArray& data) {
     if (static_cast<std::size_t>(data.size()) > kMaxFontFile) {
-        return {std::nullopt,
-                QStringLiteral("the file is larger than 16 MB; no 5x7 font is that large")};
+        return {std::nullopt, QString::fromLatin1(kTooLargeFont.data(), kTooLargeFont.size())};
     }
     if (IsGzip(data)) {
         QString error;
@@ -91,8 +91,7 @@ LoadedFont LoadFontData(const QByteArray& data) {
 LoadedFont LoadFontFile(const QString& path) {
     QFile file(path);
     if (QFileInfo(file).size() > static_cast<qint64>(kMaxFontFile)) {
-        return {std::nullopt,
-                QStringLiteral("the file is larger than 16 MB; no 5x7 font is that large")};
+        return {std::nullopt, QString::fromLatin1(kTooLargeFont.data(), kTooLargeFont.size())};
     }
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, file.errorString()};

@@ -55,9 +55,7 @@ std::optional<BitmapGlyph> LoadGlyph(FT_Face face, FT_UInt index, long code) {
     if (FT_HAS_GLYPH_NAMES(face) && FT_Get_Glyph_Name(face, index, name, sizeof name) == 0) {
         glyph.name = name;
     }
-    if (code < kFirstCode || code > kLastCode) {
-        return glyph;  // left out in any case: its box is all that counts
-    }
+    // Glyphs past code 255 are left out, but their dots still say how wide the cell is.
     for (unsigned r = 0; r < bitmap.rows; ++r) {
         const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(r) * bitmap.pitch;
         std::uint64_t bits = 0;
@@ -90,6 +88,20 @@ GlyphBox Union(const std::vector<BitmapGlyph>& glyphs) {
         top = std::max(top, glyph.box.y + glyph.box.height);
     }
     return {right - left, top - bottom, left, bottom};
+}
+
+bool InkInColumn(const std::vector<BitmapGlyph>& glyphs, int x) {
+    for (const BitmapGlyph& glyph : glyphs) {
+        const int column = x - glyph.box.x;
+        if (glyph.inkBeyond ||
+            (column >= 0 && column < std::min(glyph.box.width, 64) &&
+             std::any_of(glyph.rows.begin(), glyph.rows.end(), [column](std::uint64_t row) {
+                 return (row >> (63 - column) & 1u) != 0;
+             }))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -125,6 +137,11 @@ ReadFont ReadPcf(const QByteArray& data) {
         }
     }
     font.box = Union(font.glyphs);
+    // bdftopcf widens a character-cell font's glyphs to their advance, so a font whose
+    // characters leave a column between them comes back with that blank column in its box.
+    if (font.box.width > 1 && !InkInColumn(font.glyphs, font.box.x + font.box.width - 1)) {
+        --font.box.width;
+    }
     return {std::move(font), {}};
 }
 

@@ -95,7 +95,7 @@ TEST(BdfFont, MalformedFilesAreRefusedWithTheLineThatIsWrong) {
         EXPECT_EQ(read.error, error);
     }
     EXPECT_EQ(ReadBdf(std::string(kMaxFontFile + 1, ' ')).error,
-              "the file is larger than 16 MB; no 5x7 font is that large");
+              "the file is larger than 16 MB; no bitmap font of up to 32x32 is that large");
 }
 
 // What the fuzzer once found: each file reads back the same after a write.

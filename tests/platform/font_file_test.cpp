@@ -97,7 +97,8 @@ TEST(FontFile, WhatIsNoFontIsRefusedInOneLine) {
     ASSERT_TRUE(huge.resize(static_cast<qint64>(kMaxFontFile) + 1));
     huge.close();
     EXPECT_EQ(LoadFontFile(huge.fileName()).error,
-              QStringLiteral("the file is larger than 16 MB; no 5x7 font is that large"));
+              QStringLiteral(
+                  "the file is larger than 16 MB; no bitmap font of up to 32x32 is that large"));
 }
 
 TEST(FontFile, ASaveThatFailsLeavesTheOldFileWhole) {
