@@ -122,16 +122,18 @@ QPixmap DrawAboutPicture(qreal scale) {
 void PaintDots(QPainter& painter, const Pattern& pattern, QPointF origin, qreal dot, qreal pitch) {
     static const QColor lit(255, 0, 0);
     static const QColor unlit(70, 24, 24);
-    for (int i = 0; i < kCellCount; ++i) {
-        const QPointF at = origin + QPointF(ColumnOf(i) * pitch, RowOf(i) * pitch);
+    const CellSize size = pattern.Size();
+    for (int i = 0; i < size.Cells(); ++i) {
+        const QPointF at = origin + QPointF(size.ColumnOf(i) * pitch, size.RowOf(i) * pitch);
         painter.fillRect(QRectF(at, QSizeF(dot, dot)),
                          pattern[static_cast<std::size_t>(i)] ? lit : unlit);
     }
 }
 
-QPixmap DrawGlyph(const Pattern& pattern, int dot, qreal scale) {
-    const int pitch = dot + 1;
-    QPixmap pixmap(QSize(kColumns * pitch + 1, kRows * pitch + 1) * scale);
+QPixmap DrawGlyph(const Pattern& pattern, int dot, qreal scale, int gap) {
+    const int pitch = dot + gap;
+    const CellSize size = pattern.Size();
+    QPixmap pixmap(QSize(size.width * pitch + 1, size.height * pitch + 1) * scale);
     pixmap.setDevicePixelRatio(scale);
     pixmap.fill(QColor(24, 8, 8));
     QPainter painter(&pixmap);

@@ -27,7 +27,7 @@ int CellInput::CellOf(const QObject* widget) const {
 // Neighbouring cells overlap by a pixel; the later one is on top, as it is painted last.
 int CellInput::CellAt(QPoint globalPosition) const {
     const QPoint at = editor_.mapFromGlobal(globalPosition);
-    for (int i = kCellCount - 1; i >= 0; --i) {
+    for (int i = static_cast<int>(editor_.Cmd.size()) - 1; i >= 0; --i) {
         if (Cell(i)->geometry().contains(at)) {
             return i;
         }
@@ -64,20 +64,21 @@ bool CellInput::eventFilter(QObject* watched, QEvent* event) {
 // and keeps the focus on it, so a pattern can be drawn from the keyboard alone. The Menu
 // key and Shift+F10 open the context menu at the cell.
 bool CellInput::HandleKey(int index, const QKeyEvent* event) {
-    int row = RowOf(index);
-    int column = ColumnOf(index);
+    const CellSize size = editor_.Grid().Size();
+    int row = size.RowOf(index);
+    int column = size.ColumnOf(index);
     switch (event->key()) {
         case Qt::Key_Left:
             column = std::max(0, column - 1);
             break;
         case Qt::Key_Right:
-            column = std::min(kColumns - 1, column + 1);
+            column = std::min(size.width - 1, column + 1);
             break;
         case Qt::Key_Up:
             row = std::max(0, row - 1);
             break;
         case Qt::Key_Down:
-            row = std::min(kRows - 1, row + 1);
+            row = std::min(size.height - 1, row + 1);
             break;
         case Qt::Key_Space:
             RunHandler(&editor_, [this, index] { editor_.ToggleCell(index); });
@@ -100,7 +101,7 @@ bool CellInput::HandleKey(int index, const QKeyEvent* event) {
         default:
             return false;
     }
-    Cell(CellIndex(row, column))->setFocus(Qt::TabFocusReason);
+    Cell(size.Index(row, column))->setFocus(Qt::TabFocusReason);
     return true;
 }
 

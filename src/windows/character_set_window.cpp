@@ -14,6 +14,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "cell_size_dialog.h"
 #include "code_chart.h"
 #include "code_chart_model.h"
 #include "core/data_listing.h"
@@ -26,6 +27,7 @@
 #include "platform/history_keys.h"
 #include "platform/runtime_error.h"
 #include "preview_strip.h"
+#include "resize_set_command.h"
 
 namespace zrl {
 
@@ -42,17 +44,28 @@ QAction* AddAction(QWidget* window, const QString& text, QKeySequence key = {}) 
     return action;
 }
 
-CharacterSet BlankSet(FrmCharSet::Kind kind) {
+CharacterSet BlankSet(FrmCharSet::Kind kind, CellSize size = kDefaultSize) {
     switch (kind) {
         case FrmCharSet::Kind::LcdCustom:
-            return CharacterSet::Blank(0, 7);
+            return CharacterSet::Blank(0, 7, size);
         case FrmCharSet::Kind::PrintableAscii:
-            return CharacterSet::Blank(32, 126);
+            return CharacterSet::Blank(32, 126, size);
         case FrmCharSet::Kind::FullTable:
             break;
     }
-    return CharacterSet::Blank(kFirstCode, kLastCode);
+    return CharacterSet::Blank(kFirstCode, kLastCode, size);
 }
+
+// The sizes offered for a new set, as the field offers them, and any other.
+struct NamedSize {
+    const char* text;
+    CellSize size;
+};
+constexpr NamedSize kNewSizes[] = {
+    {"5x7", {5, 7}},   {"5x8 (LCD character)", {5, 8}},
+    {"6x8", {6, 8}},   {"8x8 (LED module)", {8, 8}},
+    {"8x16", {8, 16}},
+};
 
 }  // namespace
 
@@ -84,6 +97,8 @@ void FrmCharSet::CreateActions() {
     actions_.importClipboard = AddAction(this, QStringLiteral("&Import from the Clipboard"),
                                          Qt::CTRL | Qt::SHIFT | Qt::Key_V);
     actions_.importFile = AddAction(this, QStringLiteral("Import from Fi&le..."));
+    actions_.cellSize = AddAction(this, QStringLiteral("Cell Si&ze..."));
+    OnTriggered(actions_.cellSize, [this] { CellSize_Click(); });
     OnTriggered(actions_.copyBasic, [this] { CopyExport_Click(Format::BasicBlock); });
     OnTriggered(actions_.copyC, [this] { CopyExport_Click(Format::CFontTable); });
     OnTriggered(actions_.copyLcd, [this] { CopyExport_Click(Format::LcdCharacters); });
@@ -124,6 +139,8 @@ void FrmCharSet::CreateMenus() {
     character->addActions({actions_.copy, actions_.paste});
     character->addSeparator();
     character->addActions({actions_.add, actions_.remove});
+    character->addSeparator();
+    character->addAction(actions_.cellSize);
 }
 
 void FrmCharSet::CreateControls() {
@@ -133,7 +150,6 @@ void FrmCharSet::CreateControls() {
     PreviewText->setAccessibleName(QStringLiteral("Preview text"));
     Preview = new PreviewStrip(this);
     Status = new QLabel(this);
-    Status->setAccessibleName(QStringLiteral("Status"));
     Status->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -188,16 +204,56 @@ ListingOrder FrmCharSet::EditorOrder() const {
                                                          : ListingOrder::ByColumn;
 }
 
+// A chart of larger characters widens the window to show a whole row.
+void FrmCharSet::FitChart() {
+    const QSize wanted = size().expandedTo(sizeHint());
+    if (wanted != size()) {
+        resize(wanted);
+    }
+}
+
 void FrmCharSet::ReplaceSet(CharacterSet set, const QString& path) {
     DropHistories();
     model_->Reset(std::move(set));
+    FitChart();
     SetFile(path);
     UpdatePreview();
     Say(QStringLiteral("%1 characters").arg(model_->Set().Size()));
 }
 
-void FrmCharSet::NewSet(Kind kind) {
-    ReplaceSet(BlankSet(kind), {});
+void FrmCharSet::NewSet(Kind kind, CellSize size) {
+    ReplaceSet(BlankSet(kind, size), {});
+}
+
+void FrmCharSet::ChangeCellSize(CellSize size) {
+    if (size == model_->Set().Cell()) {
+        return;
+    }
+    Chart->MakeCurrent(-1);  // a step of the set, not of a character
+    forms_.main.Get()->History()->push(new ResizeSetCommand(*this, model_->Set().Resized(size)));
+    Say(QStringLiteral("%1 characters of %2")
+            .arg(model_->Set().Size())
+            .arg(QString::fromStdString(ToString(size))));
+}
+
+void FrmCharSet::PutSet(const CharacterSet& set) {
+    const int current = current_;
+    Chart->MakeCurrent(-1);
+    DropHistories();
+    model_->Reset(set);
+    FitChart();
+    setWindowModified(true);
+    UpdatePreview();
+    if (current >= 0 && set.Find(current) != nullptr) {
+        Chart->MakeCurrent(current);
+    }
+}
+
+void FrmCharSet::CellSize_Click() {
+    if (const std::optional<CellSize> size =
+            AskCellSize(this, QStringLiteral("Cell Size"), model_->Set().Cell())) {
+        ChangeCellSize(*size);
+    }
 }
 
 bool FrmCharSet::OpenFile(const QString& path) {
@@ -232,7 +288,7 @@ bool FrmCharSet::AddCharacter(int code) {
         Say(QStringLiteral("Code %1 already has a character").arg(code));
         return false;
     }
-    model_->Put(code, {});
+    model_->Put(code, {Pattern(model_->Set().Cell()), {}});
     setWindowModified(true);
     Chart->MakeCurrent(code);
     return true;
@@ -294,8 +350,10 @@ void FrmCharSet::Unloading() {
     DropHistories();
 }
 
+// A screen reader hears the line by its name, which is the text itself.
 void FrmCharSet::Say(const QString& text) {
     Status->setText(text);
+    Status->setAccessibleName(text);
 }
 
 void FrmCharSet::UpdatePreview() {
@@ -324,8 +382,26 @@ void FrmCharSet::New_Click() {
     const QString kind =
         QInputDialog::getItem(this, QStringLiteral("New Character Set"),
                               QStringLiteral("Blank characters for:"), kinds, 1, false, &chosen);
-    if (chosen && MaybeSave()) {
-        NewSet(static_cast<Kind>(kinds.indexOf(kind)));
+    if (!chosen) {
+        return;
+    }
+    QStringList sizes;
+    for (const NamedSize& named : kNewSizes) {
+        sizes << QString::fromLatin1(named.text);
+    }
+    sizes << QStringLiteral("Other...");
+    const QString sized =
+        QInputDialog::getItem(this, QStringLiteral("New Character Set"),
+                              QStringLiteral("Cell size:"), sizes, 0, false, &chosen);
+    const qsizetype index = sizes.indexOf(sized);
+    std::optional<CellSize> size;
+    if (chosen && index >= 0 && index < static_cast<qsizetype>(std::size(kNewSizes))) {
+        size = kNewSizes[index].size;
+    } else if (chosen) {
+        size = AskCellSize(this, QStringLiteral("New Character Set"), kDefaultSize);
+    }
+    if (size && MaybeSave()) {
+        NewSet(static_cast<Kind>(kinds.indexOf(kind)), *size);
     }
 }
 
@@ -405,7 +481,8 @@ void FrmCharSet::Paste_Click() {
     }
     const std::optional<QString> text = forms_.clipboard.Text();
     const ParsedPattern parsed =
-        ParsePattern(text.value_or(QString()).left(kMaxPatternText + 1).toStdString());
+        ParsePattern(text.value_or(QString()).left(kMaxPatternText + 1).toStdString(),
+                     model_->Set().Cell(), EditorOrder());
     if (!parsed.grid) {
         Say(QStringLiteral("Not pasted: ") + QString::fromStdString(parsed.error));
         return;
@@ -418,6 +495,10 @@ std::string FrmCharSet::ExportText(Format format, const QString& arrayName) cons
 }
 
 void FrmCharSet::CopyExport_Click(Format format) {
+    if (const std::string why = WhyNotWritten(model_->Set(), format); !why.empty()) {
+        Say(QStringLiteral("Not copied: ") + QString::fromStdString(why));
+        return;
+    }
     QString name;
     if (format == Format::CFontTable) {
         bool chosen = false;
@@ -444,8 +525,12 @@ void FrmCharSet::ExportFile_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const std::string text =
-        ExportText(static_cast<Format>(std::max<qsizetype>(0, filters.indexOf(filter))), {});
+    const auto format = static_cast<Format>(std::max<qsizetype>(0, filters.indexOf(filter)));
+    if (const std::string why = WhyNotWritten(model_->Set(), format); !why.empty()) {
+        Say(QStringLiteral("Not exported: ") + QString::fromStdString(why));
+        return;
+    }
+    const std::string text = ExportText(format, {});
     if (const QString error = SaveBytes(path, text); !error.isEmpty()) {
         Say(QStringLiteral("Not exported: %1: %2").arg(QFileInfo(path).fileName(), error));
         return;
@@ -457,9 +542,16 @@ void FrmCharSet::ExportFile_Click() {
 
 bool FrmCharSet::Import(const QString& text, int firstCode) {
     const std::string bytes = text.left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
-    const ParsedSet read = ReadSetText(bytes, firstCode);
+    const CellSize size = model_->Set().Cell();
+    const ParsedSet read = ReadSetText(bytes, firstCode, size);
     if (!read.set) {
         Say(QStringLiteral("Not imported: ") + QString::fromStdString(read.error));
+        return false;
+    }
+    if (read.set->Cell() != size) {
+        Say(QStringLiteral("Not imported: the text holds %1 characters; the set's are %2")
+                .arg(QString::fromStdString(ToString(read.set->Cell())),
+                     QString::fromStdString(ToString(size))));
         return false;
     }
     Chart->MakeCurrent(-1);  // the import is a step of the set, not of a character

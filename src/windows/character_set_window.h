@@ -52,6 +52,7 @@ public:
         QAction* exportFile;
         QAction* importClipboard;
         QAction* importFile;
+        QAction* cellSize;
     };
     using Format = SetFormat;
     const Actions& Commands() const { return actions_; }
@@ -61,7 +62,10 @@ public:
     QString FilePath() const { return windowFilePath(); }
 
     // What the menu's commands do once their dialogs are answered.
-    void NewSet(Kind kind);
+    void NewSet(Kind kind, CellSize size = kDefaultSize);
+    // Every character at the new size, anchored at the top left, as one step that undo
+    // takes back.
+    void ChangeCellSize(CellSize size);
     bool OpenFile(const QString& path);
     bool SaveTo(const QString& path);
     bool AddCharacter(int code);
@@ -77,6 +81,9 @@ public:
     bool Import(const QString& text, int firstCode);
     // Puts each character at its code, or removes the code's character for none.
     void PutCharacters(const std::map<int, std::optional<SetCharacter>>& characters);
+    // The whole set, as a step of its history puts it back: the characters' own histories
+    // go, as their steps are of another size.
+    void PutSet(const CharacterSet& set);
 
 protected:
     bool QueryUnload() override { return MaybeSave(); }
@@ -87,6 +94,7 @@ private:
     void CreateMenus();
     void CreateControls();
     void PlaceBesideEditor();
+    void FitChart();
 
     void New_Click();
     void Open_Click();
@@ -100,6 +108,7 @@ private:
     void ExportFile_Click();
     void ImportText_Click(const std::optional<QString>& text);
     void ImportFile_Click();
+    void CellSize_Click();
 
     void ReplaceSet(CharacterSet set, const QString& path);
     void FieldShown(const CharacterGrid& grid);

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "code_chart_model.h"
 
@@ -26,6 +27,8 @@ protected:
 
 constexpr int kSlotWidth = 32;
 constexpr int kSlotHeight = 48;
+constexpr int kSlotMargin = 8;
+constexpr int kCodeHeight = 19;
 
 }  // namespace
 
@@ -37,21 +40,33 @@ CodeChart::CodeChart(CodeChartModel* model, QWidget* parent) : QTableView(parent
     setEditTriggers(NoEditTriggers);
     setTabKeyNavigation(false);
     setShowGrid(true);
-    setIconSize(QSize(21, 29));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultSectionSize(kSlotWidth);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(kSlotHeight);
     setAccessibleName(QStringLiteral("Characters"));
+    connect(model, &QAbstractItemModel::modelReset, this, &CodeChart::FitSlots);
+    FitSlots();
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     setFont(small);
 }
 
+// Slots large enough for the pictures of the set's characters, and never smaller than a
+// 5x7 set's.
+void CodeChart::FitSlots() {
+    const QSize picture = model_->PictureSize();
+    setIconSize(picture);
+    horizontalHeader()->setDefaultSectionSize(std::max(kSlotWidth, picture.width() + kSlotMargin));
+    verticalHeader()->setDefaultSectionSize(std::max(kSlotHeight, picture.height() + kCodeHeight));
+}
+
 QSize CodeChart::sizeHint() const {
-    const int width = verticalHeader()->sizeHint().width() + CodeChartModel::kPerRow * kSlotWidth +
+    const int width = verticalHeader()->sizeHint().width() +
+                      CodeChartModel::kPerRow * horizontalHeader()->defaultSectionSize() +
                       verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
-    return {width, horizontalHeader()->sizeHint().height() + 6 * kSlotHeight + 2 * frameWidth()};
+    return {width, horizontalHeader()->sizeHint().height() +
+                       6 * verticalHeader()->defaultSectionSize() + 2 * frameWidth()};
 }
 
 void CodeChart::focusInEvent(QFocusEvent* event) {

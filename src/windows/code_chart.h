@@ -29,6 +29,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    void FitSlots();
     QModelIndex Edge(bool first) const;
 
     CodeChartModel* model_;

@@ -1,12 +1,23 @@
 #include "code_chart_model.h"
 
+#include <algorithm>
+
 #include "artwork.h"
 
 namespace zrl {
 
 namespace {
 
-constexpr int kDot = 3;
+// The picture of a character in its slot: at most 34 by 50 pixels, dots of 3 with a pixel
+// between where they fit, down to single pixels side by side for a 32x32 cell.
+constexpr QSize kLargestPicture(34, 50);
+constexpr int kLargestPitch = 4;
+
+int PitchOf(CellSize size) {
+    return std::clamp(
+        std::min(kLargestPicture.width() / size.width, kLargestPicture.height() / size.height), 1,
+        kLargestPitch);
+}
 
 bool IsPrintableAscii(int code) {
     return code >= 32 && code <= 126;
@@ -28,6 +39,12 @@ QString LitCount(const Pattern& pattern) {
 }  // namespace
 
 CodeChartModel::CodeChartModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+QSize CodeChartModel::PictureSize() const {
+    const int pitch = PitchOf(set_.Cell());
+    const int gap = pitch > 1 ? 1 : 0;
+    return {set_.Cell().width * pitch + gap, set_.Cell().height * pitch + gap};
+}
 
 QString CodeChartModel::SpokenName(int code) {
     if (code == 32) {
@@ -107,8 +124,11 @@ QVariant CodeChartModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return Shown(code);
-        case Qt::DecorationRole:
-            return DrawGlyph(character.pattern, kDot);
+        case Qt::DecorationRole: {
+            const int pitch = PitchOf(set_.Cell());
+            return pitch > 1 ? DrawGlyph(character.pattern, pitch - 1)
+                             : DrawGlyph(character.pattern, 1, 1, 0);
+        }
         case Qt::AccessibleTextRole:
             return SpokenName(code);
         case Qt::AccessibleDescriptionRole:

@@ -24,6 +24,9 @@ public:
     void Put(int code, SetCharacter character);
     void Remove(int code);
 
+    // How large a character's picture is drawn at the set's cell size.
+    QSize PictureSize() const;
+
     QModelIndex IndexOf(int code) const;
     // The code of a slot, or -1 for none.
     int CodeAt(const QModelIndex& index) const;

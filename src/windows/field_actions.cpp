@@ -1,6 +1,7 @@
 #include "field_actions.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QUndoGroup>
 #include <QWidget>
@@ -27,6 +28,17 @@ constexpr TransformEntry kTransforms[] = {
     {Transform::FlipTopBottom, "&Flip Top-Bottom", Qt::ALT | Qt::Key_V},
 };
 
+struct SizeEntry {
+    const char* text;
+    int width;
+    int height;
+};
+
+constexpr SizeEntry kSizes[] = {
+    {"5x7", 5, 7},   {"5x8 (LCD character)", 5, 8}, {"6x8", 6, 8}, {"8x8 (LED module)", 8, 8},
+    {"8x16", 8, 16},
+};
+
 QAction* AddAction(QWidget* window, const QString& text) {
     auto* action = new QAction(text, window);
     window->addAction(action);
@@ -43,6 +55,8 @@ FieldActions::FieldActions(QWidget* window, QUndoGroup* histories)
       copyCRows(AddAction(window, QStringLiteral("Copy as C: ro&ws (LCD custom character)"))),
       clear(AddAction(window, QStringLiteral("&Clear"))),
       negative(AddAction(window, QStringLiteral("&Negative"))),
+      sizeMenu(new QMenu(QStringLiteral("Field Si&ze"), window)),
+      otherSize(new QAction(QStringLiteral("&Other..."), window)),
       characterSet(AddAction(window, QStringLiteral("Character &Set..."))),
       openSet(AddAction(window, QStringLiteral("&Open Character Set..."))),
       saveSet(AddAction(window, QStringLiteral("Sa&ve Character Set"))),
@@ -73,6 +87,17 @@ FieldActions::FieldActions(QWidget* window, QUndoGroup* histories)
     menu->addSeparator();
     menu->addActions({clear, negative});
     menu->addSeparator();
+    auto* sizeGroup = new QActionGroup(window);
+    for (const SizeEntry& entry : kSizes) {
+        QAction* action = sizeGroup->addAction(QString::fromLatin1(entry.text));
+        action->setData(QSize(entry.width, entry.height));
+        action->setCheckable(true);
+        sizes.push_back(action);
+    }
+    otherSize->setCheckable(true);
+    sizeGroup->addAction(otherSize);
+    sizeMenu->addActions(sizeGroup->actions());
+    menu->addMenu(sizeMenu);
     menu->addAction(characterSet);
 }
 

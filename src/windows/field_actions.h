@@ -2,6 +2,7 @@
 
 #include <array>
 #include <iterator>
+#include <vector>
 
 #include "core/transforms.h"
 
@@ -32,6 +33,10 @@ public:
     std::array<QAction*, std::size(kAllTransforms)> transforms;
     QAction* clear;
     QAction* negative;
+    // The field's size: the common ones (the size in each action's data) and any other.
+    QMenu* sizeMenu;
+    std::vector<QAction*> sizes;
+    QAction* otherSize;
     // The character set beside the editor, and its files.
     QAction* characterSet;
     QAction* openSet;

@@ -1,15 +1,19 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QUndoGroup>
 #include <QUndoStack>
 #include <algorithm>
 
 #include "about_window.h"
 #include "artwork.h"
-#include "cell_input.h"
+#include "cell_field.h"
+#include "cell_size_dialog.h"
 #include "change_field_command.h"
 #include "character_set_window.h"
 #include "contact.h"
@@ -73,7 +77,9 @@ FrmMain::FrmMain(Forms& forms)
       history_(new QUndoStack(this)),
       actions_(this, histories_),
       notice_(new Notice(this)),
-      cellInput_(new CellInput(*this)) {
+      field_(new CellField(*this, Cmd, [this](ColourButton* cell, int index) {
+          OnClick(cell, [this, index] { Cmd_Click(index); });
+      })) {
     history_->setUndoLimit(kHistorySteps);
     histories_->addStack(history_);
     histories_->setActiveStack(history_);
@@ -86,6 +92,7 @@ FrmMain::FrmMain(Forms& forms)
     SetTabOrder();
     ConnectHandlers();
     ConnectActions();
+    KeepLayout();
     CentreOnScreen();
 }
 
@@ -96,7 +103,7 @@ void FrmMain::CreateControls() {
     OptRow->setAccessibleName(QStringLiteral("List by row"));
     OptCol->setAccessibleName(QStringLiteral("List by column"));
 
-    CreateCells();
+    field_->Show(grid_);
 
     TxtOutput = new TextBox(this);
     PlaceTwips(TxtOutput, 1440, 480, 1695, 1455);
@@ -116,18 +123,6 @@ void FrmMain::CreateControls() {
     CreateCredits();
 }
 
-void FrmMain::CreateCells() {
-    for (int i = 0; i < kCellCount; ++i) {
-        auto* cell = new ColourButton(this);
-        PlaceTwips(cell, 120 + 240 * ColumnOf(i), 360 + 240 * RowOf(i), 255, 195);
-        cell->setAccessibleName(
-            QStringLiteral("Row %1, column %2").arg(RowOf(i) + 1).arg(ColumnOf(i) + 1));
-        cell->installEventFilter(cellInput_);
-        Cmd[static_cast<std::size_t>(i)] = cell;
-        ShowCell(i);
-    }
-}
-
 void FrmMain::CreateCredits() {
     Picture1 = new Picture(this, QSize(20, 14), DrawCreditPicture);
     Picture1->move(TwipRect(120, 3360, 300, 210).topLeft());
@@ -143,15 +138,15 @@ void FrmMain::CreateCredits() {
 void FrmMain::SetTabOrder() {
     QList<QWidget*> order(Cmd.begin(), Cmd.end());
     order << CmdClear << CmdNeg << TxtOutput << Command1 << OptRow << OptCol << CmdHelp;
+    if (Cmd.size() != kCellCount) {
+        order.prepend(CmdHelp);  // round to the first cell, as at start
+    }
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
 }
 
 void FrmMain::ConnectHandlers() {
-    for (int i = 0; i < kCellCount; ++i) {
-        OnClick(Cmd[static_cast<std::size_t>(i)], [this, i] { Cmd_Click(i); });
-    }
     OnClick(CmdClear, [this] { CmdClear_Click(); });
     OnClick(CmdNeg, [this] { CmdNeg_Click(); });
     OnClick(OptRow, [this] { OptRow_Click(); });
@@ -174,6 +169,37 @@ void FrmMain::ConnectActions() {
                 [this] { CopyToClipboard(QString::fromLatin1(BuildCRows(grid_))); });
     TxtOutput->AddMenuActions({actions_.paste, actions_.copyCColumns, actions_.copyCRows});
     ConnectSetActions();
+    ConnectSizeActions();
+}
+
+void FrmMain::ConnectSizeActions() {
+    for (QAction* action : actions_.sizes) {
+        const QSize size = action->data().toSize();
+        OnTriggered(action, [this, size] { ChangeFieldSize({size.width(), size.height()}); });
+    }
+    OnTriggered(actions_.otherSize, [this] {
+        if (const std::optional<CellSize> size =
+                AskCellSize(this, QStringLiteral("Field Size"), grid_.Size())) {
+            ChangeFieldSize(*size);
+        }
+        UpdateFieldActions();
+    });
+    UpdateFieldActions();
+}
+
+// The size menu shows the field's size; copies that cannot hold it are off.
+void FrmMain::UpdateFieldActions() {
+    const CellSize size = grid_.Size();
+    bool preset = false;
+    for (QAction* action : actions_.sizes) {
+        const bool current = action->data().toSize() == QSize(size.width, size.height);
+        action->setChecked(current);
+        preset = preset || current;
+    }
+    actions_.otherSize->setChecked(!preset);
+    actions_.copyCRows->setEnabled(FitsLcd(size));
+    const QString font = QString::fromStdString(ToString(size));
+    actions_.copyCColumns->setText(QStringLiteral("Copy as C: c&olumns (%1 font)").arg(font));
 }
 
 // The set's window opens beside the editor, shown and active, for each of these.
@@ -195,8 +221,10 @@ QUndoStack* FrmMain::History() const {
     return histories_->activeStack();
 }
 
+// While a character of a set is current, the field has the set's size.
 void FrmMain::UseHistory(QUndoStack* history) {
     histories_->setActiveStack(history != nullptr ? history : history_);
+    actions_.sizeMenu->setEnabled(history == nullptr);
 }
 
 bool FrmMain::IsListingByRow() const {
@@ -262,9 +290,79 @@ void FrmMain::BuildDataInCurrentOrder() {
 
 void FrmMain::ShowGrid(const CharacterGrid& grid) {
     grid_ = grid;
-    ShowAllCells();
+    if (field_->Show(grid_)) {
+        LayOutForField();
+        UpdateFieldActions();
+    }
     BuildDataInCurrentOrder();
     emit GridShown(grid_);
+}
+
+void FrmMain::ChangeFieldSize(CellSize size) {
+    if (size == grid_.Size()) {
+        return;
+    }
+    Edit(Resized(grid_, size), QStringLiteral("Field Size %1").arg(ToString(size).c_str()));
+}
+
+// Every control but the field and the listing, where the 5x7 layout puts it.
+void FrmMain::KeepLayout() {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && child != TxtOutput &&
+            std::find(Cmd.begin(), Cmd.end(), child) == Cmd.end()) {
+            classicLayout_.insert(child, child->geometry());
+        }
+    }
+}
+
+// The window follows the field: the listing beside it grows to hold a line of the
+// listing, and what stands below the field moves down with its bottom edge.
+void FrmMain::LayOutForField() {
+    if (classicLayout_.isEmpty()) {
+        return;  // still being built: the 5x7 layout stands
+    }
+    const CellSize size = grid_.Size();
+    const QSize growth = CellField::GrowthOver5x7(size, field_->Pitch());
+    constexpr int kBelowField = 134;
+    for (auto control = classicLayout_.cbegin(); control != classicLayout_.cend(); ++control) {
+        control.key()->setGeometry(control.value().top() >= kBelowField
+                                       ? control.value().translated(0, growth.height())
+                                       : control.value());
+    }
+    QRect listing = TwipRect(1440, 480, 1695, 1455);
+    if (size != kDefaultSize) {
+        const QString line =
+            QStringLiteral("Data &B") + QString(std::max(size.width, size.height), u'0');
+        const int needed = TxtOutput->fontMetrics().horizontalAdvance(line) +
+                           2 * TxtOutput->frameWidth() +
+                           2 * static_cast<int>(TxtOutput->document()->documentMargin()) +
+                           TxtOutput->verticalScrollBar()->sizeHint().width() + 4;
+        listing.adjust(growth.width(), 0, growth.width(), growth.height());
+        listing.setWidth(std::max(listing.width(), needed));
+    }
+    TxtOutput->setGeometry(listing);
+    const QSize classic = TwipSize(3270, 4305);
+    setFixedSize(std::max(classic.width(), listing.right() + 1 + 9),
+                 classic.height() + growth.height());
+    KeepOnScreen();
+}
+
+// A window that grows past the screen's edge moves back onto it.
+void FrmMain::KeepOnScreen() {
+    if (!isVisible() || screen() == nullptr) {
+        return;
+    }
+    const QRect screenArea = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize outer = frame.size();
+    QPoint topLeft = frame.topLeft();
+    topLeft.setX(std::clamp(topLeft.x(), screenArea.left(),
+                            std::max(screenArea.left(), screenArea.right() + 1 - outer.width())));
+    topLeft.setY(std::clamp(topLeft.y(), screenArea.top(),
+                            std::max(screenArea.top(), screenArea.bottom() + 1 - outer.height())));
+    if (topLeft != frame.topLeft()) {
+        move(topLeft);
+    }
 }
 
 // Every edit goes through the history, so that each can be undone. One that changes no
@@ -303,13 +401,15 @@ void FrmMain::PasteIntoField() {
         parsed.error = "the clipboard is empty; copy a listing or a C initializer first";
     } else {
         // Past the limit the parser refuses the text unread, so a huge one costs nothing.
-        parsed = ParsePattern(text->left(kMaxPatternText + 1).toStdString());
+        parsed = ParsePattern(text->left(kMaxPatternText + 1).toStdString(), grid_.Size(),
+                              IsListingByRow() ? ListingOrder::ByRow : ListingOrder::ByColumn);
     }
     if (parsed.grid) {
         Edit(*parsed.grid, QStringLiteral("Paste"));
         return;
     }
-    const QWidget* bottomLeft = Cmd[CellIndex(kRows - 1, 0)];
+    const QWidget* bottomLeft =
+        Cmd[static_cast<std::size_t>(grid_.Size().Index(grid_.Size().height - 1, 0))];
     notice_->Show(QStringLiteral("Not pasted: ") + QString::fromStdString(parsed.error),
                   mapToGlobal(bottomLeft->geometry().bottomLeft() + QPoint(0, 3)));
 }
@@ -317,20 +417,6 @@ void FrmMain::PasteIntoField() {
 void FrmMain::CopyToClipboard(const QString& text) {
     forms_.clipboard.Clear();
     forms_.clipboard.SetText(text);
-}
-
-void FrmMain::ShowCell(int index) {
-    ColourButton* cell = Cmd[static_cast<std::size_t>(index)];
-    cell->SetBackColor(grid_.Colour(index));
-    cell->SetOn(grid_.IsLit(index));
-    cell->setAccessibleDescription(grid_.IsLit(index) ? QStringLiteral("lit")
-                                                      : QStringLiteral("unlit"));
-}
-
-void FrmMain::ShowAllCells() {
-    for (int i = 0; i < kCellCount; ++i) {
-        ShowCell(i);
-    }
 }
 
 }  // namespace zrl

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
+#include <QRect>
 #include <QString>
-#include <array>
+#include <vector>
 
 #include "core/character_grid.h"
 #include "core/transforms.h"
@@ -15,6 +17,7 @@ class QUndoStack;
 
 namespace zrl {
 
+class CellField;
 class CellInput;
 class ColourButton;
 class Forms;
@@ -23,10 +26,10 @@ class Notice;
 class Picture;
 class TextBox;
 
-// The editor: a 5x7 field of colour buttons, the listing of the pattern after every
-// change, the Row/Col order, Clear, Negative, copy and Help. Every change of the field is
-// a step in its history; a drag across the cells draws, and the cells' context menu and
-// the window's shortcuts undo, redo, shift, mirror and flip.
+// The editor: a field of colour buttons, 5x7 or of another size, the listing of the
+// pattern after every change, the Row/Col order, Clear, Negative, copy and Help. Every change of
+// the field is a step in its history; a drag across the cells draws, and the cells' context menu
+// and the window's shortcuts undo, redo, shift, mirror and flip.
 class FrmMain : public Form {
     Q_OBJECT
 
@@ -36,7 +39,7 @@ public:
     // The controls, by the names the handlers use; tests drive them as a user would.
     QRadioButton* OptRow;
     QRadioButton* OptCol;
-    std::array<ColourButton*, kCellCount> Cmd;
+    std::vector<ColourButton*> Cmd;  // row by row from the top left
     TextBox* TxtOutput;
     QPushButton* CmdClear;
     QPushButton* CmdNeg;
@@ -49,8 +52,12 @@ public:
     Label* Mobile;
 
     const CharacterGrid& Grid() const { return grid_; }
-    // Shows these colours in the field and lists them; how the history's steps apply.
+    // Shows these colours in the field, at their size, and lists them; how the history's
+    // steps apply.
     void ShowGrid(const CharacterGrid& grid);
+    // The field at another size, as one step: the cells that still fit keep their colours.
+    void ChangeFieldSize(CellSize size);
+    const CellField& Field() const { return *field_; }
 
     // The active history: the field's own, or the current character's of a set.
     QUndoStack* History() const;
@@ -74,8 +81,12 @@ protected:
 
 private:
     void CreateControls();
-    void CreateCells();
     void CreateCredits();
+    void KeepLayout();
+    void LayOutForField();
+    void KeepOnScreen();
+    void ConnectSizeActions();
+    void UpdateFieldActions();
     void SetTabOrder();
     void ConnectHandlers();
     void ConnectActions();
@@ -92,8 +103,6 @@ private:
     void BuildRowData();
     void BuildColData();
     void BuildDataInCurrentOrder();
-    void ShowCell(int index);
-    void ShowAllCells();
 
     void ToggleCell(int index);
     void ApplyTransform(Transform transform);
@@ -107,7 +116,9 @@ private:
     QUndoStack* history_;
     FieldActions actions_;
     Notice* notice_;
-    CellInput* cellInput_;
+    CellField* field_;
+    // Where each control stands beside a 5x7 field; a larger field moves them on.
+    QHash<QWidget*, QRect> classicLayout_;
 
     // The cells' keys, strokes and menu edit the field as the window's own handlers do.
     friend class CellInput;

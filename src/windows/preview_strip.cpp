@@ -1,6 +1,7 @@
 #include "preview_strip.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "artwork.h"
 
@@ -8,10 +9,14 @@ namespace zrl {
 
 namespace {
 
-constexpr int kDot = 3;
-constexpr int kPitch = kDot + 1;
 constexpr int kMargin = 4;
-constexpr int kCharacterColumns = kColumns + 1;  // with the gap
+// Dots of 3 pixels with one between, smaller for tall cells so the strip stays low.
+constexpr int kLargestPitch = 4;
+constexpr int kTallest = 40;
+
+int PitchOf(CellSize size) {
+    return std::clamp(kTallest / size.height, 2, kLargestPitch);
+}
 
 }  // namespace
 
@@ -22,25 +27,35 @@ PreviewStrip::PreviewStrip(QWidget* parent) : QWidget(parent) {
 }
 
 void PreviewStrip::Show(const CharacterSet* set, const QString& text) {
+    const CellSize before = Cell();
     set_ = set;
     text_ = text;
+    if (Cell() != before) {
+        setMinimumHeight(sizeHint().height());
+        updateGeometry();
+    }
     setAccessibleDescription(text);
     update();
 }
 
+CellSize PreviewStrip::Cell() const {
+    return set_ != nullptr ? set_->Cell() : kDefaultSize;
+}
+
 Pattern PreviewStrip::PatternFor(QChar character) const {
     const SetCharacter* found = set_ != nullptr ? set_->Find(character.unicode()) : nullptr;
-    return character.unicode() <= kLastCode && found != nullptr ? found->pattern : Pattern();
+    return character.unicode() <= kLastCode && found != nullptr ? found->pattern : Pattern(Cell());
 }
 
 QStringList PreviewStrip::Rows() const {
     QStringList rows;
-    for (int row = 0; row < kRows; ++row) {
+    const CellSize size = Cell();
+    for (int row = 0; row < size.height; ++row) {
         QString line;
         for (int i = 0; i < text_.size(); ++i) {
             const Pattern pattern = PatternFor(text_[i]);
-            for (int column = 0; column < kColumns; ++column) {
-                line += pattern[static_cast<std::size_t>(CellIndex(row, column))] ? u'#' : u'.';
+            for (int column = 0; column < size.width; ++column) {
+                line += pattern.Lit(row, column) ? u'#' : u'.';
             }
             if (i + 1 < text_.size()) {
                 line += u'.';
@@ -51,17 +66,22 @@ QStringList PreviewStrip::Rows() const {
     return rows;
 }
 
+// As wide as ten 5x7 characters, as high as the set's cell.
 QSize PreviewStrip::sizeHint() const {
-    return {kMargin * 2 + 40 * kCharacterColumns * kPitch / 4, kMargin * 2 + kRows * kPitch};
+    const int pitch = PitchOf(Cell());
+    return {kMargin * 2 + 40 * (kColumns + 1) * kLargestPitch / 4,
+            kMargin * 2 + Cell().height * pitch};
 }
 
 void PreviewStrip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(24, 8, 8));
-    const int fits = (width() - 2 * kMargin) / (kCharacterColumns * kPitch) + 1;
+    const int pitch = PitchOf(Cell());
+    const int advance = (Cell().width + 1) * pitch;  // with the gap
+    const int fits = (width() - 2 * kMargin) / advance + 1;
     for (int i = 0; i < std::min<qsizetype>(text_.size(), fits); ++i) {
-        PaintDots(painter, PatternFor(text_[i]),
-                  QPointF(kMargin + i * kCharacterColumns * kPitch, kMargin), kDot, kPitch);
+        PaintDots(painter, PatternFor(text_[i]), QPointF(kMargin + i * advance, kMargin), pitch - 1,
+                  pitch);
     }
 }
 

@@ -7,7 +7,7 @@
 
 namespace zrl {
 
-// A text as a display would show it with the set: each character's 5x7 dots, one unlit
+// A text as a display would show it with the set: each character's dots, one unlit
 // column between characters. A character the set lacks shows as unlit dots.
 class PreviewStrip : public QWidget {
     Q_OBJECT
@@ -25,6 +25,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    CellSize Cell() const;
     Pattern PatternFor(QChar character) const;
 
     const CharacterSet* set_ = nullptr;

@@ -187,7 +187,7 @@ TEST_F(FieldEditingTest, TheContextMenuOffersTheFieldCommandsAndNeverToggles) {
                            "Copy as C: ro&ws (LCD custom character)\t", "Shift &Left\tAlt+Left",
                            "Shift R&ight\tAlt+Right", "Shif&t Up\tAlt+Up", "Shift &Down\tAlt+Down",
                            "&Mirror Left-Right\tAlt+H", "&Flip Top-Bottom\tAlt+V", "&Clear\t",
-                           "&Negative\t", "Character &Set...\tCtrl+Shift+E"}));
+                           "&Negative\t", "Field Si&ze\t", "Character &Set...\tCtrl+Shift+E"}));
     const QList<QKeySequence> redoKeys = editor->Actions().redo->shortcuts();
     EXPECT_TRUE(redoKeys.contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
     EXPECT_TRUE(redoKeys.contains(QKeySequence(QStringLiteral("Ctrl+Y"))));

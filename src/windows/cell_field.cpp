@@ -1,0 +1,133 @@
+#include "cell_field.h"
+
+#include <algorithm>
+
+#include "cell_input.h"
+#include "main_window.h"
+#include "platform/colour_button.h"
+#include "platform/twips.h"
+
+namespace zrl {
+
+namespace {
+
+constexpr QPoint kOrigin(8, 24);  // the 5x7 field's first cell: (120, 360) twips
+constexpr int kClassicPitch = 16;
+constexpr int kSmallestPitch = 12;
+// The 5x7 field's right and bottom edges, in the window.
+constexpr int kClassicRight = 89;
+constexpr int kClassicBottom = 133;
+// The editor's client area beyond the field, and the screen it must fit with room for a
+// title bar and a panel.
+constexpr QSize kClassicClient(218, 287);
+constexpr QSize kScreen(1366, 768 - 80);
+constexpr int kListingWidth = 320;  // room for a 32-digit listing line
+
+// A square cell leaves two pixels of the window between it and the next.
+int CellSide(int pitch) {
+    return pitch - 2;
+}
+
+}  // namespace
+
+CellField::CellField(FrmMain& editor, std::vector<ColourButton*>& cells,
+                     std::function<void(ColourButton*, int)> connect)
+    : QObject(&editor),
+      editor_(editor),
+      cells_(cells),
+      connect_(std::move(connect)),
+      input_(new CellInput(editor)) {}
+
+QSize CellField::GrowthOver5x7(CellSize size, int pitch) {
+    if (size == kDefaultSize) {
+        return {0, 0};
+    }
+    const int right = kOrigin.x() + (size.width - 1) * pitch + CellSide(pitch);
+    const int bottom = kOrigin.y() + (size.height - 1) * pitch + CellSide(pitch);
+    return {std::max(0, right - kClassicRight), std::max(0, bottom - kClassicBottom)};
+}
+
+int CellField::PitchFor(CellSize size) {
+    for (int pitch = kClassicPitch; pitch > kSmallestPitch; --pitch) {
+        const QSize growth = GrowthOver5x7(size, pitch);
+        if (kClassicClient.height() + growth.height() <= kScreen.height() &&
+            kClassicClient.width() + growth.width() + kListingWidth <= kScreen.width()) {
+            return pitch;
+        }
+    }
+    return kSmallestPitch;
+}
+
+QRect CellField::Bounds() const {
+    QRect bounds;
+    for (const ColourButton* cell : cells_) {
+        bounds |= cell->geometry();
+    }
+    return bounds;
+}
+
+bool CellField::Show(const CharacterGrid& grid) {
+    const bool resized = fresh_ || grid.Size() != shown_.Size();
+    if (resized) {
+        MakeSize(grid.Size());
+        shown_ = grid;
+        fresh_ = false;
+        for (int i = 0; i < grid.Size().Cells(); ++i) {
+            ShowCell(i);
+        }
+        return true;
+    }
+    // Only the cells that change are touched, so a click in a large field stays quick.
+    const CharacterGrid before = std::exchange(shown_, grid);
+    for (int i = 0; i < grid.Size().Cells(); ++i) {
+        if (before.Colour(i) != grid.Colour(i)) {
+            ShowCell(i);
+        }
+    }
+    return false;
+}
+
+void CellField::MakeSize(CellSize size) {
+    const auto count = static_cast<std::size_t>(size.Cells());
+    pitch_ = size == kDefaultSize ? kClassicPitch : PitchFor(size);
+    while (pool_.size() < count) {
+        auto* cell = new ColourButton(&editor_);
+        cell->installEventFilter(input_);
+        connect_(cell, static_cast<int>(pool_.size()));
+        pool_.push_back(cell);
+    }
+    cells_.assign(pool_.begin(), pool_.begin() + static_cast<std::ptrdiff_t>(count));
+    shown_ = CharacterGrid(size);
+    for (int i = 0; i < size.Cells(); ++i) {
+        Place(i);
+        cells_[static_cast<std::size_t>(i)]->setAccessibleName(
+            QStringLiteral("Row %1, column %2").arg(size.RowOf(i) + 1).arg(size.ColumnOf(i) + 1));
+        cells_[static_cast<std::size_t>(i)]->show();
+    }
+    for (std::size_t i = count; i < pool_.size(); ++i) {
+        pool_[i]->hide();
+    }
+}
+
+void CellField::Place(int index) {
+    const CellSize size = shown_.Size();
+    const int row = size.RowOf(index);
+    const int column = size.ColumnOf(index);
+    ColourButton* cell = cells_[static_cast<std::size_t>(index)];
+    if (size == kDefaultSize) {
+        PlaceTwips(cell, 120 + 240 * column, 360 + 240 * row, 255, 195);
+        return;
+    }
+    cell->setGeometry(kOrigin.x() + column * pitch_, kOrigin.y() + row * pitch_, CellSide(pitch_),
+                      CellSide(pitch_));
+}
+
+void CellField::ShowCell(int index) {
+    ColourButton* cell = cells_[static_cast<std::size_t>(index)];
+    const bool lit = shown_.IsLit(index);
+    cell->SetBackColor(shown_.Colour(index));
+    cell->SetOn(lit);
+    cell->setAccessibleDescription(lit ? QStringLiteral("lit") : QStringLiteral("unlit"));
+}
+
+}  // namespace zrl

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <functional>
+#include <vector>
+
+#include "core/character_grid.h"
+
+class QWidget;
+
+namespace zrl {
+
+class CellInput;
+class ColourButton;
+class FrmMain;
+
+// The editor's field: a colour button for each cell of the character, placed on the
+// window from the field's top-left corner, and the cells' input. A 5x7 field has the
+// classic layout (buttons 255 by 195 twips on a 240-twip pitch); other sizes have square
+// cells on a pitch that keeps the editor within a 1366x768 screen. Buttons are kept when
+// the field shrinks and shown again when it grows, so a change of size is quick and no
+// button goes away while it handles an event.
+class CellField : public QObject {
+    Q_OBJECT
+
+public:
+    // The cells are written to `cells`, the window's own list of them; `connect` hooks a
+    // new button's click to the window's handler for its index.
+    CellField(FrmMain& editor, std::vector<ColourButton*>& cells,
+              std::function<void(ColourButton*, int)> connect);
+
+    CellSize Size() const { return shown_.Size(); }
+    int Pitch() const { return pitch_; }
+    // The area the cells cover, in the window.
+    QRect Bounds() const;
+
+    // Shows the grid's colours, making the field the grid's size first where it differs.
+    // Returns whether the size changed.
+    bool Show(const CharacterGrid& grid);
+
+    // The pitch for a field of this size: 16 pixels while the editor then fits a 1366x768
+    // screen, less beyond that, never under 12.
+    static int PitchFor(CellSize size);
+    // How far a field of this size at this pitch reaches past the 5x7 field, right and down.
+    static QSize GrowthOver5x7(CellSize size, int pitch);
+
+private:
+    void MakeSize(CellSize size);
+    void Place(int index);
+    void ShowCell(int index);
+
+    FrmMain& editor_;
+    std::vector<ColourButton*>& cells_;
+    std::function<void(ColourButton*, int)> connect_;
+    std::vector<ColourButton*> pool_;
+    CellInput* input_;
+    CharacterGrid shown_;
+    int pitch_ = 0;
+    bool fresh_ = true;
+};
+
+}  // namespace zrl

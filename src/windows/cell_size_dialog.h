@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "core/cell_size.h"
+
+class QWidget;
+
+namespace zrl {
+
+// Asks for a width and a height, each from 1 to 32, starting from `current`; none when
+// the user cancels.
+std::optional<CellSize> AskCellSize(QWidget* parent, const QString& title, CellSize current);
+
+}  // namespace zrl
