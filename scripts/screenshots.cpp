@@ -60,6 +60,32 @@ bool SaveCharacterSet(zrl::Forms& forms, const QDir& folder) {
                         set->frameGeometry());
 }
 
+// An 8x8 LED module's heart.
+bool SaveEightByEight(zrl::FrmMain* editor, const QDir& folder) {
+    editor->ChangeFieldSize({8, 8});
+    const char* rows[] = {"........", ".##..##.", "########", "########",
+                          ".######.", "..####..", "...##...", "........"};
+    for (int i = 0; i < 64; ++i) {
+        if (rows[i / 8][i % 8] == '#') {
+            QTest::mouseClick(editor->Cmd[static_cast<std::size_t>(i)], Qt::LeftButton);
+        }
+    }
+    return Save(editor, folder, QStringLiteral("main-8x8.png"));
+}
+
+// X11's 6x13 font, in its own cells, with "A" current.
+bool SaveLargerSet(zrl::Forms& forms, const QDir& folder) {
+    zrl::FrmCharSet* set = forms.charSet.Get();
+    const QString x11 = QStringLiteral("/usr/share/fonts/X11/misc/6x13.pcf.gz");
+    if (!QFile::exists(x11) || !set->OpenFile(x11)) {
+        return false;
+    }
+    set->MakeCurrent(65);
+    set->PreviewText->setText(QStringLiteral("Hello, 6x13 world!"));
+    return SaveWithMenu(forms.main.Get(), nullptr, folder, QStringLiteral("character-set-6x13.png"),
+                        set->frameGeometry());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -92,6 +118,8 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(editor->CmdHelp, Qt::LeftButton);
     ok &= Save(forms.about.Get(), folder, QStringLiteral("about.png"));
     forms.about.Unload();
+    ok &= SaveEightByEight(editor, folder);
     ok &= SaveCharacterSet(forms, folder);
+    ok &= SaveLargerSet(forms, folder);
     return ok ? 0 : 1;
 }
