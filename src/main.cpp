@@ -2,12 +2,12 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "cli/command_line.h"
 #include "platform/application_setup.h"
 #include "platform/console.h"
 #include "platform/qt_clipboard.h"
 #include "windows/artwork.h"
 #include "windows/character_set_window.h"
-#include "windows/command_line.h"
 #include "windows/forms.h"
 #include "windows/main_window.h"
 #include "windows/splash_window.h"

@@ -18,6 +18,7 @@ namespace {
 const QString kExport = QStringLiteral("export");
 const QString kName = QStringLiteral("name");
 const QString kFirst = QStringLiteral("first");
+const QString kSize = QStringLiteral("size");
 constexpr int kDefaultFirstCode = 32;
 
 void Say(const QString& line) {
@@ -70,7 +71,7 @@ std::optional<std::string> Exported(const QString& format, const CharacterSet& s
 }
 
 // A font file, or a set as firmware source: a BASIC block, a C table, LCD rows.
-LoadedFont LoadInput(const QString& path, std::optional<int> firstCode) {
+LoadedFont LoadInput(const QString& path, std::optional<int> firstCode, CellSize size) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, file.errorString()};
@@ -80,7 +81,7 @@ LoadedFont LoadInput(const QString& path, std::optional<int> firstCode) {
     }
     const QByteArray text = file.readAll();
     const ParsedSet read = ReadSetText(
-        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), firstCode);
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), firstCode, size);
     if (!read.set) {
         return {std::nullopt, QString::fromStdString(read.error)};
     }
@@ -104,7 +105,7 @@ bool Write(const QString& path, const std::string& text) {
 
 void DescribeArguments(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        QStringLiteral("Designs the characters of a 5x7 dot-matrix display.\n\n"
+        QStringLiteral("Designs the characters of dot-matrix displays, 5x7 and up to 32x32.\n\n"
                        "zerlin [FILE] opens a character set beside the editor.\n"
                        "zerlin --export FORMAT INPUT [OUTPUT] converts a font for firmware and "
                        "opens no window; the text goes to OUTPUT or to standard output."));
@@ -121,6 +122,10 @@ void DescribeArguments(QCommandLineParser& parser) {
                       QStringLiteral("The first code of a C table INPUT that does not say it "
                                      "(default 32)."),
                       QStringLiteral("CODE")});
+    parser.addOption({kSize,
+                      QStringLiteral("The cell size of a table INPUT that does not say it, "
+                                     "from 1x1 to 32x32 (default 5x7)."),
+                      QStringLiteral("WxH")});
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A character set to open, or with --export the "
                                                 "font to convert and the file to write."),
@@ -152,13 +157,26 @@ int RunWithoutWindow(QCoreApplication& app) {
     const QString input = files[0];
     bool numbered = false;
     const int first = parser.value(kFirst).toInt(&numbered);
+    const std::optional<CellSize> size = parser.isSet(kSize)
+                                             ? ParseCellSize(parser.value(kSize).toStdString())
+                                             : std::optional(kDefaultSize);
+    if (!size) {
+        Say(QStringLiteral("--size \"%1\" is no cell size; write it as WxH, each from 1 to 32")
+                .arg(parser.value(kSize)));
+        return 1;
+    }
     const LoadedFont loaded =
-        LoadInput(input, numbered ? std::optional(first) : std::optional(kDefaultFirstCode));
+        LoadInput(input, numbered ? std::optional(first) : std::optional(kDefaultFirstCode), *size);
     if (!loaded.font) {
         Say(QStringLiteral("%1: %2").arg(input, loaded.error));
         return 1;
     }
     const QString format = parser.value(kExport);
+    if (const std::string why = WhyNotWritten(loaded.font->set, SetFormat::LcdCharacters);
+        format == QLatin1String("lcd") && !why.empty()) {
+        Say(QStringLiteral("%1: %2").arg(input, QString::fromStdString(why)));
+        return 1;
+    }
     const std::optional<std::string> text = Exported(format, loaded.font->set, parser.value(kName));
     if (!text) {
         Say(QStringLiteral("unknown format \"%1\"; choose bdf, basic-rows, basic-columns, c or lcd")
