@@ -53,6 +53,49 @@ BENCHMARK(BM_CellClickToListingWithSet)->Apply([](benchmark::internal::Benchmark
     Repeated(b);
 });
 
+// A click in a 32x32 field (target: under 50 us to the listing).
+void BM_CellClickToListing32x32(benchmark::State& state) {
+    Editor program;
+    program.window->ChangeFieldSize({32, 32});
+    std::size_t cell = 0;
+    for (auto _ : state) {
+        QTest::mouseClick(program.window->Cmd[cell], Qt::LeftButton);
+        benchmark::DoNotOptimize(program.window->TxtOutput->Text());
+        cell = (cell + 37) % 1024;
+    }
+}
+BENCHMARK(BM_CellClickToListing32x32)->Apply([](benchmark::internal::Benchmark* b) {
+    Repeated(b);
+});
+
+// A change of the field's size, one step, between 5x7 and 32x32 by turns (target: under
+// 5 ms); the buttons of the larger field are made once, before the clock starts.
+void BM_FieldSizeChange(benchmark::State& state) {
+    Editor program;
+    program.window->ChangeFieldSize({32, 32});
+    program.window->ChangeFieldSize(zrl::kDefaultSize);
+    bool large = false;
+    for (auto _ : state) {
+        large = !large;
+        program.window->ChangeFieldSize(large ? zrl::CellSize{32, 32} : zrl::kDefaultSize);
+        benchmark::DoNotOptimize(program.window->TxtOutput->Text());
+    }
+}
+BENCHMARK(BM_FieldSizeChange)->Apply([](benchmark::internal::Benchmark* b) { Repeated(b); });
+
+// X11's 12x24 font (target: under 10 ms).
+void BM_OpenX11Pcf12x24(benchmark::State& state) {
+    const QString path = QStringLiteral("/usr/share/fonts/X11/misc/12x24.pcf.gz");
+    if (!QFile::exists(path)) {
+        state.SkipWithError("xfonts-base is not installed");
+        return;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zrl::LoadFontFile(path));
+    }
+}
+BENCHMARK(BM_OpenX11Pcf12x24)->Apply([](benchmark::internal::Benchmark* b) { Repeated(b); });
+
 // X11's 5x7 font as Debian ships it: gzip, PCF through FreeType, 1,848 glyphs.
 void BM_OpenX11Pcf(benchmark::State& state) {
     const QString path = QStringLiteral("/usr/share/fonts/X11/misc/5x7.pcf.gz");

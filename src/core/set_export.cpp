@@ -1,5 +1,7 @@
 #include "set_export.h"
 
+#include <algorithm>
+
 #include "bdf_font.h"
 #include "c_initializer.h"
 #include "data_listing.h"
@@ -10,9 +12,24 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// "{0x7E, 0x09}" without its braces.
-std::string Inside(const std::string& braced) {
-    return braced.substr(1, braced.size() - 2);
+// "0x7E, 0x09, ..." as BuildCColumns writes them between its braces, straight from the
+// pattern: a table of large characters is written without a grid for each.
+void AppendColumnBytes(std::string& out, const Pattern& pattern) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const CellSize size = pattern.Size();
+    bool first = true;
+    for (int column = 0; column < size.width; ++column) {
+        for (int band = 0; band < size.height; band += 8) {
+            unsigned byte = 0;
+            for (int row = band; row < std::min(band + 8, size.height); ++row) {
+                byte |= pattern.Lit(row, column) ? 1u << (row - band) : 0u;
+            }
+            out += first ? "0x" : ", 0x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+            first = false;
+        }
+    }
 }
 
 }  // namespace
@@ -67,12 +84,12 @@ std::string WriteCFontTable(const CharacterSet& set, std::string_view name) {
     out += "static const unsigned char " + std::string(name) + "[] = {";
     out += kCrLf;
     for (int code = first; code <= last; ++code) {
-        const bool present = set.Find(code) != nullptr;
         const SetCharacter* found = set.Find(code);
-        out += "    " +
-               Inside(BuildCColumns(GridOf(found ? found->pattern : Pattern(set.Cell())))) +
-               ",  // " +
-               (present ? CodeComment(code, true) : std::to_string(code) + " (no character)");
+        out += "    ";
+        AppendColumnBytes(out, found != nullptr ? found->pattern : Pattern(set.Cell()));
+        out += ",  // ";
+        out +=
+            found != nullptr ? CodeComment(code, true) : std::to_string(code) + " (no character)";
         out += kCrLf;
     }
     out += "};";
