@@ -36,7 +36,7 @@ CellField::CellField(FrmMain& editor, std::vector<ColourButton*>& cells,
       editor_(editor),
       cells_(cells),
       connect_(std::move(connect)),
-      input_(new CellInput(editor)) {}
+      input_(new CellInput(editor, this)) {}
 
 QSize CellField::GrowthOver5x7(CellSize size, int pitch) {
     if (size == kDefaultSize) {

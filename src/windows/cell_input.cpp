@@ -12,7 +12,7 @@
 
 namespace zrl {
 
-CellInput::CellInput(FrmMain& editor) : QObject(&editor), editor_(editor) {}
+CellInput::CellInput(FrmMain& editor, QObject* parent) : QObject(parent), editor_(editor) {}
 
 ColourButton* CellInput::Cell(int index) const {
     return editor_.Cmd[static_cast<std::size_t>(index)];

@@ -21,7 +21,7 @@ class CellInput : public QObject {
     Q_OBJECT
 
 public:
-    explicit CellInput(FrmMain& editor);
+    CellInput(FrmMain& editor, QObject* parent);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

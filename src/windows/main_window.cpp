@@ -96,6 +96,12 @@ FrmMain::FrmMain(Forms& forms)
     CentreOnScreen();
 }
 
+// The cells' input goes first: closing the window sends the cells events that it must not
+// see once the list of cells is gone.
+FrmMain::~FrmMain() {
+    delete field_;
+}
+
 void FrmMain::CreateControls() {
     OptRow = MakeOption(this, QStringLiteral("Row"), 720, 735);
     OptCol = MakeOption(this, QStringLiteral("Col"), 1680, 615);
@@ -315,36 +321,42 @@ void FrmMain::KeepLayout() {
     }
 }
 
-// The window follows the field: the listing beside it grows to hold a line of the
-// listing, and what stands below the field moves down with its bottom edge.
+// The window follows the field: the listing beside it grows to show every line whole,
+// and what stands below the field and the listing moves down with their lower edge.
 void FrmMain::LayOutForField() {
     if (classicLayout_.isEmpty()) {
         return;  // still being built: the 5x7 layout stands
     }
-    const CellSize size = grid_.Size();
-    const QSize growth = CellField::GrowthOver5x7(size, field_->Pitch());
+    const QRect classicListing = TwipRect(1440, 480, 1695, 1455);
+    const QRect listing = ListingArea();
+    const int drop = std::max(0, listing.bottom() - classicListing.bottom());
     constexpr int kBelowField = 134;
     for (auto control = classicLayout_.cbegin(); control != classicLayout_.cend(); ++control) {
         control.key()->setGeometry(control.value().top() >= kBelowField
-                                       ? control.value().translated(0, growth.height())
+                                       ? control.value().translated(0, drop)
                                        : control.value());
-    }
-    QRect listing = TwipRect(1440, 480, 1695, 1455);
-    if (size != kDefaultSize) {
-        const QString line =
-            QStringLiteral("Data &B") + QString(std::max(size.width, size.height), u'0');
-        const int needed = TxtOutput->fontMetrics().horizontalAdvance(line) +
-                           2 * TxtOutput->frameWidth() +
-                           2 * static_cast<int>(TxtOutput->document()->documentMargin()) +
-                           TxtOutput->verticalScrollBar()->sizeHint().width() + 4;
-        listing.adjust(growth.width(), 0, growth.width(), growth.height());
-        listing.setWidth(std::max(listing.width(), needed));
     }
     TxtOutput->setGeometry(listing);
     const QSize classic = TwipSize(3270, 4305);
-    setFixedSize(std::max(classic.width(), listing.right() + 1 + 9),
-                 classic.height() + growth.height());
+    setFixedSize(std::max(classic.width(), listing.right() + 1 + 9), classic.height() + drop);
     KeepOnScreen();
+}
+
+// Beside the field, as high as it and wide and high enough for its longest listing.
+QRect FrmMain::ListingArea() const {
+    const QRect classic = TwipRect(1440, 480, 1695, 1455);
+    const CellSize size = grid_.Size();
+    if (size == kDefaultSize) {
+        return classic;
+    }
+    const QSize growth = CellField::GrowthOver5x7(size, field_->Pitch());
+    const int lines = std::max(size.width, size.height);
+    const QFontMetrics metrics = TxtOutput->fontMetrics();
+    const int frame = 2 * TxtOutput->frameWidth() +
+                      2 * static_cast<int>(TxtOutput->document()->documentMargin()) + 4;
+    const int width = metrics.horizontalAdvance(QStringLiteral("Data &B") + QString(lines, u'0'));
+    return {classic.x() + growth.width(), classic.y(), std::max(classic.width(), width + frame),
+            std::max(classic.height() + growth.height(), lines * metrics.lineSpacing() + frame)};
 }
 
 // A window that grows past the screen's edge moves back onto it.

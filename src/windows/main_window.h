@@ -35,6 +35,7 @@ class FrmMain : public Form {
 
 public:
     explicit FrmMain(Forms& forms);
+    ~FrmMain() override;
 
     // The controls, by the names the handlers use; tests drive them as a user would.
     QRadioButton* OptRow;
@@ -84,6 +85,7 @@ private:
     void CreateCredits();
     void KeepLayout();
     void LayOutForField();
+    QRect ListingArea() const;
     void KeepOnScreen();
     void ConnectSizeActions();
     void UpdateFieldActions();
