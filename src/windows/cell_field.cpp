@@ -58,6 +58,11 @@ int CellField::PitchFor(CellSize size) {
     return kSmallestPitch;
 }
 
+int CellField::IndexOf(const QObject* object) const {
+    const auto found = indexes_.find(object);
+    return found != indexes_.end() && found->second < shown_.Size().Cells() ? found->second : -1;
+}
+
 QRect CellField::Bounds() const {
     QRect bounds;
     for (const ColourButton* cell : cells_) {
@@ -79,9 +84,11 @@ bool CellField::Show(const CharacterGrid& grid) {
     }
     // Only the cells that change are touched, so a click in a large field stays quick.
     const CharacterGrid before = std::exchange(shown_, grid);
-    for (int i = 0; i < grid.Size().Cells(); ++i) {
-        if (before.Colour(i) != grid.Colour(i)) {
-            ShowCell(i);
+    const std::vector<OLE_COLOR>& was = before.Colours();
+    const std::vector<OLE_COLOR>& is = grid.Colours();
+    for (std::size_t i = 0; i < is.size(); ++i) {
+        if (was[i] != is[i]) {
+            ShowCell(static_cast<int>(i));
         }
     }
     return false;
@@ -94,6 +101,7 @@ void CellField::MakeSize(CellSize size) {
         auto* cell = new ColourButton(&editor_);
         cell->installEventFilter(input_);
         connect_(cell, static_cast<int>(pool_.size()));
+        indexes_.emplace(cell, static_cast<int>(pool_.size()));
         pool_.push_back(cell);
     }
     cells_.assign(pool_.begin(), pool_.begin() + static_cast<std::ptrdiff_t>(count));

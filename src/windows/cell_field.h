@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QRect>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 #include "core/character_grid.h"
@@ -32,6 +33,8 @@ public:
 
     CellSize Size() const { return shown_.Size(); }
     int Pitch() const { return pitch_; }
+    // The index of the cell, or -1 for what is no cell of the field.
+    int IndexOf(const QObject* object) const;
     // The area the cells cover, in the window.
     QRect Bounds() const;
 
@@ -54,6 +57,7 @@ private:
     std::vector<ColourButton*>& cells_;
     std::function<void(ColourButton*, int)> connect_;
     std::vector<ColourButton*> pool_;
+    std::unordered_map<const QObject*, int> indexes_;
     CellInput* input_;
     CharacterGrid shown_;
     int pitch_ = 0;

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "cell_field.h"
 #include "main_window.h"
 #include "platform/colour_button.h"
 #include "platform/runtime_error.h"
@@ -19,9 +20,8 @@ ColourButton* CellInput::Cell(int index) const {
 }
 
 int CellInput::CellOf(const QObject* widget) const {
-    const auto& cells = editor_.Cmd;
-    const auto cell = std::find(cells.begin(), cells.end(), widget);
-    return cell != cells.end() ? static_cast<int>(cell - cells.begin()) : kNoCell;
+    const int index = editor_.Field().IndexOf(widget);
+    return index >= 0 ? index : kNoCell;
 }
 
 // Neighbouring cells overlap by a pixel; the later one is on top, as it is painted last.
