@@ -28,6 +28,7 @@
 #include "platform/runtime_error.h"
 #include "preview_strip.h"
 #include "resize_set_command.h"
+#include "set_document.h"
 
 namespace zrl {
 
@@ -70,11 +71,15 @@ constexpr NamedSize kNewSizes[] = {
 }  // namespace
 
 FrmCharSet::FrmCharSet(Forms& forms)
-    : Form(forms.main.IfExists(), Qt::Window), forms_(forms), model_(new CodeChartModel(this)) {
+    : Form(forms.main.IfExists(), Qt::Window),
+      forms_(forms),
+      document_(new SetDocument(this)),
+      model_(new CodeChartModel(*document_, this)) {
     setObjectName(QStringLiteral("FrmCharSet"));
     CreateActions();
     CreateMenus();
     CreateControls();
+    ConnectDocument();
     ReplaceSet(BlankSet(Kind::PrintableAscii), {});
     PlaceBesideEditor();
 }
@@ -183,15 +188,38 @@ void FrmCharSet::PlaceBesideEditor() {
     move(left, top);
 }
 
-const CharacterSet& FrmCharSet::Set() const {
-    return model_->Set();
+// The window shows what the document holds: its file and unsaved state in the title, its
+// characters in the chart and the preview.
+void FrmCharSet::ConnectDocument() {
+    connect(document_, &SetDocument::FileChanged, this, &FrmCharSet::SetFile);
+    connect(document_, &SetDocument::ModifiedChanged, this, &QWidget::setWindowModified);
+    connect(document_, &SetDocument::Replaced, this, [this] {
+        FitChart();
+        UpdatePreview();
+    });
+    connect(document_, &SetDocument::PatternChanged, this, &FrmCharSet::UpdatePreview);
+    connect(document_, &SetDocument::CharactersChanged, this, &FrmCharSet::UpdatePreview);
+    // The field edits no character whose history is gone.
+    connect(document_, &SetDocument::HistoriesDropping, this, [this] {
+        current_ = -1;
+        if (FrmMain* editor = forms_.main.IfExists()) {
+            editor->UseHistory(nullptr);
+        }
+    });
 }
 
-// The title names the file, or "Untitled"; the set is as the file has it.
+const CharacterSet& FrmCharSet::Set() const {
+    return document_->Set();
+}
+
+QString FrmCharSet::FilePath() const {
+    return document_->FilePath();
+}
+
+// The title names the file, or "Untitled".
 void FrmCharSet::SetFile(const QString& path) {
     setWindowFilePath(path);
     setWindowTitle(FileName() + QStringLiteral("[*] - Character Set"));
-    setWindowModified(false);
 }
 
 QString FrmCharSet::FileName() const {
@@ -213,12 +241,8 @@ void FrmCharSet::FitChart() {
 }
 
 void FrmCharSet::ReplaceSet(CharacterSet set, const QString& path) {
-    DropHistories();
-    model_->Reset(std::move(set));
-    FitChart();
-    SetFile(path);
-    UpdatePreview();
-    Say(QStringLiteral("%1 characters").arg(model_->Set().Size()));
+    document_->Replace(std::move(set), path);
+    Say(QStringLiteral("%1 characters").arg(Set().Size()));
 }
 
 void FrmCharSet::NewSet(Kind kind, CellSize size) {
@@ -226,32 +250,24 @@ void FrmCharSet::NewSet(Kind kind, CellSize size) {
 }
 
 void FrmCharSet::ChangeCellSize(CellSize size) {
-    if (size == model_->Set().Cell()) {
+    if (size == Set().Cell()) {
         return;
     }
     Chart->MakeCurrent(-1);  // a step of the set, not of a character
-    forms_.main.Get()->History()->push(new ResizeSetCommand(*this, model_->Set().Resized(size)));
+    forms_.main.Get()->History()->push(new ResizeSetCommand(*this, Set().Resized(size)));
     Say(QStringLiteral("%1 characters of %2")
-            .arg(model_->Set().Size())
+            .arg(Set().Size())
             .arg(QString::fromStdString(ToString(size))));
 }
 
 void FrmCharSet::PutSet(const CharacterSet& set) {
-    const int current = current_;
     Chart->MakeCurrent(-1);
-    DropHistories();
-    model_->Reset(set);
-    FitChart();
-    setWindowModified(true);
-    UpdatePreview();
-    if (current >= 0 && set.Find(current) != nullptr) {
-        Chart->MakeCurrent(current);
-    }
+    document_->PutSet(set);
 }
 
 void FrmCharSet::CellSize_Click() {
     if (const std::optional<CellSize> size =
-            AskCellSize(this, QStringLiteral("Cell Size"), model_->Set().Cell())) {
+            AskCellSize(this, QStringLiteral("Cell Size"), Set().Cell())) {
         ChangeCellSize(*size);
     }
 }
@@ -271,25 +287,24 @@ bool FrmCharSet::OpenFile(const QString& path) {
 }
 
 bool FrmCharSet::SaveTo(const QString& path) {
-    const QString error = SaveFontFile(path, model_->Set());
+    const QString error = SaveFontFile(path, Set());
     if (!error.isEmpty()) {
         Say(QStringLiteral("Not saved: %1: %2").arg(QFileInfo(path).fileName(), error));
         return false;
     }
-    SetFile(path);
+    document_->MarkSaved(path);
     Say(QStringLiteral("Saved %1 characters to %2")
-            .arg(model_->Set().Size())
+            .arg(Set().Size())
             .arg(QFileInfo(path).fileName()));
     return true;
 }
 
 bool FrmCharSet::AddCharacter(int code) {
-    if (code < kFirstCode || code > kLastCode || model_->Set().Find(code) != nullptr) {
+    if (code < kFirstCode || code > kLastCode || Set().Find(code) != nullptr) {
         Say(QStringLiteral("Code %1 already has a character").arg(code));
         return false;
     }
-    model_->Put(code, {Pattern(model_->Set().Cell()), {}});
-    setWindowModified(true);
+    document_->Put(code, {Pattern(Set().Cell()), {}});
     Chart->MakeCurrent(code);
     return true;
 }
@@ -301,12 +316,12 @@ void FrmCharSet::MakeCurrent(int code) {
     }
     current_ = -1;  // the field's own colours are no change of the character
     FrmMain* editor = forms_.main.Get();
-    if (code < 0 || model_->Set().Find(code) == nullptr) {
+    if (code < 0 || Set().Find(code) == nullptr) {
         editor->UseHistory(nullptr);
         return;
     }
     editor->UseHistory(HistoryOf(code));
-    editor->ShowGrid(GridOf(model_->Set().Find(code)->pattern));
+    editor->ShowGrid(GridOf(Set().Find(code)->pattern));
     current_ = code;
     if (Chart->currentIndex() != model_->IndexOf(code)) {
         Chart->MakeCurrent(code);
@@ -317,37 +332,18 @@ void FrmCharSet::FieldShown(const CharacterGrid& grid) {
     if (current_ < 0) {
         return;
     }
-    const Pattern pattern = PatternOf(grid);
-    if (model_->Set().Find(current_)->pattern != pattern) {
-        model_->SetPattern(current_, pattern);
-        setWindowModified(true);
-        UpdatePreview();
-    }
+    document_->SetPattern(current_, PatternOf(grid));
 }
 
+// The character's history, a member of the editor's group of histories.
 QUndoStack* FrmCharSet::HistoryOf(int code) {
-    QUndoStack*& history = histories_[code];
-    if (history == nullptr) {
-        history = new QUndoStack(this);
-        history->setUndoLimit(kHistorySteps);
-        forms_.main.Get()->HistoryGroup()->addStack(history);
-    }
+    QUndoStack* history = document_->HistoryOf(code, kHistorySteps);
+    forms_.main.Get()->HistoryGroup()->addStack(history);
     return history;
 }
 
-void FrmCharSet::DropHistories() {
-    current_ = -1;
-    if (FrmMain* editor = forms_.main.IfExists()) {
-        editor->UseHistory(nullptr);
-    }
-    for (auto& [code, history] : histories_) {
-        delete history;
-    }
-    histories_.clear();
-}
-
 void FrmCharSet::Unloading() {
-    DropHistories();
+    document_->DropHistories();
 }
 
 // A screen reader hears the line by its name, which is the text itself.
@@ -357,7 +353,7 @@ void FrmCharSet::Say(const QString& text) {
 }
 
 void FrmCharSet::UpdatePreview() {
-    Preview->Show(&model_->Set(), PreviewText->text());
+    Preview->Show(&Set(), PreviewText->text());
 }
 
 bool FrmCharSet::MaybeSave() {
@@ -435,7 +431,7 @@ bool FrmCharSet::SaveAs_Click() {
 }
 
 void FrmCharSet::Add_Click() {
-    const std::optional<int> free = model_->Set().FreeCode(std::max(current_, 0));
+    const std::optional<int> free = Set().FreeCode(std::max(current_, 0));
     if (!free) {
         Say(QStringLiteral("Every code from 0 to 255 has a character"));
         return;
@@ -455,11 +451,7 @@ void FrmCharSet::Delete_Click() {
         return;
     }
     MakeCurrent(-1);
-    delete histories_[code];
-    histories_.erase(code);
-    model_->Remove(code);
-    setWindowModified(true);
-    UpdatePreview();
+    document_->Remove(code);
     Say(QStringLiteral("Deleted %1").arg(CodeChartModel::SpokenName(code)));
 }
 
@@ -470,8 +462,8 @@ void FrmCharSet::Copy_Click() {
         return;
     }
     forms_.clipboard.Clear();
-    forms_.clipboard.SetText(QString::fromLatin1(
-        BuildListing(GridOf(model_->Set().Find(current_)->pattern), EditorOrder())));
+    forms_.clipboard.SetText(
+        QString::fromLatin1(BuildListing(GridOf(Set().Find(current_)->pattern), EditorOrder())));
 }
 
 void FrmCharSet::Paste_Click() {
@@ -481,8 +473,8 @@ void FrmCharSet::Paste_Click() {
     }
     const std::optional<QString> text = forms_.clipboard.Text();
     const ParsedPattern parsed =
-        ParsePattern(text.value_or(QString()).left(kMaxPatternText + 1).toStdString(),
-                     model_->Set().Cell(), EditorOrder());
+        ParsePattern(text.value_or(QString()).left(kMaxPatternText + 1).toStdString(), Set().Cell(),
+                     EditorOrder());
     if (!parsed.grid) {
         Say(QStringLiteral("Not pasted: ") + QString::fromStdString(parsed.error));
         return;
@@ -491,11 +483,11 @@ void FrmCharSet::Paste_Click() {
 }
 
 std::string FrmCharSet::ExportText(Format format, const QString& arrayName) const {
-    return WriteSet(model_->Set(), format, EditorOrder(), arrayName.toStdString());
+    return WriteSet(Set(), format, EditorOrder(), arrayName.toStdString());
 }
 
 void FrmCharSet::CopyExport_Click(Format format) {
-    if (const std::string why = WhyNotWritten(model_->Set(), format); !why.empty()) {
+    if (const std::string why = WhyNotWritten(Set(), format); !why.empty()) {
         Say(QStringLiteral("Not copied: ") + QString::fromStdString(why));
         return;
     }
@@ -511,7 +503,7 @@ void FrmCharSet::CopyExport_Click(Format format) {
     }
     forms_.clipboard.Clear();
     forms_.clipboard.SetText(QString::fromStdString(ExportText(format, name)));
-    Say(QStringLiteral("Copied %1 characters").arg(model_->Set().Size()));
+    Say(QStringLiteral("Copied %1 characters").arg(Set().Size()));
 }
 
 void FrmCharSet::ExportFile_Click() {
@@ -526,7 +518,7 @@ void FrmCharSet::ExportFile_Click() {
         return;
     }
     const auto format = static_cast<Format>(std::max<qsizetype>(0, filters.indexOf(filter)));
-    if (const std::string why = WhyNotWritten(model_->Set(), format); !why.empty()) {
+    if (const std::string why = WhyNotWritten(Set(), format); !why.empty()) {
         Say(QStringLiteral("Not exported: ") + QString::fromStdString(why));
         return;
     }
@@ -536,13 +528,13 @@ void FrmCharSet::ExportFile_Click() {
         return;
     }
     Say(QStringLiteral("Exported %1 characters to %2")
-            .arg(model_->Set().Size())
+            .arg(Set().Size())
             .arg(QFileInfo(path).fileName()));
 }
 
 bool FrmCharSet::Import(const QString& text, int firstCode) {
     const std::string bytes = text.left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
-    const CellSize size = model_->Set().Cell();
+    const CellSize size = Set().Cell();
     const ParsedSet read = ReadSetText(bytes, firstCode, size);
     if (!read.set) {
         Say(QStringLiteral("Not imported: ") + QString::fromStdString(read.error));
@@ -600,15 +592,7 @@ void FrmCharSet::ImportFile_Click() {
 }
 
 void FrmCharSet::PutCharacters(const std::map<int, std::optional<SetCharacter>>& characters) {
-    for (const auto& [code, character] : characters) {
-        if (character) {
-            model_->Put(code, *character);
-        } else {
-            model_->Remove(code);
-        }
-    }
-    setWindowModified(true);
-    UpdatePreview();
+    document_->PutCharacters(characters);
 }
 
 }  // namespace zrl

@@ -19,10 +19,12 @@ class CodeChart;
 class CodeChartModel;
 class Forms;
 class PreviewStrip;
+class SetDocument;
 
-// A set of characters kept in a font file, beside the editor. The character made current
-// in the chart is what the editor's field shows and edits, each character with a history
-// of its own; the chart and the preview follow every change at once.
+// A set of characters kept in a font file, beside the editor: it presents the set's
+// document. The character made current in the chart is what the editor's field shows and
+// edits, each character with a history of its own; the chart and the preview follow every
+// change at once.
 class FrmCharSet : public Form {
     Q_OBJECT
 
@@ -59,7 +61,7 @@ public:
 
     const CharacterSet& Set() const;
     int Current() const { return current_; }  // -1: none
-    QString FilePath() const { return windowFilePath(); }
+    QString FilePath() const;
 
     // What the menu's commands do once their dialogs are answered.
     void NewSet(Kind kind, CellSize size = kDefaultSize);
@@ -94,6 +96,7 @@ private:
     void CreateMenus();
     void CreateControls();
     void PlaceBesideEditor();
+    void ConnectDocument();
     void FitChart();
 
     void New_Click();
@@ -113,7 +116,6 @@ private:
     void ReplaceSet(CharacterSet set, const QString& path);
     void FieldShown(const CharacterGrid& grid);
     QUndoStack* HistoryOf(int code);
-    void DropHistories();
     void SetFile(const QString& path);
     QString FileName() const;
     ListingOrder EditorOrder() const;
@@ -122,9 +124,9 @@ private:
 
     Forms& forms_;
     Actions actions_;
+    SetDocument* document_;
     CodeChartModel* model_;
-    int current_ = -1;
-    std::map<int, QUndoStack*> histories_;
+    int current_ = -1;  // the character the field edits
 };
 
 }  // namespace zrl

@@ -1,8 +1,10 @@
 #include "code_chart_model.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "artwork.h"
+#include "set_document.h"
 
 namespace zrl {
 
@@ -38,12 +40,27 @@ QString LitCount(const Pattern& pattern) {
 
 }  // namespace
 
-CodeChartModel::CodeChartModel(QObject* parent) : QAbstractTableModel(parent) {}
+CodeChartModel::CodeChartModel(const SetDocument& document, QObject* parent)
+    : QAbstractTableModel(parent), document_(document) {
+    Layout();
+    connect(&document, &SetDocument::Replaced, this, [this] {
+        beginResetModel();
+        Layout();
+        endResetModel();
+    });
+    connect(&document, &SetDocument::PatternChanged, this, &CodeChartModel::Redraw);
+    connect(&document, &SetDocument::CharactersChanged, this, &CodeChartModel::Relayout);
+}
+
+const CharacterSet& CodeChartModel::Set() const {
+    return document_.Set();
+}
 
 QSize CodeChartModel::PictureSize() const {
-    const int pitch = PitchOf(set_.Cell());
+    const CellSize cell = Set().Cell();
+    const int pitch = PitchOf(cell);
     const int gap = pitch > 1 ? 1 : 0;
-    return {set_.Cell().width * pitch + gap, set_.Cell().height * pitch + gap};
+    return {cell.width * pitch + gap, cell.height * pitch + gap};
 }
 
 QString CodeChartModel::SpokenName(int code) {
@@ -55,44 +72,33 @@ QString CodeChartModel::SpokenName(int code) {
 }
 
 // The rows from the first code's to the last code's.
-void CodeChartModel::Layout() {
-    const auto& characters = set_.Characters();
-    firstRow_ = characters.empty() ? 0 : characters.begin()->first / kPerRow;
-    rows_ = characters.empty() ? 0 : characters.rbegin()->first / kPerRow - firstRow_ + 1;
-}
-
-void CodeChartModel::Reset(CharacterSet set) {
-    beginResetModel();
-    set_ = std::move(set);
-    Layout();
-    endResetModel();
-}
-
-void CodeChartModel::SetPattern(int code, const Pattern& pattern) {
-    set_.SetPattern(code, pattern);
-    const QModelIndex index = IndexOf(code);
-    emit dataChanged(index, index);
-}
-
-void CodeChartModel::Put(int code, SetCharacter character) {
-    const int row = code / kPerRow;
-    if (row >= firstRow_ && row < firstRow_ + rows_) {
-        set_.Put(code, std::move(character));
-        const QModelIndex index = IndexOf(code);
-        emit dataChanged(index, index);
-        return;
+std::pair<int, int> CodeChartModel::Rows() const {
+    const auto& characters = Set().Characters();
+    if (characters.empty()) {
+        return {0, 0};
     }
-    beginResetModel();
-    set_.Put(code, std::move(character));
-    Layout();
-    endResetModel();
+    const int first = characters.begin()->first / kPerRow;
+    return {first, characters.rbegin()->first / kPerRow - first + 1};
 }
 
-void CodeChartModel::Remove(int code) {
-    beginResetModel();
-    set_.Remove(code);
-    Layout();
-    endResetModel();
+void CodeChartModel::Layout() {
+    std::tie(firstRow_, rows_) = Rows();
+}
+
+// Characters came or went: within the same rows only the slots are drawn again.
+void CodeChartModel::Relayout() {
+    if (Rows() != std::pair(firstRow_, rows_)) {
+        beginResetModel();
+        Layout();
+        endResetModel();
+    } else if (rows_ > 0) {
+        emit dataChanged(index(0, 0), index(rows_ - 1, kPerRow - 1));
+    }
+}
+
+void CodeChartModel::Redraw(int code) {
+    const QModelIndex slot = IndexOf(code);
+    emit dataChanged(slot, slot);
 }
 
 QModelIndex CodeChartModel::IndexOf(int code) const {
@@ -104,7 +110,7 @@ int CodeChartModel::CodeAt(const QModelIndex& index) const {
         return -1;
     }
     const int code = (firstRow_ + index.row()) * kPerRow + index.column();
-    return set_.Find(code) != nullptr ? code : -1;
+    return Set().Find(code) != nullptr ? code : -1;
 }
 
 int CodeChartModel::rowCount(const QModelIndex& parent) const {
@@ -120,12 +126,12 @@ QVariant CodeChartModel::data(const QModelIndex& index, int role) const {
     if (code < 0) {
         return {};
     }
-    const SetCharacter& character = *set_.Find(code);
+    const SetCharacter& character = *Set().Find(code);
     switch (role) {
         case Qt::DisplayRole:
             return Shown(code);
         case Qt::DecorationRole: {
-            const int pitch = PitchOf(set_.Cell());
+            const int pitch = PitchOf(Set().Cell());
             return pitch > 1 ? DrawGlyph(character.pattern, pitch - 1)
                              : DrawGlyph(character.pattern, 1, 1, 0);
         }

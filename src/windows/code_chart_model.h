@@ -1,28 +1,26 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <utility>
 
 #include "core/character_set.h"
 
 namespace zrl {
 
+class SetDocument;
+
 // A character set as a code chart: 16 codes to a row, row = code / 16, from the row of the
 // first code to the row of the last. A code with no character is an empty, disabled slot.
+// The chart follows the document's every change.
 class CodeChartModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     static constexpr int kPerRow = 16;
 
-    explicit CodeChartModel(QObject* parent = nullptr);
+    explicit CodeChartModel(const SetDocument& document, QObject* parent = nullptr);
 
-    const CharacterSet& Set() const { return set_; }
-    // A new set: the chart is laid out afresh.
-    void Reset(CharacterSet set);
-    // One character's pattern changed: only its slot is drawn again.
-    void SetPattern(int code, const Pattern& pattern);
-    void Put(int code, SetCharacter character);
-    void Remove(int code);
+    const CharacterSet& Set() const;
 
     // How large a character's picture is drawn at the set's cell size.
     QSize PictureSize() const;
@@ -41,9 +39,12 @@ public:
     static QString SpokenName(int code);
 
 private:
+    std::pair<int, int> Rows() const;
     void Layout();
+    void Relayout();
+    void Redraw(int code);
 
-    CharacterSet set_;
+    const SetDocument& document_;
     int firstRow_ = 0;
     int rows_ = 0;
 };

@@ -4,8 +4,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QScrollBar>
 #include <QUndoGroup>
 #include <QUndoStack>
 #include <algorithm>
@@ -20,6 +18,7 @@
 #include "core/c_initializer.h"
 #include "core/data_listing.h"
 #include "core/pattern_parser.h"
+#include "editor_layout.h"
 #include "forms.h"
 #include "platform/colour_button.h"
 #include "platform/label.h"
@@ -92,7 +91,7 @@ FrmMain::FrmMain(Forms& forms)
     SetTabOrder();
     ConnectHandlers();
     ConnectActions();
-    KeepLayout();
+    layout_.Keep(this, Cmd, TxtOutput);
     CentreOnScreen();
 }
 
@@ -297,7 +296,7 @@ void FrmMain::BuildDataInCurrentOrder() {
 void FrmMain::ShowGrid(const CharacterGrid& grid) {
     grid_ = grid;
     if (field_->Show(grid_)) {
-        LayOutForField();
+        layout_.Apply(this, TxtOutput, *field_);
         UpdateFieldActions();
     }
     BuildDataInCurrentOrder();
@@ -309,72 +308,6 @@ void FrmMain::ChangeFieldSize(CellSize size) {
         return;
     }
     Edit(Resized(grid_, size), QStringLiteral("Field Size %1").arg(ToString(size).c_str()));
-}
-
-// Every control but the field and the listing, where the 5x7 layout puts it.
-void FrmMain::KeepLayout() {
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isWindow() && child != TxtOutput &&
-            std::find(Cmd.begin(), Cmd.end(), child) == Cmd.end()) {
-            classicLayout_.insert(child, child->geometry());
-        }
-    }
-}
-
-// The window follows the field: the listing beside it grows to show every line whole,
-// and what stands below the field and the listing moves down with their lower edge.
-void FrmMain::LayOutForField() {
-    if (classicLayout_.isEmpty()) {
-        return;  // still being built: the 5x7 layout stands
-    }
-    const QRect classicListing = TwipRect(1440, 480, 1695, 1455);
-    const QRect listing = ListingArea();
-    const int drop = std::max(0, listing.bottom() - classicListing.bottom());
-    constexpr int kBelowField = 134;
-    for (auto control = classicLayout_.cbegin(); control != classicLayout_.cend(); ++control) {
-        control.key()->setGeometry(control.value().top() >= kBelowField
-                                       ? control.value().translated(0, drop)
-                                       : control.value());
-    }
-    TxtOutput->setGeometry(listing);
-    const QSize classic = TwipSize(3270, 4305);
-    setFixedSize(std::max(classic.width(), listing.right() + 1 + 9), classic.height() + drop);
-    KeepOnScreen();
-}
-
-// Beside the field, as high as it and wide and high enough for its longest listing.
-QRect FrmMain::ListingArea() const {
-    const QRect classic = TwipRect(1440, 480, 1695, 1455);
-    const CellSize size = grid_.Size();
-    if (size == kDefaultSize) {
-        return classic;
-    }
-    const QSize growth = CellField::GrowthOver5x7(size, field_->Pitch());
-    const int lines = std::max(size.width, size.height);
-    const QFontMetrics metrics = TxtOutput->fontMetrics();
-    const int frame = 2 * TxtOutput->frameWidth() +
-                      2 * static_cast<int>(TxtOutput->document()->documentMargin()) + 4;
-    const int width = metrics.horizontalAdvance(QStringLiteral("Data &B") + QString(lines, u'0'));
-    return {classic.x() + growth.width(), classic.y(), std::max(classic.width(), width + frame),
-            std::max(classic.height() + growth.height(), lines * metrics.lineSpacing() + frame)};
-}
-
-// A window that grows past the screen's edge moves back onto it.
-void FrmMain::KeepOnScreen() {
-    if (!isVisible() || screen() == nullptr) {
-        return;
-    }
-    const QRect screenArea = screen()->availableGeometry();
-    const QRect frame = frameGeometry();
-    const QSize outer = frame.size();
-    QPoint topLeft = frame.topLeft();
-    topLeft.setX(std::clamp(topLeft.x(), screenArea.left(),
-                            std::max(screenArea.left(), screenArea.right() + 1 - outer.width())));
-    topLeft.setY(std::clamp(topLeft.y(), screenArea.top(),
-                            std::max(screenArea.top(), screenArea.bottom() + 1 - outer.height())));
-    if (topLeft != frame.topLeft()) {
-        move(topLeft);
-    }
 }
 
 // Every edit goes through the history, so that each can be undone. One that changes no

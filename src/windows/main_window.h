@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QHash>
-#include <QRect>
 #include <QString>
 #include <vector>
 
 #include "core/character_grid.h"
 #include "core/transforms.h"
+#include "editor_layout.h"
 #include "field_actions.h"
 #include "platform/form.h"
 
@@ -83,10 +82,6 @@ protected:
 private:
     void CreateControls();
     void CreateCredits();
-    void KeepLayout();
-    void LayOutForField();
-    QRect ListingArea() const;
-    void KeepOnScreen();
     void ConnectSizeActions();
     void UpdateFieldActions();
     void SetTabOrder();
@@ -119,8 +114,7 @@ private:
     FieldActions actions_;
     Notice* notice_;
     CellField* field_;
-    // Where each control stands beside a 5x7 field; a larger field moves them on.
-    QHash<QWidget*, QRect> classicLayout_;
+    EditorLayout layout_;
 
     // The cells' keys, strokes and menu edit the field as the window's own handlers do.
     friend class CellInput;

@@ -1,0 +1,96 @@
+#include "set_document.h"
+
+#include <QUndoStack>
+
+namespace zrl {
+
+SetDocument::SetDocument(QObject* parent) : QObject(parent) {}
+
+void SetDocument::SetModified(bool modified) {
+    if (modified != modified_) {
+        modified_ = modified;
+        emit ModifiedChanged(modified_);
+    }
+}
+
+void SetDocument::Replace(CharacterSet set, const QString& path) {
+    DropHistories();
+    set_ = std::move(set);
+    emit Replaced();
+    MarkSaved(path);
+}
+
+void SetDocument::MarkSaved(const QString& path) {
+    path_ = path;
+    emit FileChanged(path_);
+    SetModified(false);
+}
+
+void SetDocument::SetPattern(int code, const Pattern& pattern) {
+    const SetCharacter* character = set_.Find(code);
+    if (character == nullptr || character->pattern == pattern) {
+        return;
+    }
+    set_.SetPattern(code, pattern);
+    SetModified(true);
+    emit PatternChanged(code);
+}
+
+void SetDocument::Put(int code, SetCharacter character) {
+    set_.Put(code, std::move(character));
+    SetModified(true);
+    emit CharactersChanged();
+}
+
+void SetDocument::Remove(int code) {
+    DropHistory(code);
+    set_.Remove(code);
+    SetModified(true);
+    emit CharactersChanged();
+}
+
+void SetDocument::PutCharacters(const std::map<int, std::optional<SetCharacter>>& characters) {
+    for (const auto& [code, character] : characters) {
+        if (character) {
+            set_.Put(code, *character);
+        } else {
+            set_.Remove(code);
+        }
+    }
+    SetModified(true);
+    emit CharactersChanged();
+}
+
+void SetDocument::PutSet(const CharacterSet& set) {
+    DropHistories();
+    set_ = set;
+    emit Replaced();
+    SetModified(true);
+}
+
+QUndoStack* SetDocument::HistoryOf(int code, int steps) {
+    QUndoStack*& history = histories_[code];
+    if (history == nullptr) {
+        history = new QUndoStack(this);
+        history->setUndoLimit(steps);
+    }
+    return history;
+}
+
+void SetDocument::DropHistory(int code) {
+    const auto found = histories_.find(code);
+    if (found != histories_.end()) {
+        delete found->second;
+        histories_.erase(found);
+    }
+}
+
+void SetDocument::DropHistories() {
+    emit HistoriesDropping();
+    for (auto& [code, history] : histories_) {
+        delete history;
+    }
+    histories_.clear();
+}
+
+}  // namespace zrl
