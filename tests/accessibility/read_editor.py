@@ -98,6 +98,12 @@ try:
     check(len(lines) == 7 and lines[1].rstrip() == "Data &B00100",
           "the listing reads the pressed cell: %r" % lines)
 
+    # The character set's status line reads as its own text.
+    subprocess.run(["xdotool", "key", "ctrl+shift+e"], check=True)
+    charset = wait_for(lambda: window(app, "Untitled - Character Set"), "character set window")
+    status = wait_for(lambda: child(charset, "95 characters"), "status line read by its text")
+    check(status.getRoleName() == "label", "the status line is a label, not " + status.getRoleName())
+
     press(child(editor, "Help"))
     about = wait_for(lambda: window(app, ABOUT), "About window")
     check(about.getRoleName() == "dialog", "About is a dialog, not " + about.getRoleName())
