@@ -14,6 +14,15 @@ CharacterGrid::CharacterGrid(CellSize size)
     colours_[0] = FirstCellStartColour;
 }
 
+CharacterGrid::CharacterGrid(CellSize size, std::vector<OLE_COLOR> colours) : CharacterGrid(size) {
+    if (colours.size() != colours_.size()) {
+        throw std::invalid_argument(std::to_string(colours.size()) + " colours for the " +
+                                    std::to_string(colours_.size()) + " cells of " +
+                                    ToString(size));
+    }
+    colours_ = std::move(colours);
+}
+
 void CharacterGrid::CheckIndex(int index) const {
     if (index < 0 || index >= size_.Cells()) {
         throw std::out_of_range("cell index " + std::to_string(index) + " is outside 0.." +

@@ -38,6 +38,8 @@ constexpr int ColumnOf(int index) {
 class CharacterGrid {
 public:
     explicit CharacterGrid(CellSize size = kDefaultSize);
+    // These colours, one a cell row by row; there must be as many as the cell has.
+    CharacterGrid(CellSize size, std::vector<OLE_COLOR> colours);
 
     CellSize Size() const { return size_; }
 

@@ -14,11 +14,11 @@ Pattern PatternOf(const CharacterGrid& grid) {
 }
 
 CharacterGrid GridOf(const Pattern& pattern) {
-    CharacterGrid grid(pattern.Size());
-    for (int i = 0; i < pattern.Size().Cells(); ++i) {
-        grid.SetColour(i, pattern[static_cast<std::size_t>(i)] ? LitColour : UnlitColour);
+    std::vector<OLE_COLOR> colours(static_cast<std::size_t>(pattern.Size().Cells()));
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        colours[i] = pattern[i] ? LitColour : UnlitColour;
     }
-    return grid;
+    return CharacterGrid(pattern.Size(), std::move(colours));
 }
 
 int CharacterSet::DefaultDescent(CellSize size) {

@@ -50,6 +50,9 @@ std::string SizeComment(CellSize size, ListingOrder order) {
 
 std::string WriteBasicBlock(const CharacterSet& set, ListingOrder order) {
     std::string out;
+    const CellSize size = set.Cell();
+    out.reserve(static_cast<std::size_t>(set.Size()) *
+                static_cast<std::size_t>(16 + (size.width + 10) * size.height));
     // A 5x7 block reads back by its line counts alone; other sizes say theirs.
     if (set.Cell() != kDefaultSize) {
         out += "' " + SizeComment(set.Cell(), order);
