@@ -10,13 +10,21 @@
 #include "windows/character_set_window.h"
 #include "windows/forms.h"
 #include "windows/main_window.h"
+#include "windows/recovery.h"
 #include "windows/splash_window.h"
 
 namespace {
 
-// A set named on the command line opens beside the editor once the splash has gone.
+// A set named on the command line opens beside the editor once the splash has gone; with
+// none, a copy of a set that a run left unsaved is offered, if there is one.
 void OpenSetAfterSplash(zrl::Forms& forms, const QString& path) {
     const auto open = [&forms, path] {
+        if (path.isEmpty()) {
+            if (zrl::Recovery::FindLeft()) {
+                forms.charSet.Get()->OfferRecovery();
+            }
+            return;
+        }
         zrl::FrmCharSet* set = forms.charSet.Get();
         set->OpenFile(path);
         set->SetVisible(true);
@@ -60,8 +68,6 @@ int main(int argc, char* argv[]) {
     zrl::FrmMain* editor = forms.main.Start();
     // The editor is the program: closing it ends the run, and any About window with it.
     QObject::connect(editor, &zrl::Form::Unloaded, &app, &QCoreApplication::quit);
-    if (!parser.positionalArguments().isEmpty()) {
-        OpenSetAfterSplash(forms, parser.positionalArguments().first());
-    }
+    OpenSetAfterSplash(forms, parser.positionalArguments().value(0));
     return app.exec();
 }

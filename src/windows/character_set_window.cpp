@@ -3,11 +3,15 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QUndoGroup>
@@ -74,6 +78,7 @@ FrmCharSet::FrmCharSet(Forms& forms)
     : Form(forms.main.IfExists(), Qt::Window),
       forms_(forms),
       document_(new SetDocument(this)),
+      recovery_(new Recovery(*document_, this)),
       model_(new CodeChartModel(*document_, this)) {
     setObjectName(QStringLiteral("FrmCharSet"));
     CreateActions();
@@ -156,10 +161,12 @@ void FrmCharSet::CreateControls() {
     Preview = new PreviewStrip(this);
     Status = new QLabel(this);
     Status->setWordWrap(true);
+    CreateRecoveryBar();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setMenuBar(findChild<QMenuBar*>());
+    layout->addWidget(RecoveryBar);
     layout->addWidget(Chart, 1);
     layout->addWidget(PreviewText);
     layout->addWidget(Preview);
@@ -170,6 +177,24 @@ void FrmCharSet::CreateControls() {
     connect(PreviewText, &QLineEdit::textChanged, this, [this] { UpdatePreview(); });
     connect(forms_.main.Get(), &FrmMain::GridShown, this,
             [this](const CharacterGrid& grid) { FieldShown(grid); });
+}
+
+void FrmCharSet::CreateRecoveryBar() {
+    RecoveryBar = new QFrame(this);
+    RecoveryBar->setAccessibleName(QStringLiteral("Recovery"));
+    RecoveryText = new QLabel(RecoveryBar);
+    RecoveryText->setWordWrap(true);
+    Restore = new QPushButton(QStringLiteral("&Restore"), RecoveryBar);
+    Discard = new QPushButton(QStringLiteral("&Discard"), RecoveryBar);
+    auto* row = new QHBoxLayout(RecoveryBar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(RecoveryText, 1);
+    row->addWidget(Restore);
+    row->addWidget(Discard);
+    RecoveryBar->hide();
+    OnClick(Restore, [this] { Restore_Click(); });
+    OnClick(Discard, [this] { Discard_Click(); });
+    connect(recovery_, &Recovery::Off, this, &FrmCharSet::Say);
 }
 
 // Beside the editor where the screen has room, on whichever side has more.
@@ -265,6 +290,50 @@ void FrmCharSet::PutSet(const CharacterSet& set) {
     document_->PutSet(set);
 }
 
+bool FrmCharSet::OfferRecovery() {
+    std::optional<Recovery::Left> left = Recovery::FindLeft();
+    if (!left) {
+        return false;
+    }
+    const LoadedFont loaded = LoadFontFile(left->copy);
+    if (!loaded.font) {
+        Say(QStringLiteral("A recovery copy could not be read: %1").arg(loaded.error));
+        return false;
+    }
+    ReplaceSet(loaded.font->set, left->originalPath);
+    document_->MarkUnsaved();
+    const QString name = left->originalPath.isEmpty() ? QStringLiteral("Untitled")
+                                                      : QFileInfo(left->originalPath).fileName();
+    RecoveryText->setText(
+        QStringLiteral("%1 was not saved when Zerlin last ended. This is its copy of %2.")
+            .arg(name, QLocale().toString(left->made, QLocale::ShortFormat)));
+    RecoveryText->setAccessibleName(RecoveryText->text());
+    recovered_ = std::move(left);
+    RecoveryBar->show();
+    SetVisible(true);
+    return true;
+}
+
+// The set stays as recovered, unsaved; the old copy goes.
+void FrmCharSet::Restore_Click() {
+    if (recovered_) {
+        Recovery::Forget(*recovered_);
+        recovered_.reset();
+    }
+    RecoveryBar->hide();
+    Say(QStringLiteral("Restored %1 characters, not yet saved").arg(Set().Size()));
+}
+
+void FrmCharSet::Discard_Click() {
+    if (recovered_) {
+        Recovery::Forget(*recovered_);
+        recovered_.reset();
+    }
+    RecoveryBar->hide();
+    NewSet(Kind::PrintableAscii);
+    SetVisible(false);
+}
+
 void FrmCharSet::CellSize_Click() {
     if (const std::optional<CellSize> size =
             AskCellSize(this, QStringLiteral("Cell Size"), Set().Cell())) {
@@ -342,8 +411,10 @@ QUndoStack* FrmCharSet::HistoryOf(int code) {
     return history;
 }
 
+// The set is saved or thrown away by now: its copy goes with the window.
 void FrmCharSet::Unloading() {
     document_->DropHistories();
+    recovery_->Remove();
 }
 
 // A screen reader hears the line by its name, which is the text itself.

@@ -7,9 +7,11 @@
 #include "core/character_set.h"
 #include "core/set_export.h"
 #include "platform/form.h"
+#include "recovery.h"
 
 class QAction;
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class QUndoStack;
 
@@ -37,6 +39,11 @@ public:
     QLineEdit* PreviewText;
     PreviewStrip* Preview;
     QLabel* Status;
+    // Shown while a copy left by a run that ended without saving is offered.
+    QWidget* RecoveryBar;
+    QLabel* RecoveryText;
+    QPushButton* Restore;
+    QPushButton* Discard;
 
     struct Actions {
         QAction* newSet;
@@ -72,6 +79,9 @@ public:
     bool SaveTo(const QString& path);
     bool AddCharacter(int code);
     void MakeCurrent(int code);
+    // Shows the newest copy left by a run that ended without saving, unsaved, and offers to
+    // restore or discard it; false where there is none.
+    bool OfferRecovery();
     // Asks Save, Discard or Cancel while there are unsaved changes; true to go on.
     bool MaybeSave();
 
@@ -112,6 +122,9 @@ private:
     void ImportText_Click(const std::optional<QString>& text);
     void ImportFile_Click();
     void CellSize_Click();
+    void Restore_Click();
+    void Discard_Click();
+    void CreateRecoveryBar();
 
     void ReplaceSet(CharacterSet set, const QString& path);
     void FieldShown(const CharacterGrid& grid);
@@ -125,6 +138,8 @@ private:
     Forms& forms_;
     Actions actions_;
     SetDocument* document_;
+    Recovery* recovery_;
+    std::optional<Recovery::Left> recovered_;
     CodeChartModel* model_;
     int current_ = -1;  // the character the field edits
 };

@@ -30,6 +30,8 @@ public:
     void Replace(CharacterSet set, const QString& path);
     // The set is now what the file holds.
     void MarkSaved(const QString& path);
+    // The set holds changes that no file has, as one brought back from a copy does.
+    void MarkUnsaved() { SetModified(true); }
 
     // Changes of the set, each marking it modified.
     void SetPattern(int code, const Pattern& pattern);

@@ -26,10 +26,10 @@ start_openbox /dev/null || fail "openbox did not start"
 
 "$program" >/dev/null 2>&1 &
 zerlin=$!
-wait_for xdotool search --onlyvisible --class zerlin >/dev/null || fail "no splash"
-sleep 0.3
+splash=$(wait_for xdotool search --onlyvisible --class zerlin) || fail "no splash"
+wait_active "${splash%%$'\n'*}" || fail "the splash never had the keyboard"
 xdotool key space  # skips the splash
-editor=$(wait_for client_of "ZRL1.0-") || fail "the editor did not appear"
+editor=$(wait_for settled_client_of "ZRL1.0-") || fail "the editor did not appear in its frame"
 
 # The tree line reads e.g. "218x287+1+20  +403+250": size, place in the frame, on screen.
 [[ $editor =~ ([0-9]+)x([0-9]+)\+[0-9]+\+[0-9]+\ +\+([0-9]+)\+([0-9]+) ]] ||
@@ -47,7 +47,7 @@ dx=$((2 * frame_x + frame_w - 1024)) dy=$((2 * frame_y + frame_h - 768))
 
 # Help, at (136, 208) in the client area, 73 x 25.
 xdotool mousemove $((ax + 172)) $((ay + 220)) click 1
-about=$(wait_for client_of "About ") || fail "Help opened no About window"
+about=$(wait_for settled_client_of "About ") || fail "Help opened no About window"
 echo "$about" | grep -q -E ' \+156\+129$' || fail "About's client area is not at (156, 129): $about"
 
 wmctrl -c "About "

@@ -14,6 +14,29 @@ wait_for() {
 # "WIDTHxHEIGHT+X+Y  +ABSX+ABSY" of a named top-level client window in the tree.
 client_of() { xwininfo -root -tree | grep -F "\"$1" | head -n 1 | sed 's/^ *//'; }
 
+# The same once the window is where the window manager leaves it: mapped, inside its frame
+# (the frame extents set, its parent no longer the root) and at rest, the same on two reads
+# in a row. A window is in the tree before it is shown, at (0, 0), while the program asks
+# the window manager for its frame, and a check that reads it then reads the wrong place.
+settled_client_of() {
+    local line id info
+    line=$(client_of "$1")
+    id=${line%% *}
+    [ -n "$id" ] || return 1
+    info=$(xwininfo -id "$id" -children 2>/dev/null) || return 1
+    grep -q 'Map State: IsViewable' <<<"$(xwininfo -id "$id")" || return 1
+    grep -q 'Parent window id: .*(the root window)' <<<"$info" && return 1
+    xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q ' = ' || return 1
+    [ "$line" = "$(client_of "$1")" ] || return 1
+    echo "$line"
+}
+
+# Waits until the window named WINDOW is the active one, so that a key goes to it.
+wait_active() {
+    wait_for sh -c '[ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && echo yes' _ "$1" \
+        >/dev/null
+}
+
 # Starts openbox and sets openbox_pid once it says what it supports. Under load the server
 # may not take connections at once, and openbox, unlike the X tools, then gives up: it is
 # started again, up to three times. What it said goes to the file LOG.

@@ -199,5 +199,23 @@ TEST_F(CharacterSetWindowTest, TablesGoOutAndComeBackInAsOneStep) {
     EXPECT_EQ(editor->History()->count(), steps) << "a refused import is no step";
 }
 
+// Spaces and letters beyond ASCII, in the folder and the name, as people name their files.
+TEST_F(CharacterSetWindowTest, ASetOpensAndSavesUnderAnyNameAndShowsItInTheTitle) {
+    FrmCharSet* set = OpenSet();
+    ClickSlot(set, 65);
+    ClickCell(12);
+    const CharacterSet edited = set->Set();
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Zeichensätze")));
+    const QString path = dir.filePath(QStringLiteral("Zeichensätze/Ä Ø 字.bdf"));
+    ASSERT_TRUE(set->SaveTo(path)) << set->Status->text().toStdString();
+    EXPECT_EQ(set->windowTitle(), QStringLiteral("Ä Ø 字.bdf[*] - Character Set"));
+    set->NewSet(FrmCharSet::Kind::LcdCustom);
+    ASSERT_TRUE(set->OpenFile(path)) << set->Status->text().toStdString();
+    EXPECT_EQ(set->Set(), edited);
+    EXPECT_EQ(set->FilePath(), path);
+    EXPECT_EQ(set->windowTitle(), QStringLiteral("Ä Ø 字.bdf[*] - Character Set"));
+}
+
 }  // namespace
 }  // namespace zrl::testing

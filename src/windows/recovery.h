@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+class QLockFile;
+
+namespace zrl {
+
+class SetDocument;
+
+// A copy of an open set with unsaved changes, kept where the next run finds it should this
+// one end without saving: BDF in the user's data location, written at most two seconds after
+// a change, never on the path of an edit. A save, a close that discards and a clean end
+// remove it. Each running program holds a lock beside its copy, so that no other program
+// takes a copy whose owner is still running; the lock of a program that died is taken over.
+class Recovery : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kDelayMs = 2000;
+
+    explicit Recovery(SetDocument& document, QObject* parent = nullptr);
+    ~Recovery() override;
+
+    // Where copies are kept: the user's data location, or ZERLIN_RECOVERY_DIR where set.
+    static QString Folder();
+    // Removes this run's copy: the set was saved or thrown away.
+    void Remove();
+
+    // A copy left by a run that ended without saving, held for this program until it is
+    // forgotten or this object goes.
+    struct Left {
+        QString copy;          // the BDF copy
+        QString originalPath;  // the set's own file, or empty
+        QDateTime made;
+        std::shared_ptr<QLockFile> lock;
+    };
+    // The newest copy no running program holds, if there is one. Reads, and writes nothing
+    // where no copy is.
+    static std::optional<Left> FindLeft();
+    // Deletes the copy and what belongs to it.
+    static void Forget(const Left& left);
+
+signals:
+    // Copies cannot be written: one line why.
+    void Off(const QString& why);
+
+private:
+    void Schedule();
+    void Write();
+    void TurnOff(const QString& why);
+
+    SetDocument& document_;
+    QTimer timer_;
+    QString base_;  // the copy's path without its extension
+    std::unique_ptr<QLockFile> lock_;
+    bool off_ = false;
+};
+
+}  // namespace zrl
