@@ -43,12 +43,15 @@ WINEDEBUG=-all,err+all "$wine_run" "$package/zerlin.exe" >"$log" 2>&1 &
 disown  # the Wine session ends it
 splash=$(wait_for xdotool search --onlyvisible --class zerlin.exe) || fail "no splash"
 pass "the splash appears"
-sleep 1
+splash=$(echo "$splash" | tail -n 1)
+wait_for sh -c 'xwininfo -id "$1" | grep "IsViewable"' _ "$splash" >/dev/null ||
+    fail "the splash is never shown"
 # Wine takes keys in the window that has the focus: give it to the splash as a click would.
-timeout 5 xdotool windowactivate --sync "$(echo "$splash" | tail -n 1)" 2>/dev/null ||
+timeout 5 xdotool windowactivate --sync "$splash" 2>/dev/null ||
     xdotool mousemove 512 384 click 1
 xdotool key space
-editor=$(wait_for client_of "ZRL1.0-www.zerlin.example") || fail "a key did not show the editor"
+editor=$(wait_for settled_client_of "ZRL1.0-www.zerlin.example") ||
+    fail "a key did not show the editor in its frame"
 [[ $editor =~ ([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)\ +\+([0-9]+)\+([0-9]+) ]] ||
     fail "cannot read the editor's place: $editor"
 w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} fx=${BASH_REMATCH[3]} fy=${BASH_REMATCH[4]}
@@ -57,7 +60,6 @@ x=${BASH_REMATCH[5]} y=${BASH_REMATCH[6]}
 pass "a key shows the editor, 218x287"
 
 # Cell 12 (row 2, column 2) is at (40, 56), 17 by 13; Copy to Clip Board at (8, 168).
-sleep 0.5
 xdotool mousemove $((x + 48)) $((y + 62)) click 1
 for _ in $(seq 50); do
     colour=$(pixel $((x + 48)) $((y + 62)))
