@@ -303,8 +303,9 @@ void FrmMain::ShowGrid(const CharacterGrid& grid) {
     emit GridShown(grid_);
 }
 
+// While a character of a set is current, the set's size holds.
 void FrmMain::ChangeFieldSize(CellSize size) {
-    if (size == grid_.Size()) {
+    if (size == grid_.Size() || History() != history_) {
         return;
     }
     Edit(Resized(grid_, size), QStringLiteral("Field Size %1").arg(ToString(size).c_str()));

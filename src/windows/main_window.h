@@ -56,6 +56,7 @@ public:
     // steps apply.
     void ShowGrid(const CharacterGrid& grid);
     // The field at another size, as one step: the cells that still fit keep their colours.
+    // While a character of a set is current, the field keeps the set's size.
     void ChangeFieldSize(CellSize size);
     const CellField& Field() const { return *field_; }
 

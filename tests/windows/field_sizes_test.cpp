@@ -104,6 +104,8 @@ TEST_F(FieldSizesTest, ASetOfAnotherSizeGivesTheFieldItsCellAndResizesAsOneStep)
     EXPECT_EQ(ListingLines().size(), 13);
     EXPECT_TRUE(set->Set().Find(65)->pattern.Lit(12, 5));
     EXPECT_FALSE(editor->Actions().sizeMenu->isEnabled()) << "the set decides the size";
+    editor->ChangeFieldSize({8, 8});
+    EXPECT_EQ(editor->Grid().Size(), (CellSize{6, 13}));
 
     const CharacterSet sixByThirteen = set->Set();
     set->ChangeCellSize({8, 16});
