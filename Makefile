@@ -45,21 +45,23 @@ fuzz: deps build-fuzz/build.ninja
 	done
 
 # Zerlin for 64-bit Windows, cross-built with MinGW-w64 against a Qt that
-# scripts/build-qt-windows builds once per machine (about a quarter of an hour) and caches.
+# scripts/build-qt-windows builds once per machine (about a quarter of an hour) and caches;
+# packed as a zip and as an installer.
 windows:
 	@scripts/install-deps windows
 	@qt="$$(scripts/build-qt-windows)" && mkdir -p build-windows && echo "$$qt" >build-windows/qt-prefix && \
 	  ZRL_QT_WINDOWS="$$qt" cmake --preset windows >/dev/null && \
 	  ZRL_QT_WINDOWS="$$qt" cmake --build --preset windows && scripts/package-windows "$$qt"
 
-# The core and window tests under Wine through CTest, the built program's resources, and
-# the program itself in a real window under Wine on Xvfb.
+# The core and window tests under Wine through CTest, the built program's resources, the
+# program itself in a real window under Wine on Xvfb, and the installer in a fresh prefix.
 windows-test: windows
 	@# One Wine session for the whole run, made (with the prefix, the first time) before
 	@# the tests are listed.
 	ZRL_QT_WINDOWS="$$(cat build-windows/qt-prefix)" scripts/wine-session ctest --preset windows -j2
 	/usr/bin/python3 tests/release/check_windows_exe.py build-windows/zerlin-1.00-windows-x64/zerlin.exe
 	tests/wine/check_windows_window.sh build-windows/zerlin-1.00-windows-x64
+	tests/wine/check_installer.sh build-windows/zerlin-1.00-windows-x64-setup.exe
 
 # docs/windows.png: the editor with an A drawn, as Wine draws it with the Windows style.
 screenshots-windows: windows
