@@ -27,7 +27,6 @@ public:
         return bits_[static_cast<std::size_t>(size_.Index(row, column))];
     }
     std::size_t count() const { return bits_.count(); }
-    bool none() const { return bits_.none(); }
     // Every cell lit.
     Pattern& set();
     Pattern& set(std::size_t index, bool lit = true);
