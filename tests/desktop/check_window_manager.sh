@@ -4,16 +4,9 @@
 # the window manager's close closes About, and on the editor ends the program.
 # Skips (77) where the tools are missing.
 set -uo pipefail
-program="$1"
-for tool in openbox xdotool wmctrl xwininfo xprop; do
-    command -v "$tool" >/dev/null || exit 77
-done
-
-# The checks run on a private X server of their own, which xvfb-run starts and waits for.
-if [ "${1:-}" != --inside ]; then
-    command -v xvfb-run >/dev/null || exit 77
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" --inside "$program"
-fi
+source "$(dirname "$0")/../support/x_session.sh"
+need_tools openbox xdotool wmctrl xwininfo xprop
+rerun_on_private_x "$0" "$@"
 program="$2"
 openbox_pid=""
 zerlin=""
@@ -21,7 +14,6 @@ cleanup() { kill $zerlin $openbox_pid 2>/dev/null; wait 2>/dev/null; }
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; echo "0 passed, 1 failed"; exit 1; }
 
-source "$(dirname "$0")/../support/x_session.sh"
 start_openbox /dev/null || fail "openbox did not start"
 
 "$program" >/dev/null 2>&1 &

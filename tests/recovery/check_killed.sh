@@ -4,13 +4,9 @@
 # a save bring all 20 edits back into its file, and no copy is left. The set lives in a
 # folder with spaces and letters beyond ASCII in its name. Skips (77) where tools are missing.
 set -uo pipefail
-for tool in openbox xdotool xwininfo xprop python3; do
-    command -v "$tool" >/dev/null || exit 77
-done
-if [ "${1:-}" != --inside ]; then
-    command -v xvfb-run >/dev/null || exit 77
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" --inside "$1"
-fi
+source "$(dirname "$0")/../support/x_session.sh"
+need_tools openbox xdotool xwininfo xprop python3
+rerun_on_private_x "$0" "$@"
 program="$2"
 work=$(mktemp -d)
 export ZERLIN_RECOVERY_DIR="$work/recovery"
@@ -19,7 +15,6 @@ zerlin=""
 cleanup() { kill -9 $zerlin 2>/dev/null; kill $openbox_pid 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; echo "0 passed, 1 failed"; exit 1; }
-source "$(dirname "$0")/../support/x_session.sh"
 start_openbox "$work/openbox.log" || fail "openbox did not start"
 
 # How many dots of character 65 a BDF file has lit.

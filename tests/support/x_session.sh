@@ -1,5 +1,23 @@
 # Shell helpers for the checks that run on a private X server under openbox. Sourced.
 
+# Skips the check (77) unless every tool named is here.
+need_tools() {
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || exit 77
+    done
+}
+
+# Runs the calling script again, once, on a private X server of its own, which xvfb-run
+# starts and waits for: `rerun_on_private_x "$0" "$@"` first thing; inside, the script's
+# own arguments follow --inside.
+rerun_on_private_x() {
+    local script="$1"
+    shift
+    [ "${1:-}" = --inside ] && return 0
+    need_tools xvfb-run
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$script" --inside "$@"
+}
+
 # Waits until a command prints something, for up to $wait_seconds (10 unless set), and
 # passes on what it printed.
 wait_for() {
