@@ -140,6 +140,8 @@ BitmapGlyph ReadGlyph(Lines& lines) {
         const std::string_view keyword = lines.Keyword();
         if (keyword == "ENCODING") {
             glyph.code = Numbers(lines, 1)[0];
+        } else if (keyword == "DWIDTH") {
+            glyph.advance = static_cast<int>(std::clamp(Numbers(lines, 1)[0], -1L, 1024L));
         } else if (keyword == "BBX") {
             glyph.box = ReadBox(lines);
             haveBox = true;
@@ -253,10 +255,22 @@ std::string Comment(const CharacterSet& set) {
            below;
 }
 
-// Each character is as wide as its cell and one column more, so that displays and font
+// Each character is as wide as its width and one column more, so that displays and font
 // tools leave a column between characters.
-int Advance(CellSize size) {
-    return size.width + 1;
+int Advance(const SetCharacter& character) {
+    return character.width + 1;
+}
+
+// The advance of an average character, in tenths of a pixel.
+long AverageWidth(const CharacterSet& set) {
+    if (set.IsEmpty()) {
+        return (set.Cell().width + 1) * 10L;
+    }
+    long total = 0;
+    for (const auto& entry : set.Characters()) {
+        total += Advance(entry.second);
+    }
+    return std::lround(static_cast<double>(total) * 10.0 / set.Size());
 }
 
 void WriteProperties(std::string& out, const CharacterSet& set) {
@@ -266,8 +280,8 @@ void WriteProperties(std::string& out, const CharacterSet& set) {
         "POINT_SIZE " + std::to_string(height * 10),
         "RESOLUTION_X 75",
         "RESOLUTION_Y 75",
-        "SPACING \"C\"",
-        "AVERAGE_WIDTH " + std::to_string(Advance(set.Cell()) * 10),
+        set.IsProportional() ? "SPACING \"P\"" : "SPACING \"C\"",
+        "AVERAGE_WIDTH " + std::to_string(AverageWidth(set)),
         "CHARSET_REGISTRY \"ISO8859\"",
         "CHARSET_ENCODING \"1\"",
         "FONT_ASCENT " + std::to_string(set.Ascent()),
@@ -288,13 +302,23 @@ std::string CellBox(const CharacterSet& set) {
            std::to_string(-set.Descent());
 }
 
-void WriteGlyph(std::string& out, int code, const SetCharacter& character,
-                const std::string& header) {
+// The advance in thousandths of the point size (the cell's height, at 75 dpi): 823 for
+// 6 pixels of a 7-point font.
+std::string Widths(const SetCharacter& character) {
+    const int height = character.pattern.Size().height;
+    const long scalable =
+        std::lround(Advance(character) * 72000.0 / (75.0 * static_cast<double>(height)));
+    return "\nSWIDTH " + std::to_string(scalable) + " 0\nDWIDTH " +
+           std::to_string(Advance(character)) + " 0";
+}
+
+void WriteGlyph(std::string& out, int code, const SetCharacter& character, const std::string& box) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     const std::string name = OneLine(character.name);
     out += "STARTCHAR " + (name.empty() ? DefaultGlyphName(code) : name);
     out += "\nENCODING " + std::to_string(code);
-    out += header;
+    out += Widths(character);
+    out += box;
     const CellSize size = character.pattern.Size();
     for (int row = 0; row < size.height; ++row) {
         for (int left = 0; left < size.width; left += 8) {
@@ -335,15 +359,9 @@ std::string WriteBdf(const CharacterSet& set) {
         "\nSIZE " + std::to_string(size.height) + " 75 75\nFONTBOUNDINGBOX " + CellBox(set) + "\n";
     WriteProperties(out, set);
     out += "CHARS " + std::to_string(set.Size()) + "\n";
-    // The advance in thousandths of the point size (the cell's height, at 75 dpi): 823 for
-    // 6 pixels of a 7-point font.
-    const long scalable =
-        std::lround(Advance(size) * 72000.0 / (75.0 * static_cast<double>(size.height)));
-    const std::string header = "\nSWIDTH " + std::to_string(scalable) + " 0\nDWIDTH " +
-                               std::to_string(Advance(size)) + " 0\nBBX " + CellBox(set) +
-                               "\nBITMAP\n";
+    const std::string box = "\nBBX " + CellBox(set) + "\nBITMAP\n";
     for (const auto& [code, character] : set.Characters()) {
-        WriteGlyph(out, code, character, header);
+        WriteGlyph(out, code, character, box);
     }
     out += "ENDFONT\n";
     return out;

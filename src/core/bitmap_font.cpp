@@ -89,7 +89,8 @@ ImportedFont ImportFont(const BitmapFont& font) {
             continue;
         }
         const bool defaultName = glyph.name == DefaultGlyphName(code);
-        imported.set.Put(code, {*pattern, defaultName ? std::string() : glyph.name});
+        imported.set.Put(code, {*pattern, defaultName ? std::string() : glyph.name,
+                                glyph.advance < 0 ? kCellWidth : std::max(0, glyph.advance - 1)});
     }
     return imported;
 }

@@ -26,6 +26,7 @@ struct BitmapGlyph {
     GlyphBox box;
     std::vector<std::uint64_t> rows;
     bool inkBeyond = false;
+    int advance = -1;  // pixels from this glyph's origin to the next one's; -1: not given
 };
 
 struct BitmapFont {
@@ -46,7 +47,8 @@ struct ImportedFont {
 
 // Places every glyph in the font's own cell, its box (up to 32x32 from the top left; a font
 // with no box has a 5x7 cell), by the glyph's box. A glyph fits when all its lit pixels
-// fall inside the cell; its blank margins may lie outside.
+// fall inside the cell; its blank margins may lie outside. A character's width is its
+// advance less the one column between characters, at most the cell's width.
 ImportedFont ImportFont(const BitmapFont& font);
 
 // One line for the user: "" when nothing was left out, else how many and which kind.

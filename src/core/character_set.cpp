@@ -44,7 +44,10 @@ CharacterSet CharacterSet::Resized(CellSize size) const {
     CharacterSet resized(size, Ascent() <= size.height ? size.height - Ascent() : 0);
     resized.fontName_ = fontName_;
     for (const auto& [code, character] : characters_) {
-        resized.characters_[code] = {zrl::Resized(character.pattern, size), character.name};
+        // A character as wide as its cell stays so; a narrower one keeps its width.
+        const int width = character.width == size_.width ? size.width : character.width;
+        resized.characters_[code] = {zrl::Resized(character.pattern, size), character.name,
+                                     std::min(width, size.width)};
     }
     return resized;
 }
@@ -70,13 +73,30 @@ const SetCharacter* CharacterSet::Find(int code) const {
 void CharacterSet::Put(int code, SetCharacter character) {
     CheckCode(code);
     CheckSize(character.pattern);
+    character.width =
+        character.width == kCellWidth ? size_.width : std::clamp(character.width, 0, size_.width);
     characters_[code] = std::move(character);
 }
 
 void CharacterSet::SetPattern(int code, const Pattern& pattern) {
     CheckCode(code);
     CheckSize(pattern);
-    characters_[code].pattern = pattern;
+    characters_.try_emplace(code, SetCharacter{pattern, {}, size_.width}).first->second.pattern =
+        pattern;
+}
+
+bool CharacterSet::SetWidth(int code, int width) {
+    const auto found = characters_.find(code);
+    if (found == characters_.end()) {
+        return false;
+    }
+    found->second.width = std::clamp(width, 0, size_.width);
+    return true;
+}
+
+bool CharacterSet::IsProportional() const {
+    return std::any_of(characters_.begin(), characters_.end(),
+                       [this](const auto& entry) { return entry.second.width != size_.width; });
 }
 
 bool CharacterSet::Remove(int code) {

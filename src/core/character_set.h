@@ -16,9 +16,15 @@ CharacterGrid GridOf(const Pattern& pattern);
 inline constexpr int kFirstCode = 0;
 inline constexpr int kLastCode = 255;
 
+// How wide a character is when its width is not given: as wide as its cell.
+inline constexpr int kCellWidth = -1;
+
 struct SetCharacter {
     Pattern pattern;
     std::string name;  // optional; a font file's glyph name
+    // The columns from the left, 0 to the cell's width, that belong to the character; its
+    // advance is one column more. Put makes kCellWidth the cell's width.
+    int width = kCellWidth;
 
     bool operator==(const SetCharacter&) const = default;
 };
@@ -52,9 +58,14 @@ public:
     const SetCharacter* Find(int code) const;
 
     // Adds or replaces the character at the code; a code outside 0..255 is refused, and so
-    // is a pattern of another size.
+    // is a pattern of another size. Its width is held to 0 to the cell's width.
     void Put(int code, SetCharacter character);
+    // A new character at the code is as wide as the cell.
     void SetPattern(int code, const Pattern& pattern);
+    // The character's width, held to 0 to the cell's width; false when there is none.
+    bool SetWidth(int code, int width);
+    // Whether any character is narrower than the cell.
+    bool IsProportional() const;
     bool Remove(int code);
     // The first code from `from` on (wrapping round) that holds no character.
     std::optional<int> FreeCode(int from = kFirstCode) const;

@@ -49,6 +49,7 @@ std::optional<BitmapGlyph> LoadGlyph(FT_Face face, FT_UInt index, long code) {
     const FT_Bitmap& bitmap = slot->bitmap;
     BitmapGlyph glyph;
     glyph.code = code;
+    glyph.advance = static_cast<int>(slot->advance.x >> 6);
     glyph.box = {static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows), slot->bitmap_left,
                  slot->bitmap_top - static_cast<int>(bitmap.rows)};
     char name[128] = {};
