@@ -95,8 +95,10 @@ bool CharacterSet::SetWidth(int code, int width) {
 }
 
 bool CharacterSet::IsProportional() const {
-    return std::any_of(characters_.begin(), characters_.end(),
-                       [this](const auto& entry) { return entry.second.width != size_.width; });
+    return std::adjacent_find(characters_.begin(), characters_.end(),
+                              [](const auto& a, const auto& b) {
+                                  return a.second.width != b.second.width;
+                              }) != characters_.end();
 }
 
 bool CharacterSet::Remove(int code) {

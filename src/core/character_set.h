@@ -64,7 +64,7 @@ public:
     void SetPattern(int code, const Pattern& pattern);
     // The character's width, held to 0 to the cell's width; false when there is none.
     bool SetWidth(int code, int width);
-    // Whether any character is narrower than the cell.
+    // Whether the characters differ in width.
     bool IsProportional() const;
     bool Remove(int code);
     // The first code from `from` on (wrapping round) that holds no character.
