@@ -7,8 +7,10 @@
 #include <cstdio>
 #include <string_view>
 
+#include "core/gfx_font.h"
 #include "core/set_export.h"
 #include "core/set_import.h"
+#include "core/table_writer.h"
 #include "platform/font_file.h"
 
 namespace zrl {
@@ -19,6 +21,8 @@ const QString kExport = QStringLiteral("export");
 const QString kName = QStringLiteral("name");
 const QString kFirst = QStringLiteral("first");
 const QString kSize = QStringLiteral("size");
+const QString kLanguage = QStringLiteral("language");
+const QString kFrom = QStringLiteral("from");
 constexpr int kDefaultFirstCode = 32;
 
 void Say(const QString& line) {
@@ -51,27 +55,57 @@ struct NamedFormat {
     ListingOrder order;
 };
 
-constexpr NamedFormat kFormats[] = {
+// The forms that are no table of bytes.
+constexpr NamedFormat kTextForms[] = {
     {"bdf", SetFormat::Bdf, ListingOrder::ByRow},
     {"basic-rows", SetFormat::BasicBlock, ListingOrder::ByRow},
     {"basic-columns", SetFormat::BasicBlock, ListingOrder::ByColumn},
-    {"c", SetFormat::CFontTable, ListingOrder::ByRow},
-    {"lcd", SetFormat::LcdCharacters, ListingOrder::ByRow},
 };
 
-// The text of a format, or none for a name that is no format.
-std::optional<std::string> Exported(const QString& format, const CharacterSet& set,
-                                    const QString& name) {
-    for (const NamedFormat& named : kFormats) {
-        if (format == QLatin1String(named.name)) {
-            return WriteSet(set, named.format, named.order, name.toStdString());
+const NamedFormat* TextForm(const QString& name) {
+    for (const NamedFormat& named : kTextForms) {
+        if (name == QLatin1String(named.name)) {
+            return &named;
         }
     }
-    return std::nullopt;
+    return nullptr;
 }
 
-// A font file, or a set as firmware source: a BASIC block, a C table, LCD rows.
-LoadedFont LoadInput(const QString& path, std::optional<int> firstCode, CellSize size) {
+// A byte layout by its name; "c" is the classic name of glcd.
+std::optional<ByteLayout> LayoutOf(const QString& name) {
+    return name == QLatin1String("c") ? std::optional(ByteLayout::Glcd)
+                                      : LayoutNamed(name.toStdString());
+}
+
+QString LayoutNames() {
+    QStringList names{QStringLiteral("bdf"), QStringLiteral("basic-rows"),
+                      QStringLiteral("basic-columns"), QStringLiteral("c")};
+    for (const LayoutInfo& info : Layouts()) {
+        names << QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+// How to read a table INPUT that does not say how it is laid out: --from, --size, --first.
+struct Reading {
+    std::optional<ByteLayout> layout;
+    CellSize size;
+    std::optional<int> first;
+};
+
+ParsedSet ReadText(std::string_view text, const Reading& reading) {
+    if (reading.layout == ByteLayout::GfxFont) {
+        return ReadGfxFont(text);
+    }
+    if (reading.layout) {
+        return ReadTable(
+            text, {*reading.layout, reading.size, reading.first.value_or(kDefaultFirstCode)});
+    }
+    return ReadSetText(text, reading.first.value_or(kDefaultFirstCode), reading.size);
+}
+
+// A font file, or a set as firmware source: a BASIC block or a table in any layout.
+LoadedFont LoadInput(const QString& path, const Reading& reading) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, file.errorString()};
@@ -80,12 +114,42 @@ LoadedFont LoadInput(const QString& path, std::optional<int> firstCode, CellSize
         return LoadFontFile(path);
     }
     const QByteArray text = file.readAll();
-    const ParsedSet read = ReadSetText(
-        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), firstCode, size);
+    const ParsedSet read = ReadText(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), reading);
     if (!read.set) {
         return {std::nullopt, QString::fromStdString(read.error)};
     }
     return {ImportedFont{*read.set}, {}};
+}
+
+// The text of the set in the form, or one line saying why it cannot be written so.
+struct Exported {
+    std::string text;
+    QString error;
+};
+
+Exported Export(const QCommandLineParser& parser, const CharacterSet& set) {
+    const QString form = parser.value(kExport);
+    if (const NamedFormat* named = TextForm(form)) {
+        return {WriteSet(set, named->format, named->order, {}), {}};
+    }
+    const std::optional<ByteLayout> layout = LayoutOf(form);
+    if (!layout) {
+        return {{}, QStringLiteral("unknown layout \"%1\"; choose %2").arg(form, LayoutNames())};
+    }
+    const QString languageName = parser.value(kLanguage);
+    const std::optional<Language> language =
+        parser.isSet(kLanguage) ? LanguageNamed(languageName.toStdString()) : Language::C;
+    if (!language) {
+        return {{},
+                QStringLiteral("unknown language \"%1\"; choose c, arduino or python")
+                    .arg(languageName)};
+    }
+    const TableFormat format{*layout, *language, parser.value(kName).toStdString()};
+    if (const std::string why = WhyNotWritten(set, format); !why.empty()) {
+        return {{}, QString::fromStdString(why)};
+    }
+    return {WriteTable(set, format), {}};
 }
 
 bool Write(const QString& path, const std::string& text) {
@@ -101,25 +165,51 @@ bool Write(const QString& path, const std::string& text) {
     return true;
 }
 
+QString LayoutLines() {
+    QString lines = QStringLiteral(
+        "  bdf             the set's own BDF font\n"
+        "  basic-rows      a ' 65 A comment and Data &B lines by row for each character\n"
+        "  basic-columns   the same by column\n"
+        "  c               the classic name of glcd\n");
+    for (const LayoutInfo& info : Layouts()) {
+        lines +=
+            QStringLiteral("  %1%2\n")
+                .arg(QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())),
+                     -16)
+                .arg(QString::fromUtf8(info.summary.data(),
+                                       static_cast<qsizetype>(info.summary.size())));
+    }
+    lines.chop(1);
+    return lines;
+}
+
 }  // namespace
 
 void DescribeArguments(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Designs the characters of dot-matrix displays, 5x7 and up to 32x32.\n\n"
                        "zerlin [FILE] opens a character set beside the editor.\n"
-                       "zerlin --export FORMAT INPUT [OUTPUT] converts a font for firmware and "
-                       "opens no window; the text goes to OUTPUT or to standard output."));
+                       "zerlin --export LAYOUT INPUT [OUTPUT] converts a font for firmware and "
+                       "opens no window; the text goes to OUTPUT or to standard output.\n\n"
+                       "Layouts:\n") +
+        LayoutLines());
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({kExport,
                       QStringLiteral("Convert INPUT (a BDF or PCF font, gzip-compressed or "
-                                     "not, a C table, LCD rows or a BASIC block) to FORMAT: bdf, "
-                                     "basic-rows, basic-columns, c or lcd."),
-                      QStringLiteral("FORMAT")});
-    parser.addOption({kName, QStringLiteral("The array's name in the c and lcd formats."),
-                      QStringLiteral("NAME")});
+                                     "not, a table in any layout or a BASIC block) to LAYOUT, "
+                                     "one of those above."),
+                      QStringLiteral("LAYOUT")});
+    parser.addOption({kLanguage,
+                      QStringLiteral("The language of a table: c (the default), arduino "
+                                     "(PROGMEM) or python (a list)."),
+                      QStringLiteral("LANGUAGE")});
+    parser.addOption(
+        {kName, QStringLiteral("The array's name in a table."), QStringLiteral("NAME")});
+    parser.addOption({kFrom, QStringLiteral("The layout of a table INPUT that does not say it."),
+                      QStringLiteral("LAYOUT")});
     parser.addOption({kFirst,
-                      QStringLiteral("The first code of a C table INPUT that does not say it "
+                      QStringLiteral("The first code of a table INPUT that does not say it "
                                      "(default 32)."),
                       QStringLiteral("CODE")});
     parser.addOption({kSize,
@@ -143,6 +233,34 @@ bool WantsNoWindow(int argc, char* argv[]) {
     return false;
 }
 
+// The reading options, or none after saying what is wrong with them.
+namespace {
+
+std::optional<Reading> ReadingOf(const QCommandLineParser& parser) {
+    bool numbered = false;
+    const int first = parser.value(kFirst).toInt(&numbered);
+    const std::optional<CellSize> size = parser.isSet(kSize)
+                                             ? ParseCellSize(parser.value(kSize).toStdString())
+                                             : std::optional(kDefaultSize);
+    if (!size) {
+        Say(QStringLiteral("--size \"%1\" is no cell size; write it as WxH, each from 1 to 32")
+                .arg(parser.value(kSize)));
+        return std::nullopt;
+    }
+    Reading reading{std::nullopt, *size, numbered ? std::optional(first) : std::nullopt};
+    const QString from = parser.value(kFrom);
+    if (parser.isSet(kFrom) && TextForm(from) == nullptr) {
+        reading.layout = LayoutOf(from);
+        if (!reading.layout) {
+            Say(QStringLiteral("--from \"%1\" is no layout; choose %2").arg(from, LayoutNames()));
+            return std::nullopt;
+        }
+    }
+    return reading;
+}
+
+}  // namespace
+
 int RunWithoutWindow(QCoreApplication& app) {
     QCommandLineParser parser;
     DescribeArguments(parser);
@@ -154,39 +272,25 @@ int RunWithoutWindow(QCoreApplication& app) {
         Say(QStringLiteral("--export needs INPUT and, at most, OUTPUT; see zerlin --help"));
         return 1;
     }
-    const QString input = files[0];
-    bool numbered = false;
-    const int first = parser.value(kFirst).toInt(&numbered);
-    const std::optional<CellSize> size = parser.isSet(kSize)
-                                             ? ParseCellSize(parser.value(kSize).toStdString())
-                                             : std::optional(kDefaultSize);
-    if (!size) {
-        Say(QStringLiteral("--size \"%1\" is no cell size; write it as WxH, each from 1 to 32")
-                .arg(parser.value(kSize)));
+    const std::optional<Reading> reading = ReadingOf(parser);
+    if (!reading) {
         return 1;
     }
-    const LoadedFont loaded =
-        LoadInput(input, numbered ? std::optional(first) : std::optional(kDefaultFirstCode), *size);
+    const QString input = files[0];
+    const LoadedFont loaded = LoadInput(input, *reading);
     if (!loaded.font) {
         Say(QStringLiteral("%1: %2").arg(input, loaded.error));
         return 1;
     }
-    const QString format = parser.value(kExport);
-    if (const std::string why = WhyNotWritten(loaded.font->set, SetFormat::LcdCharacters);
-        format == QLatin1String("lcd") && !why.empty()) {
-        Say(QStringLiteral("%1: %2").arg(input, QString::fromStdString(why)));
-        return 1;
-    }
-    const std::optional<std::string> text = Exported(format, loaded.font->set, parser.value(kName));
-    if (!text) {
-        Say(QStringLiteral("unknown format \"%1\"; choose bdf, basic-rows, basic-columns, c or lcd")
-                .arg(format));
+    const Exported exported = Export(parser, loaded.font->set);
+    if (!exported.error.isEmpty()) {
+        Say(QStringLiteral("%1: %2").arg(input, exported.error));
         return 1;
     }
     if (const std::string leftOut = DescribeLeftOut(*loaded.font); !leftOut.empty()) {
         Say(QStringLiteral("%1: %2").arg(input, QString::fromStdString(leftOut)));
     }
-    return Write(files.value(1), *text) ? 0 : 1;
+    return Write(files.value(1), exported.text) ? 0 : 1;
 }
 
 }  // namespace zrl

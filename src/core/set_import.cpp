@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "c_initializer.h"
+#include "gfx_font.h"
 #include "pattern_parser.h"
 
 namespace zrl {
@@ -174,21 +175,6 @@ std::variant<std::vector<Group>, std::string> Groups(std::string_view text, bool
 
 }  // namespace
 
-std::optional<CellSize> SizeNamedBefore(std::string_view text, std::string_view words) {
-    const std::size_t at = text.find(words);
-    if (at == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::size_t start = text.find_last_of(" \t'/\n", at == 0 ? 0 : at - 1);
-    const std::size_t from = start == std::string_view::npos ? 0 : start + 1;
-    return ParseCellSize(text.substr(from, at - from));
-}
-
-std::optional<int> FirstCodeOf(std::string_view text) {
-    const std::size_t at = text.find("first code ");
-    return at == std::string_view::npos ? std::nullopt : NumberAt(text.substr(at + 11));
-}
-
 ParsedSet ReadBasicBlock(std::string_view text, CellSize size) {
     CharacterSet set(size);
     ListingOrder order = ListingOrder::ByRow;
@@ -235,7 +221,7 @@ ParsedSet ReadBasicBlock(std::string_view text, CellSize size) {
 
 namespace {
 
-ParsedSet ReadTable(std::string_view text, int first, bool braced, CellSize size) {
+ParsedSet ReadBraced(std::string_view text, int first, bool braced, CellSize size) {
     if (text.find('{') == std::string_view::npos) {
         return Fail("no { ... }; a table reads static const unsigned char font[] = { ... };");
     }
@@ -284,7 +270,7 @@ ParsedSet ReadCFontTable(std::string_view text, std::optional<int> firstCode, Ce
     if (!first) {
         return Fail("the table does not say its first code");
     }
-    return ReadTable(text, *first, false, SizeNamedBefore(text, " font:").value_or(size));
+    return ReadBraced(text, *first, false, SizeNamedBefore(text, " font:").value_or(size));
 }
 
 ParsedSet ReadLcdTable(std::string_view text, CellSize size) {
@@ -292,18 +278,28 @@ ParsedSet ReadLcdTable(std::string_view text, CellSize size) {
     if (!FitsLcd(size)) {
         return Fail("an LCD's custom characters are at most 8x8, not " + ToString(size));
     }
-    return ReadTable(text, 0, true, size);
+    return ReadBraced(text, 0, true, size);
 }
 
 namespace {
 
-enum class Form { Basic, CTable, Lcd };
+enum class Form { Basic, CTable, Lcd, Gfx, Laid, List };
 
 Form FormOf(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (text.find('{') == std::string_view::npos ||
-        (first != std::string_view::npos && text[first] == '\'')) {
+    if (first != std::string_view::npos && text[first] == '\'') {
         return Form::Basic;
+    }
+    if (IsGfxFont(text)) {
+        return Form::Gfx;
+    }
+    if (ReadTableHeader(text).layout) {
+        return Form::Laid;
+    }
+    const std::size_t brace = text.find('{');
+    const std::size_t bracket = text.find_first_of("=[");
+    if (brace == std::string_view::npos) {
+        return bracket == std::string_view::npos ? Form::Basic : Form::List;
     }
     return Nested(text) ? Form::Lcd : Form::CTable;
 }
@@ -311,7 +307,11 @@ Form FormOf(std::string_view text) {
 }  // namespace
 
 bool NeedsFirstCode(std::string_view text) {
-    return text.size() <= kMaxSetText && FormOf(text) == Form::CTable && !FirstCodeOf(text);
+    if (text.size() > kMaxSetText) {
+        return false;
+    }
+    const Form form = FormOf(text);
+    return (form == Form::CTable || form == Form::List) && !FirstCodeOf(text);
 }
 
 ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellSize size) {
@@ -323,6 +323,15 @@ ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellS
             return ReadBasicBlock(text, size);
         case Form::Lcd:
             return ReadLcdTable(text, size);
+        case Form::Gfx:
+            return ReadGfxFont(text);
+        case Form::Laid:
+            return ReadTable(text, {*ReadTableHeader(text).layout, size, firstCode.value_or(0)});
+        case Form::List:
+            if (!FirstCodeOf(text) && !firstCode) {
+                return Fail("the table does not say its first code");
+            }
+            return ReadTable(text, {ByteLayout::Glcd, size, firstCode.value_or(0)});
         case Form::CTable:
             break;
     }

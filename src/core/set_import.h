@@ -1,21 +1,12 @@
 #pragma once
 
-#include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
 
-#include "character_set.h"
+#include "parsed_set.h"
+#include "table_reader.h"
 
 namespace zrl {
-
-// Longer text is refused unread: a full 256-character table is some 20 KB.
-inline constexpr std::size_t kMaxSetText = 1024 * 1024;
-
-struct ParsedSet {
-    std::optional<CharacterSet> set;
-    std::string error;  // one line
-};
 
 // Each of them reads back exactly what set_export writes, and reads every character with
 // the parser that reads a single pasted one.
@@ -33,12 +24,13 @@ ParsedSet ReadCFontTable(std::string_view text, std::optional<int> firstCode,
 // An [8][8] table of LCD custom characters, codes 0 to 7.
 ParsedSet ReadLcdTable(std::string_view text, CellSize size = kDefaultSize);
 
-// Whichever of the three forms the text is in: a BASIC block starts with ' and its code.
+// Whichever form the text is in: a BASIC block starts with ' and its code; a GFXfont has
+// its glyph table; a table whose comment names its layout is read in it; a C table of
+// column bytes, LCD rows, or a Python list of column bytes.
 ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode,
                       CellSize size = kDefaultSize);
-// A C table whose own comment does not name its first code: reading it needs one.
+// A table whose own comment does not say its layout, size and first code: reading it
+// needs them (a C table of LCD rows needs none).
 bool NeedsFirstCode(std::string_view text);
-// The first code the C table's own comment names, if it names one.
-std::optional<int> FirstCodeOf(std::string_view text);
 
 }  // namespace zrl

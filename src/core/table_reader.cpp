@@ -1,0 +1,190 @@
+#include "table_reader.h"
+
+#include <charconv>
+
+#include "value_scanner.h"
+
+namespace zrl {
+
+namespace {
+
+constexpr std::string_view kNoCharacter = "(no character)";
+
+std::optional<int> NumberAt(std::string_view text) {
+    int value = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return status == std::errc() && end != text.data() ? std::optional(value) : std::nullopt;
+}
+
+ParsedSet Fail(std::string error) {
+    return {std::nullopt, std::move(error)};
+}
+
+// The comment above the values: what comes before the first = or {.
+std::string_view HeadOf(std::string_view text) {
+    return text.substr(0, std::min(text.find_first_of("={"), text.size()));
+}
+
+std::string Hex(long long value) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    return std::string("0x") + kHex[(value >> 4) & 0xF] + kHex[value & 0xF];
+}
+
+struct Reading {
+    const ValueScanner& scanner;
+    const std::vector<ScannedValue>& values;
+    CellSize size;
+    ByteLayout layout;
+};
+
+struct Character {
+    std::optional<Pattern> pattern;
+    int width = kCellWidth;
+    std::size_t next = 0;
+    std::string error;
+};
+
+std::string Where(int code, int line) {
+    return "character " + std::to_string(code) + " (line " + std::to_string(line) + ")";
+}
+
+Character Decode(const Reading& reading, std::size_t at, int code) {
+    const int line = reading.values[at].line;
+    CellSize cell = reading.size;
+    Character character;
+    if (reading.layout == ByteLayout::WidthPrefixed) {
+        const long long width = reading.values[at++].number;
+        if (width > cell.width) {
+            return {{},
+                    0,
+                    0,
+                    Where(code, line) + " is " + std::to_string(width) +
+                        " columns wide; the cell is " + std::to_string(cell.width)};
+        }
+        character.width = cell.width = static_cast<int>(width);
+    }
+    const auto count = static_cast<std::size_t>(FixedBytes(cell, reading.layout));
+    if (at + count > reading.values.size()) {
+        return {{}, 0, 0, "the table ends inside " + Where(code, line)};
+    }
+    std::vector<std::uint8_t> bytes(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(reading.values[at + i].number);
+    }
+    character.next = at + count;
+    if (cell.width == 0) {
+        character.pattern = Pattern(reading.size);
+        return character;
+    }
+    const DecodedBytes decoded = PatternFromBytes(bytes, cell, reading.layout);
+    if (!decoded.pattern) {
+        const auto bad = static_cast<std::size_t>(decoded.badByte);
+        character.error = Where(code, reading.values[at + bad].line) + ": byte " +
+                          std::to_string(bad + 1) + ", " + Hex(bytes[bad]) +
+                          ", has dots outside the " + ToString(reading.size) + " cell";
+        return character;
+    }
+    character.pattern = Resized(*decoded.pattern, reading.size);
+    return character;
+}
+
+std::optional<std::string> CheckBytes(const std::vector<ScannedValue>& values) {
+    for (const ScannedValue& value : values) {
+        if (value.number < 0 || value.number > 255) {
+            return "line " + std::to_string(value.line) + ": " + std::to_string(value.number) +
+                   " does not fit a byte";
+        }
+    }
+    return std::nullopt;
+}
+
+ParsedSet ReadCharacters(const Reading& reading, int first) {
+    CharacterSet set(reading.size);
+    int code = first;
+    for (std::size_t at = 0; at < reading.values.size(); ++code) {
+        const int line = reading.values[at].line;
+        Character character = Decode(reading, at, code);
+        if (!character.pattern) {
+            return Fail(character.error);
+        }
+        at = character.next;
+        if (reading.scanner.CommentOn(line).find(kNoCharacter) != std::string_view::npos) {
+            continue;
+        }
+        if (code < kFirstCode || code > kLastCode) {
+            return Fail(Where(code, line) + ": codes run from 0 to 255");
+        }
+        set.Put(code, {*character.pattern, {}, character.width});
+    }
+    if (reading.layout == ByteLayout::Lcd && code - first > 8) {
+        return Fail("an LCD has 8 custom characters; the table has " +
+                    std::to_string(code - first));
+    }
+    if (set.IsEmpty()) {
+        return Fail("the table holds no character");
+    }
+    return {std::move(set), {}};
+}
+
+}  // namespace
+
+std::optional<CellSize> SizeNamedBefore(std::string_view text, std::string_view words) {
+    const std::size_t at = text.find(words);
+    if (at == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::size_t start = text.find_last_of(" \t'/#\n", at == 0 ? 0 : at - 1);
+    const std::size_t from = start == std::string_view::npos ? 0 : start + 1;
+    return ParseCellSize(text.substr(from, at - from));
+}
+
+std::optional<int> FirstCodeOf(std::string_view text) {
+    const std::size_t at = text.find("first code ");
+    return at == std::string_view::npos ? std::nullopt : NumberAt(text.substr(at + 11));
+}
+
+TableHeader ReadTableHeader(std::string_view text) {
+    const std::string_view head = HeadOf(text);
+    TableHeader header{{}, SizeNamedBefore(head, " font:"), FirstCodeOf(head), {}};
+    if (const std::size_t at = head.find(", layout "); at != std::string_view::npos) {
+        const std::string_view rest = head.substr(at + 9);
+        header.layout = LayoutNamed(rest.substr(0, rest.find_first_of(":, \r\n")));
+    }
+    if (const std::size_t at = head.find(" rows above the baseline");
+        at != std::string_view::npos) {
+        const std::size_t start = head.find_last_of(' ', at - 1);
+        header.ascent = NumberAt(head.substr(start + 1, at - start - 1));
+    }
+    return header;
+}
+
+ParsedSet ReadTable(std::string_view text, const TableOptions& options) {
+    if (text.size() > kMaxSetText) {
+        return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
+    }
+    const TableHeader header = ReadTableHeader(text);
+    const CellSize size = header.size.value_or(options.size);
+    if (options.layout == ByteLayout::Lcd && (size.width > 8 || size.height > 8)) {
+        return Fail("an LCD's custom characters are at most 8x8, not " + ToString(size));
+    }
+    const ValueScanner scanner(text);
+    const ScannedArray array = scanner.ArrayFrom();
+    if (!array.error.empty()) {
+        return Fail(array.error);
+    }
+    if (auto error = CheckBytes(array.values)) {
+        return Fail(*error);
+    }
+    const int each = FixedBytes(size, options.layout);
+    if (options.layout != ByteLayout::WidthPrefixed &&
+        array.values.size() % static_cast<std::size_t>(each) != 0) {
+        return Fail("the table's " + std::to_string(array.values.size()) + " bytes are not " +
+                    std::to_string(each) + " to each " + ToString(size) + " character");
+    }
+    const Reading reading{scanner, array.values, size, options.layout};
+    // An LCD's custom characters are codes 0 to 7, whatever a font's first code is.
+    const int first = options.layout == ByteLayout::Lcd ? 0 : options.first;
+    return ReadCharacters(reading, header.first.value_or(first));
+}
+
+}  // namespace zrl

@@ -1,0 +1,188 @@
+#include "table_writer.h"
+
+#include <algorithm>
+
+#include "gfx_font.h"
+#include "set_export.h"
+
+namespace zrl {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+std::string Number(int value) {
+    return std::to_string(value);
+}
+
+// What the comment says of a layout's bytes, after "N bytes each".
+std::string Described(ByteLayout layout, CellSize size) {
+    const std::string bands = Number((size.height + 7) / 8);
+    const std::string spans = Number((size.width + 7) / 8);
+    switch (layout) {
+        case ByteLayout::Glcd:
+            return bands + " per column from the left, bit 0 the top row of each eight";
+        case ByteLayout::Pages:
+            return Number(size.width) +
+                   " per band of eight rows from the top, one per column from the left, bit 0 "
+                   "the top row of the band";
+        case ByteLayout::RowsMsb:
+            return spans + " per row from the top, bit 7 the left column of each eight";
+        case ByteLayout::RowsLsb:
+            return spans + " per row from the top, bit 0 the left column of each eight";
+        case ByteLayout::Lcd:
+            return "one per row from the top, bit " + Number(size.width - 1) +
+                   " the left column, rows below the cell empty";
+        case ByteLayout::WidthPrefixed:
+        case ByteLayout::GfxFont:
+            break;
+    }
+    return {};
+}
+
+struct Range {
+    int first;
+    int last;
+};
+
+Range CodesOf(const CharacterSet& set, ByteLayout layout) {
+    if (layout == ByteLayout::Lcd) {
+        return {0, 7};
+    }
+    const auto& characters = set.Characters();
+    return characters.empty() ? Range{0, -1}
+                              : Range{characters.begin()->first, characters.rbegin()->first};
+}
+
+std::string Header(const CharacterSet& set, ByteLayout layout, Range codes) {
+    const CellSize size = set.Cell();
+    std::string text = ToString(size) + " font: first code " + Number(codes.first) + ", " +
+                       Number(codes.last - codes.first + 1) + " characters, layout " +
+                       std::string(InfoOf(layout).name) + ": ";
+    if (layout == ByteLayout::WidthPrefixed) {
+        return text + "each a byte with its width w, then w columns from the left of " +
+               Number((size.height + 7) / 8) + " bytes each, bit 0 the top row of each eight";
+    }
+    const std::string bytes = Number(FixedBytes(size, layout));
+    return text + bytes + " bytes each, " + Described(layout, size) +
+           "; a character's bytes start at (code - " + Number(codes.first) + ") * " + bytes;
+}
+
+void AppendByte(std::string& out, std::uint8_t byte, ByteLayout layout, int width) {
+    if (layout == ByteLayout::Lcd) {
+        out += "0b";
+        for (int bit = width - 1; bit >= 0; --bit) {
+            out += ((byte >> bit) & 1u) != 0 ? '1' : '0';
+        }
+        return;
+    }
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out += "0x";
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+}
+
+struct Syntax {
+    std::string_view comment;
+    std::string_view open;
+    std::string_view close;
+};
+
+Syntax SyntaxOf(Language language) {
+    return language == Language::Python ? Syntax{"# ", "[", "]"} : Syntax{"// ", "{", "}"};
+}
+
+std::string Declaration(const TableFormat& format, std::string_view name) {
+    const std::string dimensions = format.layout == ByteLayout::Lcd ? "[8][8]" : "[]";
+    switch (format.language) {
+        case Language::C:
+            return "static const unsigned char " + std::string(name) + dimensions + " = {";
+        case Language::Arduino:
+            return "const uint8_t " + std::string(name) + dimensions + " PROGMEM = {";
+        case Language::Python:
+            break;
+    }
+    return std::string(name) + " = [";
+}
+
+void AppendCharacter(std::string& out, const CharacterSet& set, int code,
+                     const TableFormat& format) {
+    const SetCharacter* found = set.Find(code);
+    const Syntax syntax = SyntaxOf(format.language);
+    const bool nested = format.layout == ByteLayout::Lcd;
+    const std::vector<std::uint8_t> bytes =
+        found != nullptr ? CharacterBytes(found->pattern, found->width, format.layout)
+                         : CharacterBytes(Pattern(set.Cell()), 0, format.layout);
+    out += "    ";
+    out += nested ? syntax.open : "";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        out += i == 0 ? "" : ", ";
+        AppendByte(out, bytes[i], format.layout, set.Cell().width);
+    }
+    out += nested ? syntax.close : "";
+    out += ",  ";
+    out += syntax.comment;
+    out += found != nullptr ? CodeComment(code, true) : Number(code) + " (no character)";
+    out += kCrLf;
+}
+
+}  // namespace
+
+std::string_view DefaultArrayName(ByteLayout layout) {
+    return layout == ByteLayout::Lcd ? "lcd" : "font";
+}
+
+bool IsIdentifier(std::string_view name) {
+    const auto letter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    };
+    return !name.empty() && letter(name.front()) &&
+           std::all_of(name.begin(), name.end(),
+                       [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
+}
+
+std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
+    if (format.layout == ByteLayout::Lcd) {
+        if (std::string why = WhyNotWritten(set, SetFormat::LcdCharacters); !why.empty()) {
+            return why;
+        }
+    }
+    if (format.layout == ByteLayout::GfxFont && format.language == Language::Python) {
+        return "a GFXfont is C only";
+    }
+    if (!format.name.empty() && !IsIdentifier(format.name)) {
+        return "\"" + format.name + "\" is no array name; use letters, digits and _";
+    }
+    return {};
+}
+
+std::string WriteTable(const CharacterSet& set, const TableFormat& format) {
+    const std::string name =
+        format.name.empty() ? std::string(DefaultArrayName(format.layout)) : format.name;
+    if (format.layout == ByteLayout::GfxFont) {
+        return WriteGfxFont(set, name);
+    }
+    if (format.language == Language::C && format.layout == ByteLayout::Glcd) {
+        return WriteCFontTable(set, name);
+    }
+    if (format.language == Language::C && format.layout == ByteLayout::Lcd) {
+        return WriteLcdTable(set, name);
+    }
+    const Range codes = CodesOf(set, format.layout);
+    const Syntax syntax = SyntaxOf(format.language);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(codes.last - codes.first + 2) *
+                static_cast<std::size_t>(24 + 6 * FixedBytes(set.Cell(), ByteLayout::Glcd)));
+    out += std::string(syntax.comment) + Header(set, format.layout, codes);
+    out += kCrLf;
+    out += Declaration(format, name);
+    out += kCrLf;
+    for (int code = codes.first; code <= codes.last; ++code) {
+        AppendCharacter(out, set, code, format);
+    }
+    out += format.language == Language::Python ? "]" : "};";
+    out += kCrLf;
+    return out;
+}
+
+}  // namespace zrl
