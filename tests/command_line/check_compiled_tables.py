@@ -1,0 +1,211 @@
+#!/usr/bin/env python3
+"""Every table layout compiled by the host's C compiler beside a small program that draws
+characters the way the reading library does, compared dot for dot with the set's BDF; the
+Python lists hold the same values; a table with no comment converts through other layouts
+and back unchanged. Usage: check_compiled_tables.py ZERLIN. Exits 77 where the fonts or a
+C compiler are missing."""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+FOLDER = "/usr/share/fonts/X11/misc"
+FONTS = ["5x7", "6x13", "12x24"]
+LAYOUTS = ["glcd", "pages", "rows-msb", "rows-lsb", "lcd", "width-prefixed", "gfxfont"]
+
+PRELUDE = r"""#include <stdint.h>
+#include <stdio.h>
+#include <string.h>
+#define PROGMEM
+typedef struct {
+    uint16_t bitmapOffset;
+    uint8_t width, height, xAdvance;
+    int8_t xOffset, yOffset;
+} GFXglyph;
+typedef struct {
+    uint8_t *bitmap;
+    GFXglyph *glyph;
+    uint16_t first, last;
+    uint8_t yAdvance;
+} GFXfont;
+#include "table.h"
+enum { W = %(w)d, H = %(h)d, ASCENT = %(ascent)d, FIRST = %(first)d, B = (H + 7) / 8,
+       J = (W + 7) / 8, COLUMNS = 400 };
+static char canvas[H][COLUMNS];
+static void pixel(int x, int y) {
+    if (x >= 0 && x < COLUMNS && y >= 0 && y < H) canvas[y][x] = '#';
+}
+"""
+
+# How each library finds a character's dot at row r, column c, and how far it moves on.
+DRAW = {
+    "glcd": "const unsigned char *p = font + (code - FIRST) * W * B;\n"
+            "FOR_DOTS(W, (p[c * B + r / 8] >> (r % 8)) & 1)\nreturn W + 1;",
+    "pages": "const unsigned char *p = font + (code - FIRST) * W * B;\n"
+             "FOR_DOTS(W, (p[(r / 8) * W + c] >> (r % 8)) & 1)\nreturn W + 1;",
+    "rows-msb": "const unsigned char *p = font + (code - FIRST) * H * J;\n"
+                "FOR_DOTS(W, (p[r * J + c / 8] >> (7 - c % 8)) & 1)\nreturn W + 1;",
+    "rows-lsb": "const unsigned char *p = font + (code - FIRST) * H * J;\n"
+                "FOR_DOTS(W, (p[r * J + c / 8] >> (c % 8)) & 1)\nreturn W + 1;",
+    "lcd": "const unsigned char *p = lcd[code];\n"
+           "FOR_DOTS(W, (p[r] >> (W - 1 - c)) & 1)\nreturn W + 1;",
+    "width-prefixed": "const unsigned char *p = font;\n"
+                      "for (int k = FIRST; k < code; ++k) p += 1 + p[0] * B;\n"
+                      "const int w = p[0];\n"
+                      "FOR_DOTS(w, (p[1 + c * B + r / 8] >> (r % 8)) & 1)\nreturn w + 1;",
+    # The glyph loop of Adafruit GFX's documentation: the cursor on the baseline, the box at
+    # xOffset and yOffset, bits most significant first, running on across rows.
+    "gfxfont": "const GFXglyph *g = &font.glyph[code - font.first];\n"
+               "const uint8_t *bitmap = font.bitmap;\n"
+               "uint16_t bo = g->bitmapOffset;\nuint8_t bits = 0, bit = 0;\n"
+               "for (int yy = 0; yy < g->height; yy++)\n"
+               "    for (int xx = 0; xx < g->width; xx++) {\n"
+               "        if (!(bit++ & 7)) bits = bitmap[bo++];\n"
+               "        if (bits & 0x80) pixel(x + g->xOffset + xx, ASCENT + g->yOffset + yy);\n"
+               "        bits <<= 1;\n    }\nreturn g->xAdvance;",
+}
+
+MAIN = r"""
+#define FOR_DOTS(WIDTH, LIT) \
+    for (int r = 0; r < H; ++r) for (int c = 0; c < (WIDTH); ++c) if (LIT) pixel(x + c, r);
+static int draw(int x, int code) {
+%(draw)s
+}
+int main(void) {
+    static const int text[] = {%(codes)s};
+    memset(canvas, '.', sizeof canvas);
+    int x = 0;
+    for (unsigned i = 0; i < sizeof text / sizeof text[0]; ++i) x += draw(x, text[i]);
+    for (int r = 0; r < H; ++r) printf("%%.*s\n", x, canvas[r]);
+    return 0;
+}
+"""
+
+
+def run(*args, **kwargs):
+    return subprocess.run(args, check=True, capture_output=True, text=True, **kwargs).stdout
+
+
+def read_bdf(text):
+    """The cell, rows above the baseline, and each code's (dots, advance)."""
+    lines, glyphs, i = text.splitlines(), {}, 0
+    while i < len(lines):
+        words = lines[i].split()
+        if words[:1] == ["FONTBOUNDINGBOX"]:
+            w, h, descent = int(words[1]), int(words[2]), -int(words[4])
+        elif words[:1] == ["ENCODING"]:
+            code = int(words[1])
+        elif words[:1] == ["DWIDTH"]:
+            advance = int(words[1])
+        elif words[:1] == ["BITMAP"]:
+            rows = [int(lines[i + 1 + r], 16) for r in range(h)]
+            bits = (w + 7) // 8 * 8
+            dots = {(r, c) for r in range(h) for c in range(w) if rows[r] >> (bits - 1 - c) & 1}
+            glyphs[code] = (dots, advance)
+        i += 1
+    return w, h, h - descent, glyphs
+
+
+def expected(layout, cell, codes):
+    w, h, _, glyphs = cell
+    canvas, x = [["."] * 400 for _ in range(h)], 0
+    for code in codes:
+        dots, advance = glyphs.get(code, (set(), w + 1))
+        width = advance - 1 if layout == "width-prefixed" else w
+        for r, c in dots:
+            if c < width:
+                canvas[r][x + c] = "#"
+        x += advance if layout in ("width-prefixed", "gfxfont") else w + 1
+    return "".join("".join(row[:x]) + "\n" for row in canvas)
+
+
+def values(c_text):
+    body = c_text[c_text.index("= {") :]
+    body = re.sub(r"//[^\n]*", "", body)
+    return [int(v, 0) for v in re.findall(r"\b0[xb][0-9A-Fa-f]+\b", body)]
+
+
+def check_font(zerlin, font, folder, compiler):
+    path = os.path.join(FOLDER, font + ".pcf.gz")
+    cell = read_bdf(run(zerlin, "--export", "bdf", path))
+    w, h, ascent, glyphs = cell
+    failures = []
+    for layout in LAYOUTS:
+        if layout == "lcd" and (w > 8 or h > 8):
+            continue
+        codes = list(range(8)) if layout == "lcd" else [ord(c) for c in "Hello"]
+        for language in ["c", "arduino"] if layout != "gfxfont" else ["c"]:
+            table = run(zerlin, "--export", layout, "--language", language, path)
+            with open(os.path.join(folder, "table.h"), "w") as out:
+                out.write(table)
+            first = 0 if layout == "lcd" else min(glyphs)
+            source = PRELUDE % {"w": w, "h": h, "ascent": ascent, "first": first}
+            source += MAIN % {"draw": DRAW[layout], "codes": ", ".join(map(str, codes))}
+            with open(os.path.join(folder, "draw.c"), "w") as out:
+                out.write(source)
+            program = os.path.join(folder, "draw")
+            run(compiler, "-std=c11", "-Wall", "-Wextra", "-Werror", "-o", program,
+                os.path.join(folder, "draw.c"))
+            if run(program) != expected(layout, cell, codes):
+                failures.append(f"{font} {layout} {language}: the drawn dots differ")
+        if layout != "gfxfont":
+            python = run(zerlin, "--export", layout, "--language", "python", path)
+            scope = {}
+            exec(python, scope)
+            listed = scope["lcd" if layout == "lcd" else "font"]
+            flat = [v for item in listed for v in (item if isinstance(item, list) else [item])]
+            if flat != values(run(zerlin, "--export", layout, path)):
+                failures.append(f"{font} {layout}: the Python list differs from the C table")
+    return failures
+
+
+def check_gfx_read_back(zerlin, folder):
+    path = os.path.join(FOLDER, "6x13.pcf.gz")
+    header = os.path.join(folder, "font.h")
+    run(zerlin, "--export", "gfxfont", path, header)
+    strip = lambda text: [l for l in text.splitlines() if not l.startswith(("FONT ", "COMMENT"))]
+    if strip(run(zerlin, "--export", "bdf", header)) != strip(run(zerlin, "--export", "bdf", path)):
+        return ["6x13 gfxfont: read back, it is not the same set"]
+    return []
+
+
+def check_conversions(zerlin, folder):
+    """A bare glcd table with no comment, through pages and rows-msb, back to glcd."""
+    path = os.path.join(FOLDER, "5x7.pcf.gz")
+    glcd = values(run(zerlin, "--export", "glcd", path))[32 * 5 : 127 * 5]
+    bare = os.path.join(folder, "bare.h")
+    with open(bare, "w") as out:
+        out.write("const unsigned char f[] = {" + ", ".join(map(hex, glcd)) + "};\n")
+    pages, rows = os.path.join(folder, "pages.h"), os.path.join(folder, "rows.py")
+    run(zerlin, "--export", "pages", "--from", "glcd", "--size", "5x7", "--first", "32", bare,
+        pages)
+    run(zerlin, "--export", "rows-msb", "--language", "python", pages, rows)
+    if values(run(zerlin, "--export", "glcd", rows)) != glcd:
+        return ["a bare glcd table through pages and rows-msb comes back changed"]
+    return []
+
+
+def main():
+    zerlin = sys.argv[1]
+    compiler = shutil.which("cc") or shutil.which("gcc")
+    if compiler is None or not all(
+        os.path.exists(os.path.join(FOLDER, f + ".pcf.gz")) for f in FONTS
+    ):
+        print("SKIP: no C compiler or no X11 fonts")
+        return 77
+    with tempfile.TemporaryDirectory() as folder:
+        failures = []
+        for font in FONTS:
+            failures += check_font(zerlin, font, folder, compiler)
+        failures += check_gfx_read_back(zerlin, folder)
+        failures += check_conversions(zerlin, folder)
+    for failure in failures:
+        print("FAIL:", failure)
+    print("ok" if not failures else f"{len(failures)} failures")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
