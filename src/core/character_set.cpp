@@ -116,4 +116,21 @@ std::optional<int> CharacterSet::FreeCode(int from) const {
     return std::nullopt;
 }
 
+std::map<int, int> FittedWidths(const CharacterSet& set) {
+    std::map<int, int> widths;
+    const CellSize size = set.Cell();
+    for (const auto& [code, character] : set.Characters()) {
+        int width = 0;
+        for (int index = 0; index < size.Cells(); ++index) {
+            if (character.pattern[static_cast<std::size_t>(index)]) {
+                width = std::max(width, size.ColumnOf(index) + 1);
+            }
+        }
+        if (width > 0 && width != character.width) {
+            widths[code] = width;
+        }
+    }
+    return widths;
+}
+
 }  // namespace zrl

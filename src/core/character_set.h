@@ -86,4 +86,9 @@ private:
     std::string fontName_;
 };
 
+// The widths "Fit Widths" gives: each character that has a lit dot is as wide as its
+// rightmost lit column and no wider; blank characters keep theirs. Only the widths that
+// change are listed.
+std::map<int, int> FittedWidths(const CharacterSet& set);
+
 }  // namespace zrl

@@ -1,6 +1,7 @@
 #include "character_set_window.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSpinBox>
 #include <QUndoGroup>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -24,6 +26,7 @@
 #include "core/data_listing.h"
 #include "core/pattern_parser.h"
 #include "core/set_import.h"
+#include "export_dialog.h"
 #include "forms.h"
 #include "import_set_command.h"
 #include "main_window.h"
@@ -31,8 +34,10 @@
 #include "platform/history_keys.h"
 #include "platform/runtime_error.h"
 #include "preview_strip.h"
+#include "read_table_dialog.h"
 #include "resize_set_command.h"
 #include "set_document.h"
+#include "set_widths_command.h"
 
 namespace zrl {
 
@@ -104,11 +109,20 @@ void FrmCharSet::CreateActions() {
     actions_.copyC = AddAction(this, QStringLiteral("Copy as C &Font Table..."));
     actions_.copyLcd = AddAction(this, QStringLiteral("Copy as &LCD Characters"));
     actions_.exportFile = AddAction(this, QStringLiteral("&Export to File..."));
+    actions_.exportDialog = AddAction(this, QStringLiteral("E&xport..."), Qt::CTRL | Qt::Key_E);
     actions_.importClipboard = AddAction(this, QStringLiteral("&Import from the Clipboard"),
                                          Qt::CTRL | Qt::SHIFT | Qt::Key_V);
     actions_.importFile = AddAction(this, QStringLiteral("Import from Fi&le..."));
     actions_.cellSize = AddAction(this, QStringLiteral("Cell Si&ze..."));
+    actions_.fitWidths = AddAction(this, QStringLiteral("&Fit Widths"));
+    actions_.narrower =
+        AddAction(this, QStringLiteral("&Narrower"), Qt::CTRL | Qt::Key_BracketLeft);
+    actions_.wider = AddAction(this, QStringLiteral("&Wider"), Qt::CTRL | Qt::Key_BracketRight);
     OnTriggered(actions_.cellSize, [this] { CellSize_Click(); });
+    OnTriggered(actions_.fitWidths, [this] { FitWidths(); });
+    OnTriggered(actions_.narrower, [this] { SetCurrentWidth(Width->value() - 1); });
+    OnTriggered(actions_.wider, [this] { SetCurrentWidth(Width->value() + 1); });
+    OnTriggered(actions_.exportDialog, [this] { Export_Click(); });
     OnTriggered(actions_.copyBasic, [this] { CopyExport_Click(Format::BasicBlock); });
     OnTriggered(actions_.copyC, [this] { CopyExport_Click(Format::CFontTable); });
     OnTriggered(actions_.copyLcd, [this] { CopyExport_Click(Format::LcdCharacters); });
@@ -131,7 +145,8 @@ void FrmCharSet::CreateMenus() {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->addActions({actions_.newSet, actions_.open, actions_.save, actions_.saveAs});
     file->addSeparator();
-    file->addActions({actions_.copyBasic, actions_.copyC, actions_.copyLcd, actions_.exportFile});
+    file->addActions({actions_.copyBasic, actions_.copyC, actions_.copyLcd, actions_.exportFile,
+                      actions_.exportDialog});
     file->addSeparator();
     file->addActions({actions_.importClipboard, actions_.importFile});
     file->addSeparator();
@@ -151,13 +166,12 @@ void FrmCharSet::CreateMenus() {
     character->addActions({actions_.add, actions_.remove});
     character->addSeparator();
     character->addAction(actions_.cellSize);
+    character->addSeparator();
+    character->addActions({actions_.narrower, actions_.wider, actions_.fitWidths});
 }
 
 void FrmCharSet::CreateControls() {
     Chart = new CodeChart(model_, this);
-    PreviewText = new QLineEdit(this);
-    PreviewText->setPlaceholderText(QStringLiteral("Type a text to preview"));
-    PreviewText->setAccessibleName(QStringLiteral("Preview text"));
     Preview = new PreviewStrip(this);
     Status = new QLabel(this);
     Status->setWordWrap(true);
@@ -168,15 +182,62 @@ void FrmCharSet::CreateControls() {
     layout->setMenuBar(findChild<QMenuBar*>());
     layout->addWidget(RecoveryBar);
     layout->addWidget(Chart, 1);
-    layout->addWidget(PreviewText);
+    layout->addWidget(CreateWidthRow());
+    layout->addWidget(CreatePreviewRow());
     layout->addWidget(Preview);
     layout->addWidget(Status);
 
     connect(Chart, &CodeChart::CurrentChanged, this,
             [this](int code) { RunHandler(this, [this, code] { MakeCurrent(code); }); });
-    connect(PreviewText, &QLineEdit::textChanged, this, [this] { UpdatePreview(); });
     connect(forms_.main.Get(), &FrmMain::GridShown, this,
             [this](const CharacterGrid& grid) { FieldShown(grid); });
+}
+
+QWidget* FrmCharSet::CreateWidthRow() {
+    auto* row = new QWidget(this);
+    Width = new QSpinBox(row);
+    Width->setAccessibleName(QStringLiteral("Character width"));
+    Width->setSuffix(QStringLiteral(" columns"));
+    auto* label = new QLabel(QStringLiteral("&Width:"), row);
+    label->setBuddy(Width);
+    auto* fit = new QPushButton(QStringLiteral("&Fit Widths"), row);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    layout->addWidget(Width);
+    layout->addStretch();
+    layout->addWidget(fit);
+    OnClick(fit, [this] { FitWidths(); });
+    connect(Width, &QSpinBox::valueChanged, this,
+            [this](int width) { RunHandler(this, [this, width] { SetCurrentWidth(width); }); });
+    return row;
+}
+
+// The preview's text, and how it shows: the colour of its dots, and how fast it scrolls.
+QWidget* FrmCharSet::CreatePreviewRow() {
+    auto* row = new QWidget(this);
+    PreviewText = new QLineEdit(row);
+    PreviewText->setPlaceholderText(QStringLiteral("Type a text to preview"));
+    PreviewText->setAccessibleName(QStringLiteral("Preview text"));
+    DotColour = new QComboBox(row);
+    DotColour->setAccessibleName(QStringLiteral("Dot colour"));
+    for (const PreviewStrip::Colour& colour : PreviewStrip::Colours()) {
+        DotColour->addItem(colour.name);
+    }
+    ScrollSpeed = new QComboBox(row);
+    ScrollSpeed->setAccessibleName(QStringLiteral("Scrolling"));
+    for (const PreviewStrip::Speed& speed : PreviewStrip::Speeds()) {
+        ScrollSpeed->addItem(speed.name);
+    }
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PreviewText, 1);
+    layout->addWidget(DotColour);
+    layout->addWidget(ScrollSpeed);
+    connect(PreviewText, &QLineEdit::textChanged, this, [this] { UpdatePreview(); });
+    connect(DotColour, &QComboBox::currentIndexChanged, Preview, &PreviewStrip::SetColour);
+    connect(ScrollSpeed, &QComboBox::currentIndexChanged, Preview, &PreviewStrip::SetSpeed);
+    return row;
 }
 
 void FrmCharSet::CreateRecoveryBar() {
@@ -224,6 +285,7 @@ void FrmCharSet::ConnectDocument() {
     });
     connect(document_, &SetDocument::PatternChanged, this, &FrmCharSet::UpdatePreview);
     connect(document_, &SetDocument::CharactersChanged, this, &FrmCharSet::UpdatePreview);
+    connect(document_, &SetDocument::WidthsChanged, this, &FrmCharSet::UpdatePreview);
     // The field edits no character whose history is gone.
     connect(document_, &SetDocument::HistoriesDropping, this, [this] {
         current_ = -1;
@@ -387,11 +449,13 @@ void FrmCharSet::MakeCurrent(int code) {
     FrmMain* editor = forms_.main.Get();
     if (code < 0 || Set().Find(code) == nullptr) {
         editor->UseHistory(nullptr);
+        UpdateWidth();
         return;
     }
     editor->UseHistory(HistoryOf(code));
     editor->ShowGrid(GridOf(Set().Find(code)->pattern));
     current_ = code;
+    UpdateWidth();
     if (Chart->currentIndex() != model_->IndexOf(code)) {
         Chart->MakeCurrent(code);
     }
@@ -425,6 +489,42 @@ void FrmCharSet::Say(const QString& text) {
 
 void FrmCharSet::UpdatePreview() {
     Preview->Show(&Set(), PreviewText->text());
+    UpdateWidth();
+}
+
+// The width box shows the current character's width, and is off while none is current.
+void FrmCharSet::UpdateWidth() {
+    const SetCharacter* character = current_ >= 0 ? Set().Find(current_) : nullptr;
+    const QSignalBlocker quiet(Width);
+    Width->setRange(0, Set().Cell().width);
+    Width->setValue(character != nullptr ? character->width : Set().Cell().width);
+    Width->setEnabled(character != nullptr);
+    actions_.narrower->setEnabled(character != nullptr);
+    actions_.wider->setEnabled(character != nullptr);
+}
+
+void FrmCharSet::SetCurrentWidth(int width) {
+    const SetCharacter* character = current_ >= 0 ? Set().Find(current_) : nullptr;
+    width = std::clamp(width, 0, Set().Cell().width);
+    if (character == nullptr || character->width == width) {
+        UpdateWidth();
+        return;
+    }
+    HistoryOf(current_)->push(
+        new SetWidthsCommand(*document_, {{current_, width}}, QStringLiteral("Width")));
+}
+
+void FrmCharSet::FitWidths() {
+    std::map<int, int> widths = FittedWidths(Set());
+    if (widths.empty()) {
+        Say(QStringLiteral("Every character is already as wide as its dots"));
+        return;
+    }
+    const auto count = widths.size();
+    Chart->MakeCurrent(-1);  // a step of the set, not of a character
+    forms_.main.Get()->History()->push(
+        new SetWidthsCommand(*document_, std::move(widths), QStringLiteral("Fit Widths")));
+    Say(QStringLiteral("Fitted the widths of %1 characters").arg(count));
 }
 
 bool FrmCharSet::MaybeSave() {
@@ -605,8 +705,16 @@ void FrmCharSet::ExportFile_Click() {
 
 bool FrmCharSet::Import(const QString& text, int firstCode) {
     const std::string bytes = text.left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
+    return Take(ReadSetText(bytes, firstCode, Set().Cell()));
+}
+
+bool FrmCharSet::ImportTable(const QString& text, const TableOptions& options) {
+    return Take(
+        ReadTable(text.left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString(), options));
+}
+
+bool FrmCharSet::Take(const ParsedSet& read) {
     const CellSize size = Set().Cell();
-    const ParsedSet read = ReadSetText(bytes, firstCode, size);
     if (!read.set) {
         Say(QStringLiteral("Not imported: ") + QString::fromStdString(read.error));
         return false;
@@ -623,23 +731,26 @@ bool FrmCharSet::Import(const QString& text, int firstCode) {
     return true;
 }
 
-// A C table that does not say its first code asks for it.
+// A table that does not say how it is laid out asks for its layout, size and first code.
 void FrmCharSet::ImportText_Click(const std::optional<QString>& text) {
     if (!text || text->trimmed().isEmpty()) {
         Say(QStringLiteral("Not imported: the clipboard holds no text; copy a table first"));
         return;
     }
-    int first = 32;
-    if (NeedsFirstCode(text->left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString())) {
-        bool chosen = false;
-        first = QInputDialog::getInt(this, QStringLiteral("Import"),
-                                     QStringLiteral("The table's first code:"), 32, kFirstCode,
-                                     kLastCode, 1, &chosen);
-        if (!chosen) {
-            return;
+    const std::string bytes = text->left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
+    if (NeedsFirstCode(bytes)) {
+        if (const std::optional<TableOptions> options =
+                ReadTableDialog::Ask(this, bytes, Set().Cell())) {
+            ImportTable(*text, *options);
         }
+        return;
     }
-    Import(*text, first);
+    Import(*text, 32);
+}
+
+void FrmCharSet::Export_Click() {
+    ExportDialog dialog(Set(), EditorOrder(), forms_.clipboard, this);
+    dialog.exec();
 }
 
 void FrmCharSet::ImportFile_Click() {

@@ -6,11 +6,14 @@
 
 #include "core/character_set.h"
 #include "core/set_export.h"
+#include "core/table_reader.h"
 #include "platform/form.h"
 #include "recovery.h"
 
 class QAction;
+class QComboBox;
 class QLabel;
+class QSpinBox;
 class QPushButton;
 class QLineEdit;
 class QUndoStack;
@@ -36,7 +39,11 @@ public:
     explicit FrmCharSet(Forms& forms);
 
     CodeChart* Chart;
+    // The current character's width, from 0 to the cell's.
+    QSpinBox* Width;
     QLineEdit* PreviewText;
+    QComboBox* DotColour;
+    QComboBox* ScrollSpeed;
     PreviewStrip* Preview;
     QLabel* Status;
     // Shown while a copy left by a run that ended without saving is offered.
@@ -59,9 +66,13 @@ public:
         QAction* copyC;
         QAction* copyLcd;
         QAction* exportFile;
+        QAction* exportDialog;
         QAction* importClipboard;
         QAction* importFile;
         QAction* cellSize;
+        QAction* fitWidths;
+        QAction* narrower;
+        QAction* wider;
     };
     using Format = SetFormat;
     const Actions& Commands() const { return actions_; }
@@ -91,6 +102,12 @@ public:
     // back; a C table that does not say its first code starts at `firstCode`. Text that is
     // no set changes nothing and says why.
     bool Import(const QString& text, int firstCode);
+    // Reads a table laid out as the options say, as one step that undo takes back.
+    bool ImportTable(const QString& text, const TableOptions& options);
+    // The current character's width, as a step of its history.
+    void SetCurrentWidth(int width);
+    // Every character as wide as its rightmost lit column, as one step of the set.
+    void FitWidths();
     // Puts each character at its code, or removes the code's character for none.
     void PutCharacters(const std::map<int, std::optional<SetCharacter>>& characters);
     // The whole set, as a step of its history puts it back: the characters' own histories
@@ -122,6 +139,11 @@ private:
     void ImportText_Click(const std::optional<QString>& text);
     void ImportFile_Click();
     void CellSize_Click();
+    void Export_Click();
+    QWidget* CreateWidthRow();
+    QWidget* CreatePreviewRow();
+    void UpdateWidth();
+    bool Take(const ParsedSet& read);
     void Restore_Click();
     void Discard_Click();
     void CreateRecoveryBar();

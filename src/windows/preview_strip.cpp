@@ -1,9 +1,9 @@
 #include "preview_strip.h"
 
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
-
-#include "artwork.h"
+#include <array>
 
 namespace zrl {
 
@@ -13,17 +13,39 @@ constexpr int kMargin = 4;
 // Dots of 3 pixels with one between, smaller for tall cells so the strip stays low.
 constexpr int kLargestPitch = 4;
 constexpr int kTallest = 40;
+// How bright an unlit dot is beside a lit one.
+constexpr qreal kUnlit = 0.16;
 
-int PitchOf(CellSize size) {
-    return std::clamp(kTallest / size.height, 2, kLargestPitch);
-}
+const std::array<PreviewStrip::Colour, 5> kColours{{
+    {QStringLiteral("Red"), QColor(255, 40, 24)},
+    {QStringLiteral("Green"), QColor(48, 255, 72)},
+    {QStringLiteral("Amber"), QColor(255, 176, 0)},
+    {QStringLiteral("Blue"), QColor(64, 128, 255)},
+    {QStringLiteral("White"), QColor(240, 240, 240)},
+}};
+
+const std::array<PreviewStrip::Speed, 4> kSpeeds{{
+    {QStringLiteral("Still"), 0},
+    {QStringLiteral("Scroll slowly"), 8},
+    {QStringLiteral("Scroll"), 16},
+    {QStringLiteral("Scroll fast"), 32},
+}};
 
 }  // namespace
 
-PreviewStrip::PreviewStrip(QWidget* parent) : QWidget(parent) {
+std::span<const PreviewStrip::Colour> PreviewStrip::Colours() {
+    return kColours;
+}
+
+std::span<const PreviewStrip::Speed> PreviewStrip::Speeds() {
+    return kSpeeds;
+}
+
+PreviewStrip::PreviewStrip(QWidget* parent) : QWidget(parent), timer_(new QTimer(this)) {
     setAccessibleName(QStringLiteral("Preview"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(sizeHint().height());
+    connect(timer_, &QTimer::timeout, this, &PreviewStrip::Step);
 }
 
 void PreviewStrip::Show(const CharacterSet* set, const QString& text) {
@@ -35,6 +57,31 @@ void PreviewStrip::Show(const CharacterSet* set, const QString& text) {
         updateGeometry();
     }
     setAccessibleDescription(text);
+    Render();
+}
+
+void PreviewStrip::SetColour(int colour) {
+    colour_ = std::clamp(colour, 0, static_cast<int>(kColours.size()) - 1);
+    Render();
+}
+
+void PreviewStrip::SetSpeed(int speed) {
+    const int dots = kSpeeds[static_cast<std::size_t>(
+                                 std::clamp(speed, 0, static_cast<int>(kSpeeds.size()) - 1))]
+                         .dotsPerSecond;
+    scrolled_ = 0;
+    if (dots == 0) {
+        timer_->stop();
+    } else {
+        timer_->start(1000 / dots);
+    }
+    update();
+}
+
+// The text moves one dot to the left, and comes round again once it has left the strip.
+void PreviewStrip::Step() {
+    const int lap = (width() - 2 * kMargin) / Pitch() + image_.width() / Pitch();
+    scrolled_ = lap > 0 ? (scrolled_ + 1) % lap : 0;
     update();
 }
 
@@ -42,24 +89,54 @@ CellSize PreviewStrip::Cell() const {
     return set_ != nullptr ? set_->Cell() : kDefaultSize;
 }
 
-Pattern PreviewStrip::PatternFor(QChar character) const {
-    const SetCharacter* found = set_ != nullptr ? set_->Find(character.unicode()) : nullptr;
-    return character.unicode() <= kLastCode && found != nullptr ? found->pattern : Pattern(Cell());
+int PreviewStrip::Pitch() const {
+    return std::clamp(kTallest / Cell().height, 2, kLargestPitch);
+}
+
+const SetCharacter* PreviewStrip::CharacterFor(QChar character) const {
+    return set_ != nullptr && character.unicode() <= kLastCode ? set_->Find(character.unicode())
+                                                               : nullptr;
+}
+
+std::vector<std::vector<int>> PreviewStrip::Dots() const {
+    const CellSize size = Cell();
+    std::vector<int> advances;
+    int columns = 0;
+    for (const QChar c : text_) {
+        const SetCharacter* found = CharacterFor(c);
+        advances.push_back(found != nullptr ? found->width + 1 : size.width + 1);
+        columns += advances.back();
+    }
+    // The last character's cell ends the strip, with no gap after it.
+    columns = text_.isEmpty() ? 0 : columns - advances.back() + size.width;
+    std::vector<std::vector<int>> dots(static_cast<std::size_t>(size.height),
+                                       std::vector<int>(static_cast<std::size_t>(columns), -1));
+    int left = 0;
+    for (qsizetype i = 0; i < text_.size(); ++i) {
+        const SetCharacter* found = CharacterFor(text_[i]);
+        const int own = found != nullptr ? found->width : size.width;
+        for (int row = 0; row < size.height; ++row) {
+            for (int column = 0; column < size.width && left + column < columns; ++column) {
+                const bool lit = found != nullptr && found->pattern.Lit(row, column);
+                // Past its width a character shows only the dots it lights.
+                if (lit || column < own) {
+                    int& dot = dots[static_cast<std::size_t>(row)]
+                                   [static_cast<std::size_t>(left + column)];
+                    dot = std::max(dot, lit ? 1 : 0);
+                }
+            }
+        }
+        left += advances[static_cast<std::size_t>(i)];
+    }
+    return dots;
 }
 
 QStringList PreviewStrip::Rows() const {
     QStringList rows;
-    const CellSize size = Cell();
-    for (int row = 0; row < size.height; ++row) {
+    for (const std::vector<int>& row : Dots()) {
         QString line;
-        for (int i = 0; i < text_.size(); ++i) {
-            const Pattern pattern = PatternFor(text_[i]);
-            for (int column = 0; column < size.width; ++column) {
-                line += pattern.Lit(row, column) ? u'#' : u'.';
-            }
-            if (i + 1 < text_.size()) {
-                line += u'.';
-            }
+        for (const int dot : row) {
+            line += dot > 0 ? u'#' : u'.';
         }
         rows << line;
     }
@@ -68,21 +145,48 @@ QStringList PreviewStrip::Rows() const {
 
 // As wide as ten 5x7 characters, as high as the set's cell.
 QSize PreviewStrip::sizeHint() const {
-    const int pitch = PitchOf(Cell());
     return {kMargin * 2 + 40 * (kColumns + 1) * kLargestPitch / 4,
-            kMargin * 2 + Cell().height * pitch};
+            kMargin * 2 + Cell().height * Pitch()};
+}
+
+void PreviewStrip::Render() {
+    const std::vector<std::vector<int>> dots = Dots();
+    const int pitch = Pitch();
+    const int columns = dots.empty() ? 0 : static_cast<int>(dots.front().size());
+    image_ = QImage(std::max(1, columns * pitch), std::max(1, Cell().height * pitch),
+                    QImage::Format_ARGB32_Premultiplied);
+    image_.fill(Qt::transparent);
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QColor lit = kColours[static_cast<std::size_t>(colour_)].lit;
+    QColor unlit = lit;
+    unlit.setRgbF(lit.redF() * kUnlit, lit.greenF() * kUnlit, lit.blueF() * kUnlit);
+    const qreal size = pitch - 1;
+    for (std::size_t row = 0; row < dots.size(); ++row) {
+        for (std::size_t column = 0; column < dots[row].size(); ++column) {
+            if (dots[row][column] < 0) {
+                continue;
+            }
+            painter.setBrush(dots[row][column] > 0 ? lit : unlit);
+            painter.drawEllipse(QRectF(static_cast<qreal>(column) * pitch,
+                                       static_cast<qreal>(row) * pitch, size, size));
+        }
+    }
+    update();
+}
+
+void PreviewStrip::resizeEvent(QResizeEvent*) {
+    scrolled_ = 0;
 }
 
 void PreviewStrip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(24, 8, 8));
-    const int pitch = PitchOf(Cell());
-    const int advance = (Cell().width + 1) * pitch;  // with the gap
-    const int fits = (width() - 2 * kMargin) / advance + 1;
-    for (int i = 0; i < std::min<qsizetype>(text_.size(), fits); ++i) {
-        PaintDots(painter, PatternFor(text_[i]), QPointF(kMargin + i * advance, kMargin), pitch - 1,
-                  pitch);
-    }
+    painter.fillRect(rect(), Qt::black);
+    painter.setClipRect(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin));
+    // Still, the text starts at the left; scrolling, it enters from the right.
+    const int start = timer_->isActive() ? width() - kMargin : kMargin;
+    painter.drawImage(start - scrolled_ * Pitch(), kMargin, image_);
 }
 
 }  // namespace zrl

@@ -1,35 +1,69 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
+#include <span>
 
 #include "core/character_set.h"
 
+class QTimer;
+
 namespace zrl {
 
-// A text as a display would show it with the set: each character's dots, one unlit
-// column between characters. A character the set lacks shows as unlit dots.
+// A text as an LED display shows it with the set: round dots on black, the unlit ones
+// faintly there, each character as far from the next as its advance (its width and one
+// column); a character the set lacks shows as a cell of unlit dots. The text can scroll
+// through the strip from the right, as on a sign.
 class PreviewStrip : public QWidget {
     Q_OBJECT
 
 public:
+    struct Colour {
+        QString name;
+        QColor lit;
+    };
+    struct Speed {
+        QString name;
+        int dotsPerSecond;  // 0: still
+    };
+    static std::span<const Colour> Colours();
+    static std::span<const Speed> Speeds();
+
     explicit PreviewStrip(QWidget* parent);
 
     void Show(const CharacterSet* set, const QString& text);
     // The strip's dots, one string of '#' and '.' per row, for tests and screen readers.
     QStringList Rows() const;
+    // Dots the text has scrolled to the left so far.
+    int Scrolled() const { return scrolled_; }
 
     QSize sizeHint() const override;
 
+public slots:
+    // An index into Colours() and Speeds().
+    void SetColour(int colour);
+    void SetSpeed(int speed);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     CellSize Cell() const;
-    Pattern PatternFor(QChar character) const;
+    const SetCharacter* CharacterFor(QChar character) const;
+    // Each dot of the text, lit or not, from the left: -1 where no character has a dot.
+    std::vector<std::vector<int>> Dots() const;
+    void Render();
+    void Step();
+    int Pitch() const;
 
     const CharacterSet* set_ = nullptr;
     QString text_;
+    int colour_ = 0;
+    int scrolled_ = 0;
+    QImage image_;  // the whole text, drawn once for every change
+    QTimer* timer_;
 };
 
 }  // namespace zrl

@@ -61,6 +61,14 @@ void SetDocument::PutCharacters(const std::map<int, std::optional<SetCharacter>>
     emit CharactersChanged();
 }
 
+void SetDocument::SetWidths(const std::map<int, int>& widths) {
+    for (const auto& [code, width] : widths) {
+        set_.SetWidth(code, width);
+    }
+    SetModified(true);
+    emit WidthsChanged();
+}
+
 void SetDocument::PutSet(const CharacterSet& set) {
     DropHistories();
     set_ = set;

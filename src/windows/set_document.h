@@ -39,6 +39,8 @@ public:
     void Remove(int code);
     // Each character at its code, or the code's character removed for none.
     void PutCharacters(const std::map<int, std::optional<SetCharacter>>& characters);
+    // Each character's width, as the map gives it.
+    void SetWidths(const std::map<int, int>& widths);
     // The whole set at once, as a step of the set's history puts it back: the characters'
     // own histories go, as their steps may be of another size.
     void PutSet(const CharacterSet& set);
@@ -55,6 +57,8 @@ signals:
     void PatternChanged(int code);
     // Characters came or went.
     void CharactersChanged();
+    // Characters' widths changed.
+    void WidthsChanged();
     void ModifiedChanged(bool modified);
     void FileChanged(const QString& path);
     // Histories are about to go: nothing may edit into them any more.

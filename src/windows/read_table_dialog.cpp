@@ -1,0 +1,106 @@
+#include "read_table_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace zrl {
+
+namespace {
+
+// The layouts a table can be told to be in: a GFXfont says its own.
+std::vector<ByteLayout> Offered() {
+    std::vector<ByteLayout> layouts;
+    for (const LayoutInfo& info : Layouts()) {
+        if (info.layout != ByteLayout::GfxFont) {
+            layouts.push_back(info.layout);
+        }
+    }
+    return layouts;
+}
+
+QSpinBox* SpinBox(QWidget* parent, int low, int high, int value, const QString& name) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(low, high);
+    box->setValue(value);
+    box->setAccessibleName(name);
+    return box;
+}
+
+}  // namespace
+
+ReadTableDialog::ReadTableDialog(std::string text, CellSize size, QWidget* parent)
+    : QDialog(parent), text_(std::move(text)) {
+    setWindowTitle(QStringLiteral("Import Table"));
+    Layout = new QComboBox(this);
+    for (const ByteLayout layout : Offered()) {
+        const LayoutInfo& info = InfoOf(layout);
+        Layout->addItem(
+            QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())) +
+            QStringLiteral(": ") +
+            QString::fromUtf8(info.summary.data(), static_cast<qsizetype>(info.summary.size())));
+    }
+    Width = SpinBox(this, 1, CellSize::kLargest, size.width, QStringLiteral("Width"));
+    Height = SpinBox(this, 1, CellSize::kLargest, size.height, QStringLiteral("Height"));
+    First = SpinBox(this, kFirstCode, kLastCode, 32, QStringLiteral("First code"));
+    Result = new QLabel(this);
+    Result->setWordWrap(true);
+    Result->setMinimumWidth(420);
+
+    auto* cell = new QHBoxLayout;
+    cell->addWidget(Width);
+    cell->addWidget(new QLabel(QStringLiteral("by"), this));
+    cell->addWidget(Height);
+    cell->addStretch();
+    auto* form = new QFormLayout;
+    form->addRow(new QLabel(QStringLiteral("The table does not say how it is laid out."), this));
+    form->addRow(QStringLiteral("&Layout:"), Layout);
+    form->addRow(QStringLiteral("&Cell size:"), cell);
+    form->addRow(QStringLiteral("&First code:"), First);
+    form->addRow(Result);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    Ok = buttons->button(QDialogButtonBox::Ok);
+    Ok->setText(QStringLiteral("&Import"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    connect(Layout, &QComboBox::currentIndexChanged, this, &ReadTableDialog::Read);
+    connect(Width, &QSpinBox::valueChanged, this, &ReadTableDialog::Read);
+    connect(Height, &QSpinBox::valueChanged, this, &ReadTableDialog::Read);
+    connect(First, &QSpinBox::valueChanged, this, &ReadTableDialog::Read);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    Read();
+}
+
+TableOptions ReadTableDialog::Options() const {
+    return {Offered()[static_cast<std::size_t>(Layout->currentIndex())],
+            {Width->value(), Height->value()},
+            First->value()};
+}
+
+// Says what the choices read, and lets the user go on only when they read a set.
+void ReadTableDialog::Read() {
+    const ParsedSet read = ReadTable(text_, Options());
+    const QString text =
+        read.set ? QStringLiteral("Reads %1 characters.").arg(read.set->Size())
+                 : QStringLiteral("Reads nothing: ") + QString::fromStdString(read.error);
+    Result->setText(text);
+    Result->setAccessibleName(text);
+    Ok->setEnabled(read.set.has_value());
+}
+
+std::optional<TableOptions> ReadTableDialog::Ask(QWidget* parent, std::string text, CellSize size) {
+    ReadTableDialog dialog(std::move(text), size, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Options();
+}
+
+}  // namespace zrl
