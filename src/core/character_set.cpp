@@ -116,21 +116,30 @@ std::optional<int> CharacterSet::FreeCode(int from) const {
     return std::nullopt;
 }
 
-std::map<int, int> FittedWidths(const CharacterSet& set) {
-    std::map<int, int> widths;
+std::map<int, SetCharacter> FittedCharacters(const CharacterSet& set) {
+    std::map<int, SetCharacter> fitted;
     const CellSize size = set.Cell();
     for (const auto& [code, character] : set.Characters()) {
-        int width = 0;
+        int left = size.width;
+        int right = -1;
         for (int index = 0; index < size.Cells(); ++index) {
             if (character.pattern[static_cast<std::size_t>(index)]) {
-                width = std::max(width, size.ColumnOf(index) + 1);
+                left = std::min(left, size.ColumnOf(index));
+                right = std::max(right, size.ColumnOf(index));
             }
         }
-        if (width > 0 && width != character.width) {
-            widths[code] = width;
+        if (right < 0 || (left == 0 && right + 1 == character.width)) {
+            continue;
         }
+        Pattern moved(size);
+        for (int index = 0; index < size.Cells(); ++index) {
+            if (character.pattern[static_cast<std::size_t>(index)]) {
+                moved.set(static_cast<std::size_t>(index - left));
+            }
+        }
+        fitted[code] = {moved, character.name, right + 1 - left};
     }
-    return widths;
+    return fitted;
 }
 
 }  // namespace zrl

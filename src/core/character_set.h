@@ -86,9 +86,10 @@ private:
     std::string fontName_;
 };
 
-// The widths "Fit Widths" gives: each character that has a lit dot is as wide as its
-// rightmost lit column and no wider; blank characters keep theirs. Only the widths that
-// change are listed.
-std::map<int, int> FittedWidths(const CharacterSet& set);
+// The characters as "Fit Widths" makes them: each character that has a lit dot moves to
+// the left edge of its cell, past any blank columns there, and is as wide as its
+// rightmost lit column and no wider; blank characters stay as they are. Only the
+// characters that change are listed.
+std::map<int, SetCharacter> FittedCharacters(const CharacterSet& set);
 
 }  // namespace zrl

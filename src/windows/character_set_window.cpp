@@ -515,16 +515,18 @@ void FrmCharSet::SetCurrentWidth(int width) {
 }
 
 void FrmCharSet::FitWidths() {
-    std::map<int, int> widths = FittedWidths(Set());
-    if (widths.empty()) {
-        Say(QStringLiteral("Every character is already as wide as its dots"));
+    CharacterSet fitted(Set().Cell(), Set().Descent());
+    for (auto& [code, character] : FittedCharacters(Set())) {
+        fitted.Put(code, std::move(character));
+    }
+    if (fitted.IsEmpty()) {
+        Say(QStringLiteral("Every character already fits its dots"));
         return;
     }
-    const auto count = widths.size();
     Chart->MakeCurrent(-1);  // a step of the set, not of a character
     forms_.main.Get()->History()->push(
-        new SetWidthsCommand(*document_, std::move(widths), QStringLiteral("Fit Widths")));
-    Say(QStringLiteral("Fitted the widths of %1 characters").arg(count));
+        new ImportSetCommand(*this, fitted, QStringLiteral("Fit Widths")));
+    Say(QStringLiteral("Fitted %1 characters to their dots").arg(fitted.Size()));
 }
 
 bool FrmCharSet::MaybeSave() {

@@ -4,8 +4,9 @@
 
 namespace zrl {
 
-ImportSetCommand::ImportSetCommand(FrmCharSet& window, const CharacterSet& imported)
-    : QUndoCommand(QStringLiteral("Import")), window_(window) {
+ImportSetCommand::ImportSetCommand(FrmCharSet& window, const CharacterSet& imported,
+                                   const QString& text)
+    : QUndoCommand(text), window_(window) {
     for (const auto& [code, character] : imported.Characters()) {
         const SetCharacter* old = window.Set().Find(code);
         before_[code] = old != nullptr ? std::optional(*old) : std::nullopt;

@@ -1,0 +1,124 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include "core/table_writer.h"
+#include "window_fixture.h"
+#include "windows/character_set_window.h"
+#include "windows/code_chart.h"
+#include "windows/export_dialog.h"
+#include "windows/preview_strip.h"
+#include "windows/read_table_dialog.h"
+
+namespace zrl::testing {
+namespace {
+
+const QString kX11Font = QStringLiteral("/usr/share/fonts/X11/misc/5x7.pcf.gz");
+
+class WidthsAndLayoutsTest : public WindowTest {
+protected:
+    FrmMain* editor = OpenEditor();
+
+    FrmCharSet* OpenSet() {
+        QTest::keyClick(editor, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        return forms.charSet.IfExists();
+    }
+    static int WidthOf(FrmCharSet* set, char c) { return set->Set().Find(c)->width; }
+};
+
+TEST_F(WidthsAndLayoutsTest, FitWidthsNarrowsTheNarrowCharactersAndTheyStaySoWhenSaved) {
+    if (!QFile::exists(kX11Font)) {
+        GTEST_SKIP() << "xfonts-base is not installed";
+    }
+    FrmCharSet* set = OpenSet();
+    ASSERT_TRUE(set->OpenFile(kX11Font));
+    EXPECT_EQ(WidthOf(set, 'i'), 4) << "the font's own advance of 5, less the gap";
+    EXPECT_EQ(WidthOf(set, 'M'), 4);
+
+    set->Commands().fitWidths->trigger();
+    EXPECT_EQ(WidthOf(set, 'i'), 3) << "its blank left column goes, too";
+    EXPECT_EQ(WidthOf(set, 'M'), 4);
+    EXPECT_EQ(WidthOf(set, ' '), 4) << "a blank character keeps its width";
+    EXPECT_EQ(editor->History()->undoText(), QStringLiteral("Fit Widths"));
+    editor->Actions().undo->trigger();
+    EXPECT_EQ(WidthOf(set, 'i'), 4);
+    editor->Actions().redo->trigger();
+    const int narrow = WidthOf(set, 'i');
+
+    // The preview spaces each character by its own advance.
+    set->PreviewText->setText(QStringLiteral("ii"));
+    EXPECT_EQ(set->Preview->Rows()[0].size(), narrow + 1 + 5);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("narrow.bdf"));
+    ASSERT_TRUE(set->SaveTo(path));
+    const CharacterSet saved = set->Set();
+    ASSERT_TRUE(set->OpenFile(path));
+    EXPECT_EQ(set->Set().Characters(), saved.Characters());
+
+    // The width box edits the current character, as a step of its own history.
+    set->Chart->MakeCurrent('M');
+    EXPECT_TRUE(set->Width->isEnabled());
+    EXPECT_EQ(set->Width->value(), 4);
+    set->Width->setValue(2);
+    EXPECT_EQ(WidthOf(set, 'M'), 2);
+    EXPECT_EQ(set->Commands().wider->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_BracketRight));
+    set->Commands().wider->trigger();
+    EXPECT_EQ(WidthOf(set, 'M'), 3);
+    editor->Actions().undo->trigger();
+    editor->Actions().undo->trigger();
+    EXPECT_EQ(WidthOf(set, 'M'), 4);
+    EXPECT_EQ(set->Width->value(), 4);
+}
+
+TEST_F(WidthsAndLayoutsTest, TheExportDialogShowsTheTextAsItWillBeWritten) {
+    CharacterSet set({8, 16});
+    set.Put(65, {Pattern(CellSize{8, 16}).set(0), {}});
+    ExportDialog dialog(set, ListingOrder::ByRow, clipboard, nullptr);
+    EXPECT_TRUE(dialog.View->toPlainText().contains(
+        QStringLiteral("layout").isEmpty() ? QString() : QStringLiteral("8x16 font:")));
+
+    dialog.Layout->setCurrentIndex(
+        dialog.Layout->findText(QStringLiteral("pages"), Qt::MatchStartsWith));
+    dialog.Language->setCurrentIndex(2);
+    dialog.Name->setText(QStringLiteral("big"));
+    const std::string expected = WriteTable(set, {ByteLayout::Pages, Language::Python, "big"});
+    EXPECT_EQ(dialog.View->toPlainText(), QString::fromStdString(expected).replace("\r\n", "\n"));
+    dialog.Copy->click();
+    EXPECT_EQ(clipboard.text, QString::fromStdString(expected));
+
+    dialog.Layout->setCurrentIndex(
+        dialog.Layout->findText(QStringLiteral("gfxfont"), Qt::MatchStartsWith));
+    EXPECT_FALSE(dialog.Language->isEnabled()) << "a GFXfont is C only";
+    EXPECT_TRUE(dialog.View->toPlainText().contains(QStringLiteral("const GFXfont big PROGMEM")));
+
+    dialog.Layout->setCurrentIndex(
+        dialog.Layout->findText(QStringLiteral("lcd"), Qt::MatchStartsWith));
+    EXPECT_FALSE(dialog.Copy->isEnabled());
+    EXPECT_TRUE(dialog.Status->text().contains(QStringLiteral("at most 8x8")));
+}
+
+TEST_F(WidthsAndLayoutsTest, ATableThatDoesNotSayItsLayoutIsReadAsTheUserTells) {
+    const std::string rows = "{0x70, 0x88, 0x88, 0xF8, 0x88, 0x88, 0x88}";
+    ReadTableDialog dialog(rows, kDefaultSize, nullptr);
+    EXPECT_FALSE(dialog.Ok->isEnabled()) << "as glcd its 7 bytes are no whole character";
+    EXPECT_TRUE(dialog.Result->text().startsWith(QStringLiteral("Reads nothing: ")));
+    dialog.Layout->setCurrentIndex(2);  // rows-msb
+    dialog.First->setValue(65);
+    EXPECT_TRUE(dialog.Ok->isEnabled());
+    EXPECT_EQ(dialog.Result->text(), QStringLiteral("Reads 1 characters."));
+
+    FrmCharSet* set = OpenSet();
+    ASSERT_TRUE(set->ImportTable(QString::fromStdString(rows), dialog.Options()));
+    EXPECT_EQ(set->Set().Find(65)->pattern.count(), 18u);
+    EXPECT_EQ(editor->History()->undoText(), QStringLiteral("Import"));
+}
+
+}  // namespace
+}  // namespace zrl::testing
