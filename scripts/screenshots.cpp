@@ -3,6 +3,7 @@
 // set beside the editor. Run by
 // scripts/screenshots under Xvfb.
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include "windows/about_window.h"
 #include "windows/artwork.h"
 #include "windows/character_set_window.h"
+#include "windows/export_dialog.h"
 #include "windows/forms.h"
 #include "windows/main_window.h"
 #include "windows/splash_window.h"
@@ -86,6 +88,27 @@ bool SaveLargerSet(zrl::Forms& forms, const QDir& folder) {
                         set->frameGeometry());
 }
 
+// X11's 5x7 font fitted to its dots, its preview in green; then the Export dialog.
+bool SaveProportional(zrl::Forms& forms, const QDir& folder) {
+    zrl::FrmCharSet* set = forms.charSet.Get();
+    const QString x11 = QStringLiteral("/usr/share/fonts/X11/misc/5x7.pcf.gz");
+    if (!QFile::exists(x11) || !set->OpenFile(x11)) {
+        return false;
+    }
+    set->FitWidths();
+    set->MakeCurrent('i');
+    set->DotColour->setCurrentIndex(1);
+    set->PreviewText->setText(QStringLiteral("Fitted: a thin i, a wide M."));
+    bool ok = SaveWithMenu(forms.main.Get(), nullptr, folder,
+                           QStringLiteral("character-set-fitted.png"), set->frameGeometry());
+    zrl::ExportDialog dialog(set->Set(), zrl::ListingOrder::ByRow, forms.clipboard, set);
+    dialog.Layout->setCurrentIndex(
+        dialog.Layout->findText(QStringLiteral("gfxfont"), Qt::MatchStartsWith));
+    dialog.show();
+    ok &= Save(&dialog, folder, QStringLiteral("export.png"));
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -121,5 +144,6 @@ int main(int argc, char* argv[]) {
     ok &= SaveEightByEight(editor, folder);
     ok &= SaveCharacterSet(forms, folder);
     ok &= SaveLargerSet(forms, folder);
+    ok &= SaveProportional(forms, folder);
     return ok ? 0 : 1;
 }

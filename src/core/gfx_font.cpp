@@ -185,9 +185,14 @@ std::variant<std::vector<Glyph>, std::string> GlyphsOf(const ValueScanner& scann
         const int line = array.values[i].line;
         glyphs.push_back({value(0), value(1), value(2), value(3), value(4), value(5), line,
                           scanner.CommentOn(line).find(kNoCharacter) != std::string_view::npos});
-        if (value(0) < 0 || value(1) < 0 || value(2) < 0 || value(1) > 255 || value(2) > 255) {
+        // As the library's GFXglyph holds them: a uint16_t, three uint8_t and two int8_t.
+        const bool fits = value(0) >= 0 && value(0) <= 0xFFFF && value(1) >= 0 &&
+                          value(1) <= 0xFF && value(2) >= 0 && value(2) <= 0xFF && value(3) >= 0 &&
+                          value(3) <= 0xFF && value(4) >= -128 && value(4) <= 127 &&
+                          value(5) >= -128 && value(5) <= 127;
+        if (!fits) {
             return "line " + std::to_string(line) +
-                   ": a glyph's offset and size are never negative";
+                   ": a glyph's values do not fit the GFXglyph's fields";
         }
     }
     return glyphs;
@@ -260,6 +265,12 @@ ParsedSet ReadGfxFont(std::string_view text) {
         return Fail(*error);
     }
     const auto& list = std::get<std::vector<Glyph>>(glyphs);
+    for (const ScannedValue& value : bitmap.values) {
+        if (value.number < 0 || value.number > 255) {
+            return Fail("line " + std::to_string(value.line) + ": " + std::to_string(value.number) +
+                        " does not fit a byte");
+        }
+    }
     const long long first = (*font)[0];
     const long long last = (*font)[1];
     if (first < kFirstCode || last > kLastCode ||

@@ -154,6 +154,9 @@ TableHeader ReadTableHeader(std::string_view text) {
         at != std::string_view::npos) {
         const std::size_t start = head.find_last_of(' ', at - 1);
         header.ascent = NumberAt(head.substr(start + 1, at - start - 1));
+        if (header.ascent && (*header.ascent < 0 || *header.ascent > CellSize::kLargest)) {
+            header.ascent.reset();
+        }
     }
     return header;
 }

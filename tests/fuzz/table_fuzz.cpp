@@ -1,0 +1,55 @@
+// libFuzzer target: any text read as a table in any layout (the first byte chooses the
+// layout and the cell), and as a GFXfont. A set it reads must write out in that layout, in
+// C and in Python, and read back the same.
+#include <cstdlib>
+#include <string_view>
+
+#include "core/gfx_font.h"
+#include "core/set_import.h"
+#include "core/table_writer.h"
+
+namespace {
+
+// The set as a layout that carries no widths reads it back.
+zrl::CharacterSet WithoutWidths(const zrl::CharacterSet& set) {
+    zrl::CharacterSet plain(set.Cell(), set.Descent());
+    for (const auto& [code, character] : set.Characters()) {
+        plain.Put(code, {character.pattern, {}});
+    }
+    return plain;
+}
+
+void CheckRoundTrip(const zrl::CharacterSet& set, zrl::ByteLayout layout) {
+    const bool widths =
+        layout == zrl::ByteLayout::WidthPrefixed || layout == zrl::ByteLayout::GfxFont;
+    const zrl::CharacterSet expected = widths ? set : WithoutWidths(set);
+    for (const zrl::Language language : {zrl::Language::C, zrl::Language::Python}) {
+        const zrl::TableFormat format{layout, language, {}};
+        if (!zrl::WhyNotWritten(set, format).empty()) {
+            continue;
+        }
+        const zrl::ParsedSet again = zrl::ReadSetText(zrl::WriteTable(set, format), std::nullopt);
+        if (!again.set || *again.set != expected) {
+            std::abort();
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    if (size < 1) {
+        return 0;
+    }
+    const auto layouts = zrl::Layouts();
+    const zrl::ByteLayout layout = layouts[data[0] % layouts.size()].layout;
+    const zrl::CellSize cell{1 + (data[0] >> 3) % 12, 1 + (data[0] >> 3) % 17};
+    const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const zrl::ParsedSet read = layout == zrl::ByteLayout::GfxFont
+                                    ? zrl::ReadGfxFont(text)
+                                    : zrl::ReadTable(text, {layout, cell, 32});
+    if (read.set) {
+        CheckRoundTrip(*read.set, layout);
+    }
+    return 0;
+}
