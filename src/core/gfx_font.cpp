@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <variant>
 
 #include "set_export.h"
@@ -26,15 +27,23 @@ struct Box {
 Box InkOf(const Pattern& pattern) {
     const CellSize size = pattern.Size();
     int top = size.height, bottom = -1, left = size.width, right = -1;
+    // Each row from both ends to its first lit dot: few probes, whatever the dots are.
     for (int row = 0; row < size.height; ++row) {
-        for (int column = 0; column < size.width; ++column) {
-            if (pattern.Lit(row, column)) {
-                top = std::min(top, row);
-                bottom = std::max(bottom, row);
-                left = std::min(left, column);
-                right = std::max(right, column);
-            }
+        int first = 0;
+        while (first < size.width && !pattern.Lit(row, first)) {
+            ++first;
         }
+        if (first == size.width) {
+            continue;
+        }
+        int last = size.width - 1;
+        while (!pattern.Lit(row, last)) {
+            --last;
+        }
+        top = std::min(top, row);
+        bottom = row;
+        left = std::min(left, first);
+        right = std::max(right, last);
     }
     return bottom < 0 ? Box{} : Box{top, left, right - left + 1, bottom - top + 1};
 }
@@ -44,10 +53,8 @@ std::vector<std::uint8_t> BitsOf(const Pattern& pattern, const Box& box) {
     int bit = 0;
     for (int row = box.top; row < box.top + box.height; ++row) {
         for (int column = box.left; column < box.left + box.width; ++column, ++bit) {
-            if (pattern.Lit(row, column)) {
-                bytes[static_cast<std::size_t>(bit / 8)] |=
-                    static_cast<std::uint8_t>(0x80u >> (bit % 8));
-            }
+            bytes[static_cast<std::size_t>(bit / 8)] |=
+                static_cast<std::uint8_t>(unsigned{pattern.Lit(row, column)} << (7 - bit % 8));
         }
     }
     return bytes;
@@ -76,6 +83,9 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
     bitmaps += kCrLf;
     std::string glyphs = "const GFXglyph " + n + "Glyphs[] PROGMEM = {";
     glyphs += kCrLf;
+    const auto codes = static_cast<std::size_t>(last - first + 1);
+    bitmaps.reserve(codes * (16 + static_cast<std::size_t>(set.Cell().Cells()) * 6 / 8));
+    glyphs.reserve(codes * 48);
     std::size_t offset = 0;
     for (int code = first; code <= last; ++code) {
         const SetCharacter* found = set.Find(code);
@@ -92,10 +102,16 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
         }
         const int advance = found != nullptr ? found->width + 1 : 0;
         const int yOffset = box.width > 0 ? box.top - set.Ascent() : 0;
-        glyphs += "    {" + std::to_string(offset) + ", " + std::to_string(box.width) + ", " +
-                  std::to_string(box.height) + ", " + std::to_string(advance) + ", " +
-                  std::to_string(box.left) + ", " + std::to_string(yOffset) + "}," +
-                  Comment(code, found);
+        glyphs += "    {";
+        const long long fields[] = {
+            static_cast<long long>(offset), box.width, box.height, advance, box.left, yOffset};
+        for (std::size_t i = 0; i < std::size(fields); ++i) {
+            char digits[24];
+            const auto end = std::to_chars(digits, digits + sizeof digits, fields[i]).ptr;
+            glyphs.append(i == 0 ? "" : ", ").append(digits, end);
+        }
+        glyphs += "},";
+        glyphs += Comment(code, found);
         glyphs += kCrLf;
         offset += static_cast<std::size_t>((box.width * box.height + 7) / 8);
     }
@@ -109,10 +125,13 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
                       " rows above the baseline: Adafruit GFX's GFXfont, for a sketch that "
                       "includes Adafruit_GFX.h first";
     out += kCrLf;
-    out += bitmaps + "};";
+    out.reserve(out.size() + bitmaps.size() + glyphs.size() + 256);
+    out += bitmaps;
+    out += "};";
     out += kCrLf;
     out += kCrLf;
-    out += glyphs + "};";
+    out += glyphs;
+    out += "};";
     out += kCrLf;
     out += kCrLf;
     out += "const GFXfont " + n + " PROGMEM = {(uint8_t *)" + n + "Bitmaps, (GFXglyph *)" + n +

@@ -41,6 +41,9 @@ Pattern& Pattern::operator<<=(std::size_t shift) {
 }
 
 Pattern Resized(const Pattern& pattern, CellSize size) {
+    if (size == pattern.Size()) {
+        return pattern;
+    }
     Pattern result(size);
     const CellSize old = pattern.Size();
     for (int row = 0; row < std::min(old.height, size.height); ++row) {

@@ -222,6 +222,9 @@ ParsedSet ReadBasicBlock(std::string_view text, CellSize size) {
 namespace {
 
 ParsedSet ReadBraced(std::string_view text, int first, bool braced, CellSize size) {
+    if (first < kFirstCode || first > kLastCode) {
+        return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to 255");
+    }
     if (text.find('{') == std::string_view::npos) {
         return Fail("no { ... }; a table reads static const unsigned char font[] = { ... };");
     }
@@ -334,6 +337,14 @@ ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellS
             return ReadTable(text, {ByteLayout::Glcd, size, firstCode.value_or(0)});
         case Form::CTable:
             break;
+    }
+    // Column bytes read fastest by value; a table that does not read so is read again
+    // character by character, for the line that says what is wrong with it.
+    if (const std::optional<int> first = FirstCodeOf(text) ? FirstCodeOf(text) : firstCode) {
+        ParsedSet read = ReadTable(text, {ByteLayout::Glcd, size, *first});
+        if (read.set) {
+            return read;
+        }
     }
     return ReadCFontTable(text, firstCode, size);
 }

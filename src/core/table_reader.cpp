@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "gfx_font.h"
 #include "value_scanner.h"
 
 namespace zrl {
@@ -165,6 +166,9 @@ ParsedSet ReadTable(std::string_view text, const TableOptions& options) {
     if (text.size() > kMaxSetText) {
         return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
     }
+    if (options.layout == ByteLayout::GfxFont) {
+        return ReadGfxFont(text);
+    }
     const TableHeader header = ReadTableHeader(text);
     const CellSize size = header.size.value_or(options.size);
     if (options.layout == ByteLayout::Lcd && (size.width > 8 || size.height > 8)) {
@@ -186,8 +190,11 @@ ParsedSet ReadTable(std::string_view text, const TableOptions& options) {
     }
     const Reading reading{scanner, array.values, size, options.layout};
     // An LCD's custom characters are codes 0 to 7, whatever a font's first code is.
-    const int first = options.layout == ByteLayout::Lcd ? 0 : options.first;
-    return ReadCharacters(reading, header.first.value_or(first));
+    const int first = header.first.value_or(options.layout == ByteLayout::Lcd ? 0 : options.first);
+    if (first < kFirstCode || first > kLastCode) {
+        return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to 255");
+    }
+    return ReadCharacters(reading, first);
 }
 
 }  // namespace zrl

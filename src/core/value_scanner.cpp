@@ -1,14 +1,17 @@
 #include "value_scanner.h"
 
-#include <cctype>
 #include <charconv>
 
 namespace zrl {
 
 namespace {
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 bool IsWordCharacter(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+    return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
 
 // A number as C (and Python, and Arduino's B01110) write it; suffixes such as U and L are
@@ -48,6 +51,8 @@ bool IsArduinoBinary(std::string_view word) {
 }  // namespace
 
 ValueScanner::ValueScanner(std::string_view text) {
+    // A table is mostly values of four or five characters and a comma.
+    tokens_.reserve(text.size() / 5 + 16);
     int line = 1;
     comments_.assign(2, {});
     std::size_t i = 0;
@@ -83,14 +88,15 @@ ValueScanner::ValueScanner(std::string_view text) {
             }
             const std::string_view word = text.substr(i, end - i);
             Token token{Token::Word, word, line};
-            if (std::isdigit(static_cast<unsigned char>(c)) != 0 || IsArduinoBinary(word)) {
+            if (IsDigit(c) || IsArduinoBinary(word)) {
                 const std::optional<long long> number = ReadNumber(word);
                 token = {Token::Number, word, line, number.value_or(0), number.has_value()};
             }
             tokens_.push_back(token);
             i = end;
         } else {
-            if (std::isspace(static_cast<unsigned char>(c)) == 0) {
+            // Commas only separate values: they need no token of their own.
+            if (c != ',' && c != ' ' && c != '\t' && c != '\r' && c != '\v' && c != '\f') {
                 tokens_.push_back({Token::Mark, text.substr(i, 1), line});
             }
             ++i;
@@ -145,7 +151,7 @@ ScannedArray ValueScanner::ArrayFrom(std::size_t from) const {
             }
         } else if (token.kind == Token::Number && token.valid) {
             array.values.push_back({token.number, token.line});
-        } else if (token.kind != Token::Mark || token.text != ",") {
+        } else {
             array.error = "line " + std::to_string(token.line) + ": \"" +
                           std::string(token.text.substr(0, 16)) +
                           "\" is no value; values are hex (0x7E), binary (0b01110) or decimal";

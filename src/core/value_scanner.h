@@ -21,7 +21,8 @@ struct ScannedArray {
     std::size_t end = 0;
 };
 
-// Splits source into numbers, words and single marks, leaving out comments (// and /* */
+// Splits source into numbers, words and single marks (commas only separate them), leaving
+// out comments (// and /* */
 // in C, # in Python and C's # lines) and quoted text, and keeps each line's comment.
 class ValueScanner {
 public:

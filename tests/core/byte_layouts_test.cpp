@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 
 #include "core/bdf_font.h"
 #include "core/bitmap_font.h"
@@ -202,6 +205,17 @@ const GFXfont Tiny PROGMEM = {
     EXPECT_EQ(set.Find(32)->width, 2);
     EXPECT_EQ(set.Find(33)->width, 3);  // an advance of 5, held to the cell
     EXPECT_EQ(set.Find(34)->width, 1);
+}
+
+// What the fuzzer once found: each text reads, or is refused, without harm.
+TEST(ByteLayouts, FuzzerFindingsStayFixed) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(ZRL_FUZZ_REGRESSIONS "/set_text")) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::stringstream text;
+        text << file.rdbuf();
+        EXPECT_FALSE(ReadSetText(text.str(), 32).set) << entry.path();
+    }
 }
 
 }  // namespace
