@@ -229,10 +229,17 @@ QWidget* FrmCharSet::CreatePreviewRow() {
     for (const PreviewStrip::Speed& speed : PreviewStrip::Speeds()) {
         ScrollSpeed->addItem(speed.name);
     }
+    // Visible labels, as screen readers name a combo box by the label it is the buddy of.
+    auto* dots = new QLabel(QStringLiteral("D&ots:"), row);
+    dots->setBuddy(DotColour);
+    auto* scroll = new QLabel(QStringLiteral("Scro&ll:"), row);
+    scroll->setBuddy(ScrollSpeed);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PreviewText, 1);
+    layout->addWidget(dots);
     layout->addWidget(DotColour);
+    layout->addWidget(scroll);
     layout->addWidget(ScrollSpeed);
     connect(PreviewText, &QLineEdit::textChanged, this, [this] { UpdatePreview(); });
     connect(DotColour, &QComboBox::currentIndexChanged, Preview, &PreviewStrip::SetColour);

@@ -26,9 +26,9 @@ const std::array<PreviewStrip::Colour, 5> kColours{{
 
 const std::array<PreviewStrip::Speed, 4> kSpeeds{{
     {QStringLiteral("Still"), 0},
-    {QStringLiteral("Scroll slowly"), 8},
-    {QStringLiteral("Scroll"), 16},
-    {QStringLiteral("Scroll fast"), 32},
+    {QStringLiteral("Slowly"), 8},
+    {QStringLiteral("Steadily"), 16},
+    {QStringLiteral("Fast"), 32},
 }};
 
 }  // namespace
