@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QTest>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -54,6 +55,11 @@ TEST_F(WidthsAndLayoutsTest, FitWidthsNarrowsTheNarrowCharactersAndTheyStaySoWhe
     // The preview spaces each character by its own advance.
     set->PreviewText->setText(QStringLiteral("ii"));
     EXPECT_EQ(set->Preview->Rows()[0].size(), narrow + 1 + 5);
+    EXPECT_EQ(set->Preview->Scrolled(), 0) << "still by default";
+    set->ScrollSpeed->setCurrentIndex(3);
+    QTRY_VERIFY_WITH_TIMEOUT(set->Preview->Scrolled() >= 3, 10000);
+    set->ScrollSpeed->setCurrentIndex(0);
+    EXPECT_EQ(set->Preview->Scrolled(), 0);
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("narrow.bdf"));
