@@ -140,9 +140,10 @@ QVariant CodeChartModel::data(const QModelIndex& index, int role) const {
         case Qt::AccessibleDescriptionRole:
             return LitCount(character.pattern);
         case Qt::ToolTipRole:
-            return QStringLiteral("Code %1 (0x%2)%3")
+            return QStringLiteral("Code %1 (0x%2), %3 wide%4")
                 .arg(code)
                 .arg(code, 2, 16, QChar(u'0'))
+                .arg(character.width)
                 .arg(character.name.empty()
                          ? QString()
                          : QStringLiteral(", ") + QString::fromStdString(character.name));
