@@ -147,10 +147,6 @@ bool IsGfxFont(std::string_view text) {
 
 namespace {
 
-ParsedSet Fail(std::string error) {
-    return {std::nullopt, std::move(error)};
-}
-
 struct Glyph {
     long long offset, width, height, advance, x, y;
     int line;

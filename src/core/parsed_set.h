@@ -1,8 +1,10 @@
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "character_set.h"
 
@@ -16,5 +18,17 @@ struct ParsedSet {
     std::optional<CharacterSet> set;
     std::string error;
 };
+
+// No set, and why.
+inline ParsedSet Fail(std::string error) {
+    return {std::nullopt, std::move(error)};
+}
+
+// The whole number a text starts with, as a comment names a code or a count.
+inline std::optional<int> NumberAt(std::string_view text) {
+    int value = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return status == std::errc() && end != text.data() ? std::optional(value) : std::nullopt;
+}
 
 }  // namespace zrl

@@ -58,16 +58,6 @@ std::optional<std::pair<CellSize, ListingOrder>> BasicHeader(std::string_view co
     return std::pair(*size, byColumn ? ListingOrder::ByColumn : ListingOrder::ByRow);
 }
 
-std::optional<int> NumberAt(std::string_view text) {
-    int value = 0;
-    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return status == std::errc() && end != text.data() ? std::optional(value) : std::nullopt;
-}
-
-ParsedSet Fail(std::string error) {
-    return {std::nullopt, std::move(error)};
-}
-
 // Reads one character's text and puts it at its code, or says which character is wrong.
 std::optional<std::string> Put(CharacterSet& set, int code, int line, const std::string& text,
                                ListingOrder order) {

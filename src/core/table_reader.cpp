@@ -11,16 +11,6 @@ namespace {
 
 constexpr std::string_view kNoCharacter = "(no character)";
 
-std::optional<int> NumberAt(std::string_view text) {
-    int value = 0;
-    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return status == std::errc() && end != text.data() ? std::optional(value) : std::nullopt;
-}
-
-ParsedSet Fail(std::string error) {
-    return {std::nullopt, std::move(error)};
-}
-
 // The comment above the values: what comes before the first = or {.
 std::string_view HeadOf(std::string_view text) {
     return text.substr(0, std::min(text.find_first_of("={"), text.size()));

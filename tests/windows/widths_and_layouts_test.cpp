@@ -1,12 +1,12 @@
 #include <QAction>
 #include <QComboBox>
-#include <QTest>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUndoStack>
 
 #include "core/table_writer.h"
