@@ -21,4 +21,19 @@ void SetWidthsCommand::redo() {
     document_.SetWidths(after_);
 }
 
+int SetWidthsCommand::id() const {
+    constexpr int kOneWidth = 0x5749;  // any id that no other step of a history has
+    return after_.size() == 1 ? kOneWidth : -1;
+}
+
+bool SetWidthsCommand::mergeWith(const QUndoCommand* other) {
+    const auto* next = static_cast<const SetWidthsCommand*>(other);
+    if (next->after_.size() != 1 || next->after_.begin()->first != after_.begin()->first) {
+        return false;
+    }
+    after_ = next->after_;
+    setObsolete(after_ == before_);  // back where it started: no step at all
+    return true;
+}
+
 }  // namespace zrl

@@ -77,8 +77,7 @@ TEST_F(WidthsAndLayoutsTest, FitWidthsNarrowsTheNarrowCharactersAndTheyStaySoWhe
     EXPECT_EQ(set->Commands().wider->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_BracketRight));
     set->Commands().wider->trigger();
     EXPECT_EQ(WidthOf(set, 'M'), 3);
-    editor->Actions().undo->trigger();
-    editor->Actions().undo->trigger();
+    editor->Actions().undo->trigger();  // changes of one width in a row are one step
     EXPECT_EQ(WidthOf(set, 'M'), 4);
     EXPECT_EQ(set->Width->value(), 4);
 }
