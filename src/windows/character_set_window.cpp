@@ -765,7 +765,7 @@ void FrmCharSet::Export_Click() {
 void FrmCharSet::ImportFile_Click() {
     const QString path = QFileDialog::getOpenFileName(
         this, QStringLiteral("Import into the Character Set"), QFileInfo(FilePath()).path(),
-        QStringLiteral("Firmware source (*.bas *.h *.c *.ino *.txt);;All files (*)"));
+        QStringLiteral("Firmware source (*.bas *.h *.c *.ino *.py *.txt);;All files (*)"));
     if (path.isEmpty()) {
         return;
     }
