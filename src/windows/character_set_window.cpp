@@ -25,8 +25,6 @@
 #include "code_chart_model.h"
 #include "core/data_listing.h"
 #include "core/pattern_parser.h"
-#include "core/set_import.h"
-#include "export_dialog.h"
 #include "forms.h"
 #include "import_set_command.h"
 #include "main_window.h"
@@ -34,7 +32,6 @@
 #include "platform/history_keys.h"
 #include "platform/runtime_error.h"
 #include "preview_strip.h"
-#include "read_table_dialog.h"
 #include "resize_set_command.h"
 #include "set_document.h"
 #include "set_widths_command.h"
@@ -84,6 +81,7 @@ FrmCharSet::FrmCharSet(Forms& forms)
       forms_(forms),
       document_(new SetDocument(this)),
       recovery_(new Recovery(*document_, this)),
+      transfer_(*this, forms),
       model_(new CodeChartModel(*document_, this)) {
     setObjectName(QStringLiteral("FrmCharSet"));
     CreateActions();
@@ -122,13 +120,14 @@ void FrmCharSet::CreateActions() {
     OnTriggered(actions_.fitWidths, [this] { FitWidths(); });
     OnTriggered(actions_.narrower, [this] { SetCurrentWidth(Width->value() - 1); });
     OnTriggered(actions_.wider, [this] { SetCurrentWidth(Width->value() + 1); });
-    OnTriggered(actions_.exportDialog, [this] { Export_Click(); });
-    OnTriggered(actions_.copyBasic, [this] { CopyExport_Click(Format::BasicBlock); });
-    OnTriggered(actions_.copyC, [this] { CopyExport_Click(Format::CFontTable); });
-    OnTriggered(actions_.copyLcd, [this] { CopyExport_Click(Format::LcdCharacters); });
-    OnTriggered(actions_.exportFile, [this] { ExportFile_Click(); });
-    OnTriggered(actions_.importClipboard, [this] { ImportText_Click(forms_.clipboard.Text()); });
-    OnTriggered(actions_.importFile, [this] { ImportFile_Click(); });
+    OnTriggered(actions_.exportDialog, [this] { transfer_.ShowExportDialog(); });
+    OnTriggered(actions_.copyBasic, [this] { transfer_.Copy(Format::BasicBlock); });
+    OnTriggered(actions_.copyC, [this] { transfer_.Copy(Format::CFontTable); });
+    OnTriggered(actions_.copyLcd, [this] { transfer_.Copy(Format::LcdCharacters); });
+    OnTriggered(actions_.exportFile, [this] { transfer_.ExportFile(); });
+    OnTriggered(actions_.importClipboard,
+                [this] { transfer_.ImportText(forms_.clipboard.Text()); });
+    OnTriggered(actions_.importFile, [this] { transfer_.ImportFile(); });
     OnTriggered(actions_.newSet, [this] { New_Click(); });
     OnTriggered(actions_.open, [this] { Open_Click(); });
     OnTriggered(actions_.save, [this] { Save_Click(); });
@@ -663,123 +662,15 @@ void FrmCharSet::Paste_Click() {
 }
 
 std::string FrmCharSet::ExportText(Format format, const QString& arrayName) const {
-    return WriteSet(Set(), format, EditorOrder(), arrayName.toStdString());
-}
-
-void FrmCharSet::CopyExport_Click(Format format) {
-    if (const std::string why = WhyNotWritten(Set(), format); !why.empty()) {
-        Say(QStringLiteral("Not copied: ") + QString::fromStdString(why));
-        return;
-    }
-    QString name;
-    if (format == Format::CFontTable) {
-        bool chosen = false;
-        name = QInputDialog::getText(this, QStringLiteral("Copy as C Font Table"),
-                                     QStringLiteral("Array name:"), QLineEdit::Normal,
-                                     QStringLiteral("font"), &chosen);
-        if (!chosen) {
-            return;
-        }
-    }
-    forms_.clipboard.Clear();
-    forms_.clipboard.SetText(QString::fromStdString(ExportText(format, name)));
-    Say(QStringLiteral("Copied %1 characters").arg(Set().Size()));
-}
-
-void FrmCharSet::ExportFile_Click() {
-    const QStringList filters = {
-        QStringLiteral("BASIC Data block (*.bas)"), QStringLiteral("C font table (*.h)"),
-        QStringLiteral("LCD custom characters (*.h)"), QStringLiteral("BDF font (*.bdf)")};
-    QString filter = filters[1];
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Character Set"),
-                                                      QFileInfo(FilePath()).path(),
-                                                      filters.join(QStringLiteral(";;")), &filter);
-    if (path.isEmpty()) {
-        return;
-    }
-    const auto format = static_cast<Format>(std::max<qsizetype>(0, filters.indexOf(filter)));
-    if (const std::string why = WhyNotWritten(Set(), format); !why.empty()) {
-        Say(QStringLiteral("Not exported: ") + QString::fromStdString(why));
-        return;
-    }
-    const std::string text = ExportText(format, {});
-    if (const QString error = SaveBytes(path, text); !error.isEmpty()) {
-        Say(QStringLiteral("Not exported: %1: %2").arg(QFileInfo(path).fileName(), error));
-        return;
-    }
-    Say(QStringLiteral("Exported %1 characters to %2")
-            .arg(Set().Size())
-            .arg(QFileInfo(path).fileName()));
+    return transfer_.ExportText(format, arrayName);
 }
 
 bool FrmCharSet::Import(const QString& text, int firstCode) {
-    const std::string bytes = text.left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
-    return Take(ReadSetText(bytes, firstCode, Set().Cell()));
+    return transfer_.Import(text, firstCode);
 }
 
 bool FrmCharSet::ImportTable(const QString& text, const TableOptions& options) {
-    return Take(
-        ReadTable(text.left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString(), options));
-}
-
-bool FrmCharSet::Take(const ParsedSet& read) {
-    const CellSize size = Set().Cell();
-    if (!read.set) {
-        Say(QStringLiteral("Not imported: ") + QString::fromStdString(read.error));
-        return false;
-    }
-    if (read.set->Cell() != size) {
-        Say(QStringLiteral("Not imported: the text holds %1 characters; the set's are %2")
-                .arg(QString::fromStdString(ToString(read.set->Cell())),
-                     QString::fromStdString(ToString(size))));
-        return false;
-    }
-    Chart->MakeCurrent(-1);  // the import is a step of the set, not of a character
-    forms_.main.Get()->History()->push(new ImportSetCommand(*this, *read.set));
-    Say(QStringLiteral("Imported %1 characters").arg(read.set->Size()));
-    return true;
-}
-
-// A table that does not say how it is laid out asks for its layout, size and first code.
-void FrmCharSet::ImportText_Click(const std::optional<QString>& text) {
-    if (!text || text->trimmed().isEmpty()) {
-        Say(QStringLiteral("Not imported: the clipboard holds no text; copy a table first"));
-        return;
-    }
-    const std::string bytes = text->left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
-    if (NeedsFirstCode(bytes)) {
-        if (const std::optional<TableOptions> options =
-                ReadTableDialog::Ask(this, bytes, Set().Cell())) {
-            ImportTable(*text, *options);
-        }
-        return;
-    }
-    Import(*text, 32);
-}
-
-void FrmCharSet::Export_Click() {
-    ExportDialog dialog(Set(), EditorOrder(), forms_.clipboard, this);
-    dialog.exec();
-}
-
-void FrmCharSet::ImportFile_Click() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Import into the Character Set"), QFileInfo(FilePath()).path(),
-        QStringLiteral("Firmware source (*.bas *.h *.c *.ino *.py *.txt);;All files (*)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    QFile file(path);
-    if (file.size() > static_cast<qint64>(kMaxSetText)) {
-        Say(QStringLiteral("Not imported: %1 is over 1 MB").arg(QFileInfo(path).fileName()));
-        return;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        Say(QStringLiteral("Not imported: %1: %2")
-                .arg(QFileInfo(path).fileName(), file.errorString()));
-        return;
-    }
-    ImportText_Click(QString::fromUtf8(file.readAll()));
+    return transfer_.ImportTable(text, options);
 }
 
 void FrmCharSet::PutCharacters(const std::map<int, std::optional<SetCharacter>>& characters) {

@@ -9,6 +9,7 @@
 #include "core/table_reader.h"
 #include "platform/form.h"
 #include "recovery.h"
+#include "set_transfer.h"
 
 class QAction;
 class QComboBox;
@@ -80,6 +81,10 @@ public:
     const CharacterSet& Set() const;
     int Current() const { return current_; }  // -1: none
     QString FilePath() const;
+    // The editor's Row/Col order, in which BASIC is written.
+    ListingOrder EditorOrder() const;
+    // One line in the status line, which a screen reader reads by its name.
+    void Say(const QString& text);
 
     // What the menu's commands do once their dialogs are answered.
     void NewSet(Kind kind, CellSize size = kDefaultSize);
@@ -134,16 +139,10 @@ private:
     void Delete_Click();
     void Copy_Click();
     void Paste_Click();
-    void CopyExport_Click(Format format);
-    void ExportFile_Click();
-    void ImportText_Click(const std::optional<QString>& text);
-    void ImportFile_Click();
     void CellSize_Click();
-    void Export_Click();
     QWidget* CreateWidthRow();
     QWidget* CreatePreviewRow();
     void UpdateWidth();
-    bool Take(const ParsedSet& read);
     void Restore_Click();
     void Discard_Click();
     void CreateRecoveryBar();
@@ -153,14 +152,13 @@ private:
     QUndoStack* HistoryOf(int code);
     void SetFile(const QString& path);
     QString FileName() const;
-    ListingOrder EditorOrder() const;
-    void Say(const QString& text);
     void UpdatePreview();
 
     Forms& forms_;
     Actions actions_;
     SetDocument* document_;
     Recovery* recovery_;
+    SetTransfer transfer_;
     std::optional<Recovery::Left> recovered_;
     CodeChartModel* model_;
     int current_ = -1;  // the character the field edits

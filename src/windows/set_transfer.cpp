@@ -1,0 +1,146 @@
+#include "set_transfer.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QUndoStack>
+
+#include "character_set_window.h"
+#include "code_chart.h"
+#include "core/set_import.h"
+#include "export_dialog.h"
+#include "forms.h"
+#include "import_set_command.h"
+#include "main_window.h"
+#include "platform/font_file.h"
+#include "read_table_dialog.h"
+
+namespace zrl {
+
+SetTransfer::SetTransfer(FrmCharSet& window, Forms& forms) : window_(window), forms_(forms) {}
+
+std::string SetTransfer::ExportText(SetFormat format, const QString& arrayName) const {
+    return WriteSet(window_.Set(), format, window_.EditorOrder(), arrayName.toStdString());
+}
+
+void SetTransfer::Copy(SetFormat format) {
+    if (const std::string why = WhyNotWritten(window_.Set(), format); !why.empty()) {
+        window_.Say(QStringLiteral("Not copied: ") + QString::fromStdString(why));
+        return;
+    }
+    QString name;
+    if (format == SetFormat::CFontTable) {
+        bool chosen = false;
+        name = QInputDialog::getText(&window_, QStringLiteral("Copy as C Font Table"),
+                                     QStringLiteral("Array name:"), QLineEdit::Normal,
+                                     QStringLiteral("font"), &chosen);
+        if (!chosen) {
+            return;
+        }
+    }
+    forms_.clipboard.Clear();
+    forms_.clipboard.SetText(QString::fromStdString(ExportText(format, name)));
+    window_.Say(QStringLiteral("Copied %1 characters").arg(window_.Set().Size()));
+}
+
+void SetTransfer::ExportFile() {
+    const QStringList filters = {
+        QStringLiteral("BASIC Data block (*.bas)"), QStringLiteral("C font table (*.h)"),
+        QStringLiteral("LCD custom characters (*.h)"), QStringLiteral("BDF font (*.bdf)")};
+    QString filter = filters[1];
+    const QString path = QFileDialog::getSaveFileName(
+        &window_, QStringLiteral("Export Character Set"), QFileInfo(window_.FilePath()).path(),
+        filters.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    const auto format = static_cast<SetFormat>(std::max<qsizetype>(0, filters.indexOf(filter)));
+    if (const std::string why = WhyNotWritten(window_.Set(), format); !why.empty()) {
+        window_.Say(QStringLiteral("Not exported: ") + QString::fromStdString(why));
+        return;
+    }
+    const std::string text = ExportText(format, {});
+    if (const QString error = SaveBytes(path, text); !error.isEmpty()) {
+        window_.Say(QStringLiteral("Not exported: %1: %2").arg(QFileInfo(path).fileName(), error));
+        return;
+    }
+    window_.Say(QStringLiteral("Exported %1 characters to %2")
+                    .arg(window_.Set().Size())
+                    .arg(QFileInfo(path).fileName()));
+}
+
+bool SetTransfer::Import(const QString& text, int firstCode) {
+    const std::string bytes = text.left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
+    return Take(ReadSetText(bytes, firstCode, window_.Set().Cell()));
+}
+
+bool SetTransfer::ImportTable(const QString& text, const TableOptions& options) {
+    return Take(
+        ReadTable(text.left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString(), options));
+}
+
+bool SetTransfer::Take(const ParsedSet& read) {
+    const CellSize size = window_.Set().Cell();
+    if (!read.set) {
+        window_.Say(QStringLiteral("Not imported: ") + QString::fromStdString(read.error));
+        return false;
+    }
+    if (read.set->Cell() != size) {
+        window_.Say(QStringLiteral("Not imported: the text holds %1 characters; the set's are %2")
+                        .arg(QString::fromStdString(ToString(read.set->Cell())),
+                             QString::fromStdString(ToString(size))));
+        return false;
+    }
+    window_.Chart->MakeCurrent(-1);  // the import is a step of the set, not of a character
+    forms_.main.Get()->History()->push(new ImportSetCommand(window_, *read.set));
+    window_.Say(QStringLiteral("Imported %1 characters").arg(read.set->Size()));
+    return true;
+}
+
+void SetTransfer::ImportText(const std::optional<QString>& text) {
+    if (!text || text->trimmed().isEmpty()) {
+        window_.Say(
+            QStringLiteral("Not imported: the clipboard holds no text; copy a table first"));
+        return;
+    }
+    const std::string bytes = text->left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
+    if (NeedsFirstCode(bytes)) {
+        if (const std::optional<TableOptions> options =
+                ReadTableDialog::Ask(&window_, bytes, window_.Set().Cell())) {
+            ImportTable(*text, *options);
+        }
+        return;
+    }
+    Import(*text, 32);
+}
+
+void SetTransfer::ShowExportDialog() {
+    ExportDialog dialog(window_.Set(), window_.EditorOrder(), forms_.clipboard, &window_);
+    dialog.exec();
+}
+
+void SetTransfer::ImportFile() {
+    const QString path = QFileDialog::getOpenFileName(
+        &window_, QStringLiteral("Import into the Character Set"),
+        QFileInfo(window_.FilePath()).path(),
+        QStringLiteral("Firmware source (*.bas *.h *.c *.ino *.py *.txt);;All files (*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    if (file.size() > static_cast<qint64>(kMaxSetText)) {
+        window_.Say(
+            QStringLiteral("Not imported: %1 is over 1 MB").arg(QFileInfo(path).fileName()));
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        window_.Say(QStringLiteral("Not imported: %1: %2")
+                        .arg(QFileInfo(path).fileName(), file.errorString()));
+        return;
+    }
+    ImportText(QString::fromUtf8(file.readAll()));
+}
+
+}  // namespace zrl

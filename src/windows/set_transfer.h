@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "core/set_export.h"
+#include "core/table_reader.h"
+
+namespace zrl {
+
+class FrmCharSet;
+class Forms;
+
+// The set window's ways in and out for a whole set: copies to the clipboard, exports to a
+// file or through the Export dialog, and imports from the clipboard or a file, each import
+// one step of the set that undo takes back.
+class SetTransfer {
+public:
+    SetTransfer(FrmCharSet& window, Forms& forms);
+
+    // The set as firmware source; BASIC in the editor's Row/Col order.
+    std::string ExportText(SetFormat format, const QString& arrayName) const;
+    void Copy(SetFormat format);
+    void ExportFile();
+    void ShowExportDialog();
+
+    // Reads a BASIC block or a table into the set; a C table that does not say its first
+    // code starts at `firstCode`. Text that is no set changes nothing and says why.
+    bool Import(const QString& text, int firstCode);
+    bool ImportTable(const QString& text, const TableOptions& options);
+    // A table that does not say how it is laid out asks for its layout, size and first code.
+    void ImportText(const std::optional<QString>& text);
+    void ImportFile();
+
+private:
+    bool Take(const ParsedSet& read);
+
+    FrmCharSet& window_;
+    Forms& forms_;
+};
+
+}  // namespace zrl
