@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTest>
 #include <cstdio>
 
@@ -22,6 +23,7 @@
 #include "windows/export_dialog.h"
 #include "windows/forms.h"
 #include "windows/main_window.h"
+#include "windows/read_table_dialog.h"
 #include "windows/splash_window.h"
 
 namespace {
@@ -106,6 +108,14 @@ bool SaveProportional(zrl::Forms& forms, const QDir& folder) {
         dialog.Layout->findText(QStringLiteral("gfxfont"), Qt::MatchStartsWith));
     dialog.show();
     ok &= Save(&dialog, folder, QStringLiteral("export.png"));
+    // A bare table of row bytes from an old project, told its layout and first code.
+    zrl::ReadTableDialog told(
+        "const uint8_t digits[] = {0x70, 0x88, 0x98, 0xA8, 0xC8, 0x88, 0x70};", zrl::kDefaultSize,
+        set);
+    told.Layout->setCurrentIndex(2);
+    told.First->setValue(48);
+    told.show();
+    ok &= Save(&told, folder, QStringLiteral("import-table.png"));
     return ok;
 }
 

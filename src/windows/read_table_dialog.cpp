@@ -59,7 +59,9 @@ ReadTableDialog::ReadTableDialog(std::string text, CellSize size, QWidget* paren
     auto* form = new QFormLayout;
     form->addRow(new QLabel(QStringLiteral("The table does not say how it is laid out."), this));
     form->addRow(QStringLiteral("&Layout:"), Layout);
-    form->addRow(QStringLiteral("&Cell size:"), cell);
+    auto* cellLabel = new QLabel(QStringLiteral("&Cell size:"), this);
+    cellLabel->setBuddy(Width);
+    form->addRow(cellLabel, cell);
     form->addRow(QStringLiteral("&First code:"), First);
     form->addRow(Result);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -87,9 +89,11 @@ TableOptions ReadTableDialog::Options() const {
 // Says what the choices read, and lets the user go on only when they read a set.
 void ReadTableDialog::Read() {
     const ParsedSet read = ReadTable(text_, Options());
+    const int count = read.set ? read.set->Size() : 0;
     const QString text =
-        read.set ? QStringLiteral("Reads %1 characters.").arg(read.set->Size())
-                 : QStringLiteral("Reads nothing: ") + QString::fromStdString(read.error);
+        !read.set    ? QStringLiteral("Reads nothing: ") + QString::fromStdString(read.error)
+        : count == 1 ? QStringLiteral("Reads 1 character.")
+                     : QStringLiteral("Reads %1 characters.").arg(count);
     Result->setText(text);
     Result->setAccessibleName(text);
     Ok->setEnabled(read.set.has_value());

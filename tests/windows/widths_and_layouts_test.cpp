@@ -117,7 +117,7 @@ TEST_F(WidthsAndLayoutsTest, ATableThatDoesNotSayItsLayoutIsReadAsTheUserTells) 
     dialog.Layout->setCurrentIndex(2);  // rows-msb
     dialog.First->setValue(65);
     EXPECT_TRUE(dialog.Ok->isEnabled());
-    EXPECT_EQ(dialog.Result->text(), QStringLiteral("Reads 1 characters."));
+    EXPECT_EQ(dialog.Result->text(), QStringLiteral("Reads 1 character."));
 
     FrmCharSet* set = OpenSet();
     ASSERT_TRUE(set->ImportTable(QString::fromStdString(rows), dialog.Options()));
