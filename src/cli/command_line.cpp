@@ -86,6 +86,21 @@ QString LayoutNames() {
     return names.join(QStringLiteral(", "));
 }
 
+// Whether --export names a form and --language a language; if not, says so.
+bool KnowsForm(const QCommandLineParser& parser) {
+    const QString form = parser.value(kExport);
+    if (TextForm(form) == nullptr && !LayoutOf(form)) {
+        Say(QStringLiteral("unknown layout \"%1\"; choose %2").arg(form, LayoutNames()));
+        return false;
+    }
+    const QString language = parser.value(kLanguage);
+    if (parser.isSet(kLanguage) && !LanguageNamed(language.toStdString())) {
+        Say(QStringLiteral("unknown language \"%1\"; choose c, arduino or python").arg(language));
+        return false;
+    }
+    return true;
+}
+
 // How to read a table INPUT that does not say how it is laid out: --from, --size, --first.
 struct Reading {
     std::optional<ByteLayout> layout;
@@ -133,19 +148,11 @@ Exported Export(const QCommandLineParser& parser, const CharacterSet& set) {
     if (const NamedFormat* named = TextForm(form)) {
         return {WriteSet(set, named->format, named->order, {}), {}};
     }
-    const std::optional<ByteLayout> layout = LayoutOf(form);
-    if (!layout) {
-        return {{}, QStringLiteral("unknown layout \"%1\"; choose %2").arg(form, LayoutNames())};
-    }
-    const QString languageName = parser.value(kLanguage);
+    // KnowsForm has made sure of both names.
     const std::optional<Language> language =
-        parser.isSet(kLanguage) ? LanguageNamed(languageName.toStdString()) : Language::C;
-    if (!language) {
-        return {{},
-                QStringLiteral("unknown language \"%1\"; choose c, arduino or python")
-                    .arg(languageName)};
-    }
-    const TableFormat format{*layout, *language, parser.value(kName).toStdString()};
+        parser.isSet(kLanguage) ? LanguageNamed(parser.value(kLanguage).toStdString())
+                                : Language::C;
+    const TableFormat format{*LayoutOf(form), *language, parser.value(kName).toStdString()};
     if (const std::string why = WhyNotWritten(set, format); !why.empty()) {
         return {{}, QString::fromStdString(why)};
     }
@@ -273,7 +280,7 @@ int RunWithoutWindow(QCoreApplication& app) {
         return 1;
     }
     const std::optional<Reading> reading = ReadingOf(parser);
-    if (!reading) {
+    if (!reading || !KnowsForm(parser)) {
         return 1;
     }
     const QString input = files[0];

@@ -33,4 +33,13 @@ status=$?
 [ "$(wc -l <"$out/err")" = 1 ] && grep -qF "junk.txt: line 1: each character starts with a comment" "$out/err" ||
     fail "said: $(cat "$out/err")"
 [ ! -e "$out/junk.h" ] || fail "an output was written for junk"
-echo "5 passed, 0 failed"
+# A layout or language that does not exist is one line and status 1, whatever the input.
+for wrong in "--export foo" "--export pages --language basic"; do
+    # shellcheck disable=SC2086
+    "$program" $wrong "$font" "$out/wrong.h" 2>"$out/err"
+    status=$?
+    [ "$status" = 1 ] && [ "$(wc -l <"$out/err")" = 1 ] && grep -qE '^zerlin: unknown (layout|language)' "$out/err" ||
+        fail "$wrong: exit $status, said: $(cat "$out/err")"
+    [ ! -e "$out/wrong.h" ] || fail "an output was written for $wrong"
+done
+echo "6 passed, 0 failed"
