@@ -134,6 +134,7 @@ ScannedArray ValueScanner::ArrayFrom(std::size_t from) const {
         return {{}, "no { ... } or [ ... ] holds the table's values", tokens_.size()};
     }
     ScannedArray array;
+    array.values.reserve(tokens_.size() - i);
     int depth = 0;
     for (; i < tokens_.size(); ++i) {
         const Token& token = tokens_[i];
