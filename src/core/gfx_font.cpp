@@ -97,7 +97,8 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
                 bitmaps += i == 0 ? "" : ", ";
                 AppendHex(bitmaps, bytes[i]);
             }
-            bitmaps += "," + Comment(code, found);
+            bitmaps += ',';
+            bitmaps += Comment(code, found);
             bitmaps += kCrLf;
         }
         const int advance = found != nullptr ? found->width + 1 : 0;
