@@ -119,25 +119,28 @@ QPixmap DrawAboutPicture(qreal scale) {
     return DrawPromotionPicture(487, 261, 40, scale);
 }
 
-void PaintDots(QPainter& painter, const Pattern& pattern, QPointF origin, qreal dot, qreal pitch) {
+void PaintDots(QPainter& painter, const Pattern& pattern, QPointF origin, qreal dot, qreal pitch,
+               int width) {
     static const QColor lit(255, 0, 0);
     static const QColor unlit(70, 24, 24);
+    static const QColor outside(40, 14, 14);  // an unlit dot past the character's width
     const CellSize size = pattern.Size();
     for (int i = 0; i < size.Cells(); ++i) {
         const QPointF at = origin + QPointF(size.ColumnOf(i) * pitch, size.RowOf(i) * pitch);
-        painter.fillRect(QRectF(at, QSizeF(dot, dot)),
-                         pattern[static_cast<std::size_t>(i)] ? lit : unlit);
+        painter.fillRect(QRectF(at, QSizeF(dot, dot)), pattern[static_cast<std::size_t>(i)] ? lit
+                                                       : size.ColumnOf(i) < width           ? unlit
+                                                                                  : outside);
     }
 }
 
-QPixmap DrawGlyph(const Pattern& pattern, int dot, qreal scale, int gap) {
+QPixmap DrawGlyph(const Pattern& pattern, int dot, qreal scale, int gap, int width) {
     const int pitch = dot + gap;
     const CellSize size = pattern.Size();
     QPixmap pixmap(QSize(size.width * pitch + 1, size.height * pitch + 1) * scale);
     pixmap.setDevicePixelRatio(scale);
     pixmap.fill(QColor(24, 8, 8));
     QPainter painter(&pixmap);
-    PaintDots(painter, pattern, QPointF(1, 1), dot, pitch);
+    PaintDots(painter, pattern, QPointF(1, 1), dot, pitch, width);
     return pixmap;
 }
 

@@ -25,9 +25,12 @@ QPixmap DrawSplashLogo(qreal scale = 1);
 // 487 x 261 pixels: the About picture, promoting the web site.
 QPixmap DrawAboutPicture(qreal scale = 1);
 
-// A character's lit dots in red on a dark face, `dot` pixels a dot with `gap` between.
-QPixmap DrawGlyph(const Pattern& pattern, int dot, qreal scale = 1, int gap = 1);
+// A character's lit dots in red on a dark face, `dot` pixels a dot with `gap` between; the
+// unlit dots past its `width` are darker still.
+QPixmap DrawGlyph(const Pattern& pattern, int dot, qreal scale = 1, int gap = 1,
+                  int width = CellSize::kLargest);
 // Draws a pattern's dots with its top-left at `origin`, `pitch` pixels apart.
-void PaintDots(QPainter& painter, const Pattern& pattern, QPointF origin, qreal dot, qreal pitch);
+void PaintDots(QPainter& painter, const Pattern& pattern, QPointF origin, qreal dot, qreal pitch,
+               int width = CellSize::kLargest);
 
 }  // namespace zrl

@@ -50,6 +50,8 @@ CodeChartModel::CodeChartModel(const SetDocument& document, QObject* parent)
     });
     connect(&document, &SetDocument::PatternChanged, this, &CodeChartModel::Redraw);
     connect(&document, &SetDocument::CharactersChanged, this, &CodeChartModel::Relayout);
+    // A narrower character shows the columns past its width darker.
+    connect(&document, &SetDocument::WidthsChanged, this, &CodeChartModel::Relayout);
 }
 
 const CharacterSet& CodeChartModel::Set() const {
@@ -132,8 +134,8 @@ QVariant CodeChartModel::data(const QModelIndex& index, int role) const {
             return Shown(code);
         case Qt::DecorationRole: {
             const int pitch = PitchOf(Set().Cell());
-            return pitch > 1 ? DrawGlyph(character.pattern, pitch - 1)
-                             : DrawGlyph(character.pattern, 1, 1, 0);
+            return pitch > 1 ? DrawGlyph(character.pattern, pitch - 1, 1, 1, character.width)
+                             : DrawGlyph(character.pattern, 1, 1, 0, character.width);
         }
         case Qt::AccessibleTextRole:
             return SpokenName(code);
