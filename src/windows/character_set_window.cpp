@@ -42,6 +42,7 @@ namespace {
 
 constexpr int kHistorySteps = 1000;
 const QString kFontFilter = QStringLiteral(
+    "Fonts and firmware tables (*.bdf *.pcf *.bdf.gz *.pcf.gz *.h *.c *.ino *.py *.bas *.txt);;"
     "Bitmap fonts (*.bdf *.pcf *.bdf.gz *.pcf.gz);;BDF fonts (*.bdf);;All files (*)");
 
 QAction* AddAction(QWidget* window, const QString& text, QKeySequence key = {}) {
@@ -410,7 +411,8 @@ void FrmCharSet::CellSize_Click() {
 }
 
 bool FrmCharSet::OpenFile(const QString& path) {
-    const LoadedFont loaded = LoadFontFile(path);
+    const LoadedFont loaded =
+        SetTransfer::IsTableFile(path) ? transfer_.ReadTableFile(path) : LoadFontFile(path);
     if (!loaded.font) {
         Say(QStringLiteral("Not opened: %1: %2").arg(QFileInfo(path).fileName(), loaded.error));
         return false;
@@ -597,11 +599,11 @@ bool FrmCharSet::Save_Click() {
                                                                       : SaveAs_Click();
 }
 
-// A set opened from a PCF or a packed file is saved as BDF under a name of its own.
+// A set opened from a PCF, a packed file or a table is saved as BDF under a name of its own.
 bool FrmCharSet::SaveAs_Click() {
     QString suggested = FilePath().isEmpty() ? QStringLiteral("charset.bdf") : FilePath();
     suggested.remove(QRegularExpression(QStringLiteral("(\\.gz)?$")))
-        .replace(QRegularExpression(QStringLiteral("\\.(pcf|bdf)$"),
+        .replace(QRegularExpression(QStringLiteral("\\.(pcf|bdf|h|hpp|c|ino|py|bas|txt)$"),
                                     QRegularExpression::CaseInsensitiveOption),
                  QStringLiteral(".bdf"));
     const QString path = QFileDialog::getSaveFileName(

@@ -143,4 +143,38 @@ void SetTransfer::ImportFile() {
     ImportText(QString::fromUtf8(file.readAll()));
 }
 
+bool SetTransfer::IsTableFile(const QString& path) {
+    static const QStringList kSuffixes = {
+        QStringLiteral("h"),  QStringLiteral("hpp"), QStringLiteral("c"),  QStringLiteral("ino"),
+        QStringLiteral("py"), QStringLiteral("bas"), QStringLiteral("txt")};
+    return kSuffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+}
+
+LoadedFont SetTransfer::ReadTableFile(const QString& path) {
+    QFile file(path);
+    if (file.size() > static_cast<qint64>(kMaxSetText)) {
+        return {std::nullopt, QStringLiteral("the file is over 1 MB")};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {std::nullopt, file.errorString()};
+    }
+    const QByteArray data = file.readAll();
+    const std::string text(data.constData(), static_cast<std::size_t>(data.size()));
+    ParsedSet read;
+    if (NeedsFirstCode(text)) {
+        const std::optional<TableOptions> options =
+            ReadTableDialog::Ask(&window_, text, window_.Set().Cell());
+        if (!options) {
+            return {std::nullopt, QStringLiteral("its layout was not given")};
+        }
+        read = ReadTable(text, *options);
+    } else {
+        read = ReadSetText(text, std::nullopt);
+    }
+    if (!read.set) {
+        return {std::nullopt, QString::fromStdString(read.error)};
+    }
+    return {ImportedFont{*read.set}, {}};
+}
+
 }  // namespace zrl

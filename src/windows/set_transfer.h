@@ -6,6 +6,7 @@
 
 #include "core/set_export.h"
 #include "core/table_reader.h"
+#include "platform/font_file.h"
 
 namespace zrl {
 
@@ -32,6 +33,13 @@ public:
     // A table that does not say how it is laid out asks for its layout, size and first code.
     void ImportText(const std::optional<QString>& text);
     void ImportFile();
+
+    // Whether the file's name says it is firmware source (.h, .c, .ino, .py, .bas, .txt)
+    // rather than a font.
+    static bool IsTableFile(const QString& path);
+    // A table in a file read as a set of its own, in its own cell; one that does not say how
+    // it is laid out asks.
+    LoadedFont ReadTableFile(const QString& path);
 
 private:
     bool Take(const ParsedSet& read);

@@ -123,6 +123,19 @@ TEST_F(WidthsAndLayoutsTest, ATableThatDoesNotSayItsLayoutIsReadAsTheUserTells) 
     ASSERT_TRUE(set->ImportTable(QString::fromStdString(rows), dialog.Options()));
     EXPECT_EQ(set->Set().Find(65)->pattern.count(), 18u);
     EXPECT_EQ(editor->History()->undoText(), QStringLiteral("Import"));
+
+    // A table in a file of its own opens as a set in its own cell.
+    CharacterSet tall({8, 16});
+    tall.Put(65, {Pattern(CellSize{8, 16}).set(17), {}, 3});
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("tall.h"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(WriteTable(tall, {ByteLayout::GfxFont, Language::C, "Tall"}).c_str());
+    file.close();
+    ASSERT_TRUE(set->OpenFile(path)) << set->Status->text().toStdString();
+    EXPECT_EQ(set->Set(), tall);
+    EXPECT_TRUE(set->windowTitle().startsWith(QStringLiteral("tall.h")));
 }
 
 }  // namespace
