@@ -103,7 +103,7 @@ bool SaveProportional(zrl::Forms& forms, const QDir& folder) {
     set->PreviewText->setText(QStringLiteral("Fitted: a thin i, a wide M."));
     bool ok = SaveWithMenu(forms.main.Get(), nullptr, folder,
                            QStringLiteral("character-set-fitted.png"), set->frameGeometry());
-    zrl::ExportDialog dialog(set->Set(), zrl::ListingOrder::ByRow, forms.clipboard, set);
+    zrl::ExportDialog dialog(set->Set(), forms.clipboard, set);
     dialog.Layout->setCurrentIndex(
         dialog.Layout->findText(QStringLiteral("gfxfont"), Qt::MatchStartsWith));
     dialog.show();

@@ -49,23 +49,14 @@ std::optional<int> Answered(QCommandLineParser& parser, const QStringList& argum
     return std::nullopt;
 }
 
-struct NamedFormat {
-    const char* name;
-    SetFormat format;
-    ListingOrder order;
-};
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-// The forms that are no table of bytes.
-constexpr NamedFormat kTextForms[] = {
-    {"bdf", SetFormat::Bdf, ListingOrder::ByRow},
-    {"basic-rows", SetFormat::BasicBlock, ListingOrder::ByRow},
-    {"basic-columns", SetFormat::BasicBlock, ListingOrder::ByColumn},
-};
-
-const NamedFormat* TextForm(const QString& name) {
-    for (const NamedFormat& named : kTextForms) {
-        if (name == QLatin1String(named.name)) {
-            return &named;
+const TextForm* TextFormNamed(const QString& name) {
+    for (const TextForm& form : TextForms()) {
+        if (name == FromView(form.name)) {
+            return &form;
         }
     }
     return nullptr;
@@ -78,10 +69,13 @@ std::optional<ByteLayout> LayoutOf(const QString& name) {
 }
 
 QString LayoutNames() {
-    QStringList names{QStringLiteral("bdf"), QStringLiteral("basic-rows"),
-                      QStringLiteral("basic-columns"), QStringLiteral("c")};
+    QStringList names;
+    for (const TextForm& form : TextForms()) {
+        names << FromView(form.name);
+    }
+    names << QStringLiteral("c");
     for (const LayoutInfo& info : Layouts()) {
-        names << QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
+        names << FromView(info.name);
     }
     return names.join(QStringLiteral(", "));
 }
@@ -89,7 +83,7 @@ QString LayoutNames() {
 // Whether --export names a form and --language a language; if not, says so.
 bool KnowsForm(const QCommandLineParser& parser) {
     const QString form = parser.value(kExport);
-    if (TextForm(form) == nullptr && !LayoutOf(form)) {
+    if (TextFormNamed(form) == nullptr && !LayoutOf(form)) {
         Say(QStringLiteral("unknown layout \"%1\"; choose %2").arg(form, LayoutNames()));
         return false;
     }
@@ -109,9 +103,6 @@ struct Reading {
 };
 
 ParsedSet ReadText(std::string_view text, const Reading& reading) {
-    if (reading.layout == ByteLayout::GfxFont) {
-        return ReadGfxFont(text);
-    }
     if (reading.layout) {
         return ReadTable(
             text, {*reading.layout, reading.size, reading.first.value_or(kDefaultFirstCode)});
@@ -145,7 +136,7 @@ struct Exported {
 
 Exported Export(const QCommandLineParser& parser, const CharacterSet& set) {
     const QString form = parser.value(kExport);
-    if (const NamedFormat* named = TextForm(form)) {
+    if (const TextForm* named = TextFormNamed(form)) {
         return {WriteSet(set, named->format, named->order, {}), {}};
     }
     // KnowsForm has made sure of both names.
@@ -173,21 +164,18 @@ bool Write(const QString& path, const std::string& text) {
 }
 
 QString LayoutLines() {
-    QString lines = QStringLiteral(
-        "  bdf             the set's own BDF font\n"
-        "  basic-rows      a ' 65 A comment and Data &B lines by row for each character\n"
-        "  basic-columns   the same by column\n"
-        "  c               the classic name of glcd\n");
-    for (const LayoutInfo& info : Layouts()) {
-        lines +=
-            QStringLiteral("  %1%2\n")
-                .arg(QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())),
-                     -16)
-                .arg(QString::fromUtf8(info.summary.data(),
-                                       static_cast<qsizetype>(info.summary.size())));
+    const auto line = [](std::string_view name, std::string_view summary) {
+        return QStringLiteral("  %1%2").arg(FromView(name), -16).arg(FromView(summary));
+    };
+    QStringList lines;
+    for (const TextForm& form : TextForms()) {
+        lines << line(form.name, form.summary);
     }
-    lines.chop(1);
-    return lines;
+    lines << line("c", "the classic name of glcd");
+    for (const LayoutInfo& info : Layouts()) {
+        lines << line(info.name, info.summary);
+    }
+    return lines.join(u'\n');
 }
 
 }  // namespace
@@ -256,7 +244,7 @@ std::optional<Reading> ReadingOf(const QCommandLineParser& parser) {
     }
     Reading reading{std::nullopt, *size, numbered ? std::optional(first) : std::nullopt};
     const QString from = parser.value(kFrom);
-    if (parser.isSet(kFrom) && TextForm(from) == nullptr) {
+    if (parser.isSet(kFrom) && TextFormNamed(from) == nullptr) {
         reading.layout = LayoutOf(from);
         if (!reading.layout) {
             Say(QStringLiteral("--from \"%1\" is no layout; choose %2").arg(from, LayoutNames()));

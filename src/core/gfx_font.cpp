@@ -13,9 +13,6 @@ namespace zrl {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kNoCharacter = "(no character)";
-
 // The box of a character's lit dots, in cell rows and columns; empty when none is lit.
 struct Box {
     int top = 0;
@@ -60,16 +57,8 @@ std::vector<std::uint8_t> BitsOf(const Pattern& pattern, const Box& box) {
     return bytes;
 }
 
-void AppendHex(std::string& out, std::uint8_t byte) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    out += "0x";
-    out += kHex[byte >> 4];
-    out += kHex[byte & 0xF];
-}
-
 std::string Comment(int code, const SetCharacter* found) {
-    return "  // " + (found != nullptr ? CodeComment(code, true)
-                                       : std::to_string(code) + " " + std::string(kNoCharacter));
+    return "  // " + LineComment(code, found != nullptr);
 }
 
 }  // namespace
@@ -92,11 +81,7 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
         const Box box = found != nullptr ? InkOf(found->pattern) : Box{};
         if (box.width > 0) {
             bitmaps += "    ";
-            const std::vector<std::uint8_t> bytes = BitsOf(found->pattern, box);
-            for (std::size_t i = 0; i < bytes.size(); ++i) {
-                bitmaps += i == 0 ? "" : ", ";
-                AppendHex(bitmaps, bytes[i]);
-            }
+            AppendHexBytes(bitmaps, BitsOf(found->pattern, box));
             bitmaps += ',';
             bitmaps += Comment(code, found);
             bitmaps += kCrLf;

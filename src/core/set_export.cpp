@@ -1,8 +1,7 @@
 #include "set_export.h"
 
-#include <algorithm>
-
 #include "bdf_font.h"
+#include "byte_layout.h"
 #include "c_initializer.h"
 #include "data_listing.h"
 
@@ -10,29 +9,38 @@ namespace zrl {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
-
-// "0x7E, 0x09, ..." as BuildCColumns writes them between its braces, straight from the
-// pattern: a table of large characters is written without a grid for each.
+// The column bytes a C font table holds, straight from the pattern: a table of large
+// characters is written without a grid for each.
 void AppendColumnBytes(std::string& out, const Pattern& pattern) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    const CellSize size = pattern.Size();
-    bool first = true;
-    for (int column = 0; column < size.width; ++column) {
-        for (int band = 0; band < size.height; band += 8) {
-            unsigned byte = 0;
-            for (int row = band; row < std::min(band + 8, size.height); ++row) {
-                byte |= pattern.Lit(row, column) ? 1u << (row - band) : 0u;
-            }
-            out += first ? "0x" : ", 0x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-            first = false;
-        }
-    }
+    AppendHexBytes(out, CharacterBytes(pattern, pattern.Size().width, ByteLayout::Glcd));
 }
 
+constexpr TextForm kTextForms[] = {
+    {"bdf", SetFormat::Bdf, ListingOrder::ByRow, "the set's own BDF font"},
+    {"basic-rows", SetFormat::BasicBlock, ListingOrder::ByRow,
+     "a ' 65 A comment and Data &B lines by row for each character"},
+    {"basic-columns", SetFormat::BasicBlock, ListingOrder::ByColumn, "the same by column"},
+};
+
 }  // namespace
+
+std::span<const TextForm> TextForms() {
+    return kTextForms;
+}
+
+std::string LineComment(int code, bool present) {
+    return present ? CodeComment(code, true)
+                   : std::to_string(code) + " " + std::string(kNoCharacter);
+}
+
+void AppendHexBytes(std::string& out, std::span<const std::uint8_t> bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        out += i == 0 ? "0x" : ", 0x";
+        out += kHex[bytes[i] >> 4];
+        out += kHex[bytes[i] & 0xF];
+    }
+}
 
 std::string CodeComment(int code, bool quoted) {
     std::string comment = std::to_string(code);
@@ -91,8 +99,7 @@ std::string WriteCFontTable(const CharacterSet& set, std::string_view name) {
         out += "    ";
         AppendColumnBytes(out, found != nullptr ? found->pattern : Pattern(set.Cell()));
         out += ",  // ";
-        out +=
-            found != nullptr ? CodeComment(code, true) : std::to_string(code) + " (no character)";
+        out += LineComment(code, found != nullptr);
         out += kCrLf;
     }
     out += "};";
@@ -118,10 +125,13 @@ std::string WriteLcdTable(const CharacterSet& set, std::string_view name) {
     out += "static const unsigned char " + std::string(name) + "[8][8] = {";
     out += kCrLf;
     for (int code = 0; code < 8; ++code) {
-        const bool present = set.Find(code) != nullptr;
         const SetCharacter* found = set.Find(code);
         out += "    " + BuildCRows(GridOf(found ? found->pattern : Pattern(set.Cell()))) +
-               ",  // " + std::to_string(code) + (present ? "" : " (no character)");
+               ",  // " + std::to_string(code);
+        if (found == nullptr) {
+            out += ' ';
+            out += kNoCharacter;
+        }
         out += kCrLf;
     }
     out += "};";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,5 +41,25 @@ std::string WriteSet(const CharacterSet& set, SetFormat format, ListingOrder ord
 // How a comment names a code: "65 'A'" in C, "65 A" in BASIC, the number alone where the
 // code is no printable ASCII character.
 std::string CodeComment(int code, bool quoted);
+
+// What every table's lines end with, and what a line's comment says of a code that has no
+// character (its values are blank, and readers skip it).
+inline constexpr std::string_view kCrLf = "\r\n";
+inline constexpr std::string_view kNoCharacter = "(no character)";
+
+// The comment of a table's line: the code and its character, or that it has none.
+std::string LineComment(int code, bool present);
+// "0x7E, 0x09, 0x09", as tables write their bytes.
+void AppendHexBytes(std::string& out, std::span<const std::uint8_t> bytes);
+
+// The forms that are no table of bytes, by the names the command line and the Export dialog
+// give them: bdf, basic-rows, basic-columns.
+struct TextForm {
+    std::string_view name;
+    SetFormat format;
+    ListingOrder order;
+    std::string_view summary;  // one line
+};
+std::span<const TextForm> TextForms();
 
 }  // namespace zrl

@@ -7,12 +7,11 @@
 #include "c_initializer.h"
 #include "gfx_font.h"
 #include "pattern_parser.h"
+#include "set_export.h"
 
 namespace zrl {
 
 namespace {
-
-constexpr std::string_view kNoCharacter = "(no character)";
 
 struct Line {
     int number;
@@ -259,7 +258,8 @@ bool Nested(std::string_view text) {
 }  // namespace
 
 ParsedSet ReadCFontTable(std::string_view text, std::optional<int> firstCode, CellSize size) {
-    const std::optional<int> first = FirstCodeOf(text) ? FirstCodeOf(text) : firstCode;
+    std::optional<int> first = FirstCodeOf(text);
+    first = first ? first : firstCode;
     if (!first) {
         return Fail("the table does not say its first code");
     }
@@ -311,7 +311,8 @@ ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellS
     if (text.size() > kMaxSetText) {
         return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
     }
-    switch (FormOf(text)) {
+    const Form form = FormOf(text);
+    switch (form) {
         case Form::Basic:
             return ReadBasicBlock(text, size);
         case Form::Lcd:
@@ -321,22 +322,17 @@ ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellS
         case Form::Laid:
             return ReadTable(text, {*ReadTableHeader(text).layout, size, firstCode.value_or(0)});
         case Form::List:
-            if (!FirstCodeOf(text) && !firstCode) {
-                return Fail("the table does not say its first code");
-            }
-            return ReadTable(text, {ByteLayout::Glcd, size, firstCode.value_or(0)});
         case Form::CTable:
             break;
     }
-    // Column bytes read fastest by value; a table that does not read so is read again
-    // character by character, for the line that says what is wrong with it.
-    if (const std::optional<int> first = FirstCodeOf(text) ? FirstCodeOf(text) : firstCode) {
-        ParsedSet read = ReadTable(text, {ByteLayout::Glcd, size, *first});
-        if (read.set) {
-            return read;
-        }
+    const std::optional<int> first = FirstCodeOf(text) ? FirstCodeOf(text) : firstCode;
+    if (!first) {
+        return Fail("the table does not say its first code");
     }
-    return ReadCFontTable(text, firstCode, size);
+    // Column bytes read fastest by value; a C table that does not read so is read again
+    // character by character, for the line that says what is wrong with it.
+    ParsedSet read = ReadTable(text, {ByteLayout::Glcd, size, *first});
+    return read.set || form == Form::List ? read : ReadCFontTable(text, firstCode, size);
 }
 
 }  // namespace zrl

@@ -3,22 +3,22 @@
 #include <charconv>
 
 #include "gfx_font.h"
+#include "set_export.h"
 #include "value_scanner.h"
 
 namespace zrl {
 
 namespace {
 
-constexpr std::string_view kNoCharacter = "(no character)";
-
 // The comment above the values: what comes before the first = or {.
 std::string_view HeadOf(std::string_view text) {
     return text.substr(0, std::min(text.find_first_of("={"), text.size()));
 }
 
-std::string Hex(long long value) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    return std::string("0x") + kHex[(value >> 4) & 0xF] + kHex[value & 0xF];
+std::string HexOf(std::uint8_t byte) {
+    std::string text;
+    AppendHexBytes(text, std::span(&byte, 1));
+    return text;
 }
 
 struct Reading {
@@ -71,7 +71,7 @@ Character Decode(const Reading& reading, std::size_t at, int code) {
     if (!decoded.pattern) {
         const auto bad = static_cast<std::size_t>(decoded.badByte);
         character.error = Where(code, reading.values[at + bad].line) + ": byte " +
-                          std::to_string(bad + 1) + ", " + Hex(bytes[bad]) +
+                          std::to_string(bad + 1) + ", " + HexOf(bytes[bad]) +
                           ", has dots outside the " + ToString(reading.size) + " cell";
         return character;
     }

@@ -1,6 +1,7 @@
 #include "table_writer.h"
 
 #include <algorithm>
+#include <span>
 
 #include "gfx_font.h"
 #include "set_export.h"
@@ -8,8 +9,6 @@
 namespace zrl {
 
 namespace {
-
-constexpr std::string_view kCrLf = "\r\n";
 
 std::string Number(int value) {
     return std::to_string(value);
@@ -68,18 +67,14 @@ std::string Header(const CharacterSet& set, ByteLayout layout, Range codes) {
            "; a character's bytes start at (code - " + Number(codes.first) + ") * " + bytes;
 }
 
-void AppendByte(std::string& out, std::uint8_t byte, ByteLayout layout, int width) {
-    if (layout == ByteLayout::Lcd) {
-        out += "0b";
+// LCD rows in binary, a digit for each of the cell's columns: 0b01110.
+void AppendBinaryBytes(std::string& out, std::span<const std::uint8_t> bytes, int width) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        out += i == 0 ? "0b" : ", 0b";
         for (int bit = width - 1; bit >= 0; --bit) {
-            out += ((byte >> bit) & 1u) != 0 ? '1' : '0';
+            out += ((bytes[i] >> bit) & 1u) != 0 ? '1' : '0';
         }
-        return;
     }
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    out += "0x";
-    out += kHex[byte >> 4];
-    out += kHex[byte & 0xF];
 }
 
 struct Syntax {
@@ -115,14 +110,15 @@ void AppendCharacter(std::string& out, const CharacterSet& set, int code,
                          : CharacterBytes(Pattern(set.Cell()), 0, format.layout);
     out += "    ";
     out += nested ? syntax.open : "";
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        out += i == 0 ? "" : ", ";
-        AppendByte(out, bytes[i], format.layout, set.Cell().width);
+    if (nested) {
+        AppendBinaryBytes(out, bytes, set.Cell().width);
+    } else {
+        AppendHexBytes(out, bytes);
     }
     out += nested ? syntax.close : "";
     out += ",  ";
     out += syntax.comment;
-    out += found != nullptr ? CodeComment(code, true) : Number(code) + " (no character)";
+    out += LineComment(code, found != nullptr);
     out += kCrLf;
 }
 

@@ -289,10 +289,16 @@ void FrmCharSet::ConnectDocument() {
     connect(document_, &SetDocument::Replaced, this, [this] {
         FitChart();
         UpdatePreview();
+        UpdateWidth();
     });
     connect(document_, &SetDocument::PatternChanged, this, &FrmCharSet::UpdatePreview);
-    connect(document_, &SetDocument::CharactersChanged, this, &FrmCharSet::UpdatePreview);
-    connect(document_, &SetDocument::WidthsChanged, this, &FrmCharSet::UpdatePreview);
+    // The width box follows what can change a width; a click in the field cannot.
+    for (const auto signal : {&SetDocument::CharactersChanged, &SetDocument::WidthsChanged}) {
+        connect(document_, signal, this, [this] {
+            UpdatePreview();
+            UpdateWidth();
+        });
+    }
     // The field edits no character whose history is gone.
     connect(document_, &SetDocument::HistoriesDropping, this, [this] {
         current_ = -1;
@@ -497,7 +503,6 @@ void FrmCharSet::Say(const QString& text) {
 
 void FrmCharSet::UpdatePreview() {
     Preview->Show(&Set(), PreviewText->text());
-    UpdateWidth();
 }
 
 // The width box shows the current character's width, and is off while none is current.

@@ -23,7 +23,7 @@ namespace zrl {
 namespace {
 
 // The forms offered before the byte layouts: they have no language and no array.
-enum TextForm { kBdf, kBasicRows, kBasicColumns, kTextForms };
+const auto kTextForms = static_cast<int>(TextForms().size());
 
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -31,9 +31,8 @@ QString FromView(std::string_view text) {
 
 }  // namespace
 
-ExportDialog::ExportDialog(const CharacterSet& set, ListingOrder order, Clipboard& clipboard,
-                           QWidget* parent)
-    : QDialog(parent), set_(set), order_(order), clipboard_(clipboard) {
+ExportDialog::ExportDialog(const CharacterSet& set, Clipboard& clipboard, QWidget* parent)
+    : QDialog(parent), set_(set), clipboard_(clipboard) {
     setWindowTitle(QStringLiteral("Export"));
     CreateControls();
     Layout->setCurrentIndex(kTextForms);  // glcd, the classic font table
@@ -42,9 +41,9 @@ ExportDialog::ExportDialog(const CharacterSet& set, ListingOrder order, Clipboar
 
 void ExportDialog::CreateControls() {
     Layout = new QComboBox(this);
-    Layout->addItems({QStringLiteral("bdf: the set's own BDF font"),
-                      QStringLiteral("basic-rows: Data &B lines by row"),
-                      QStringLiteral("basic-columns: Data &B lines by column")});
+    for (const TextForm& form : TextForms()) {
+        Layout->addItem(FromView(form.name) + QStringLiteral(": ") + FromView(form.summary));
+    }
     for (const LayoutInfo& info : Layouts()) {
         Layout->addItem(FromView(info.name) + QStringLiteral(": ") + FromView(info.summary));
     }
@@ -94,11 +93,9 @@ void ExportDialog::Write() {
     Name->setEnabled(table);
     Name->setPlaceholderText(FromView(DefaultArrayName(layout)));
     std::string text;
-    if (chosen == kBdf) {
-        text = WriteSet(set_, SetFormat::Bdf, order_, {});
-    } else if (!table) {
-        text = WriteBasicBlock(set_,
-                               chosen == kBasicRows ? ListingOrder::ByRow : ListingOrder::ByColumn);
+    if (!table) {
+        const TextForm& form = TextForms()[static_cast<std::size_t>(chosen)];
+        text = WriteSet(set_, form.format, form.order, {});
     } else {
         const auto language = layout == ByteLayout::GfxFont
                                   ? Language::C
@@ -126,14 +123,14 @@ void ExportDialog::Write() {
 
 QString ExportDialog::Suffix() const {
     const int chosen = Layout->currentIndex();
-    if (chosen == kBdf) {
-        return QStringLiteral("bdf");
-    }
     if (chosen < kTextForms) {
-        return QStringLiteral("bas");
+        return TextForms()[static_cast<std::size_t>(chosen)].format == SetFormat::Bdf
+                   ? QStringLiteral("bdf")
+                   : QStringLiteral("bas");
     }
-    return Language->isEnabled() && Language->currentIndex() == 2 ? QStringLiteral("py")
-                                                                  : QStringLiteral("h");
+    const auto language = static_cast<enum Language>(Language->currentIndex());
+    return Language->isEnabled() && language == Language::Python ? QStringLiteral("py")
+                                                                 : QStringLiteral("h");
 }
 
 void ExportDialog::Copy_Click() {

@@ -3,7 +3,6 @@
 #include <QDialog>
 
 #include "core/character_set.h"
-#include "core/data_listing.h"
 
 class QComboBox;
 class QLabel;
@@ -21,8 +20,7 @@ class ExportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ExportDialog(const CharacterSet& set, ListingOrder order, Clipboard& clipboard,
-                 QWidget* parent);
+    ExportDialog(const CharacterSet& set, Clipboard& clipboard, QWidget* parent);
 
     QComboBox* Layout;
     QComboBox* Language;
@@ -44,7 +42,6 @@ private:
     QString Suffix() const;
 
     const CharacterSet& set_;
-    ListingOrder order_;
     Clipboard& clipboard_;
     QString text_;
     QString folder_;

@@ -105,19 +105,23 @@ void SetTransfer::ImportText(const std::optional<QString>& text) {
             QStringLiteral("Not imported: the clipboard holds no text; copy a table first"));
         return;
     }
-    const std::string bytes = text->left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString();
-    if (NeedsFirstCode(bytes)) {
-        if (const std::optional<TableOptions> options =
-                ReadTableDialog::Ask(&window_, bytes, window_.Set().Cell())) {
-            ImportTable(*text, *options);
-        }
-        return;
+    if (const std::optional<ParsedSet> read =
+            ReadAsking(text->left(static_cast<qsizetype>(kMaxSetText) + 1).toStdString())) {
+        Take(*read);
     }
-    Import(*text, 32);
+}
+
+std::optional<ParsedSet> SetTransfer::ReadAsking(const std::string& text) {
+    if (!NeedsFirstCode(text)) {
+        return ReadSetText(text, std::nullopt, window_.Set().Cell());
+    }
+    const std::optional<TableOptions> options =
+        ReadTableDialog::Ask(&window_, text, window_.Set().Cell());
+    return options ? std::optional(ReadTable(text, *options)) : std::nullopt;
 }
 
 void SetTransfer::ShowExportDialog() {
-    ExportDialog dialog(window_.Set(), window_.EditorOrder(), forms_.clipboard, &window_);
+    ExportDialog dialog(window_.Set(), forms_.clipboard, &window_);
     dialog.exec();
 }
 
@@ -160,21 +164,14 @@ LoadedFont SetTransfer::ReadTableFile(const QString& path) {
     }
     const QByteArray data = file.readAll();
     const std::string text(data.constData(), static_cast<std::size_t>(data.size()));
-    ParsedSet read;
-    if (NeedsFirstCode(text)) {
-        const std::optional<TableOptions> options =
-            ReadTableDialog::Ask(&window_, text, window_.Set().Cell());
-        if (!options) {
-            return {std::nullopt, QStringLiteral("its layout was not given")};
-        }
-        read = ReadTable(text, *options);
-    } else {
-        read = ReadSetText(text, std::nullopt);
+    const std::optional<ParsedSet> read = ReadAsking(text);
+    if (!read) {
+        return {std::nullopt, QStringLiteral("its layout was not given")};
     }
-    if (!read.set) {
-        return {std::nullopt, QString::fromStdString(read.error)};
+    if (!read->set) {
+        return {std::nullopt, QString::fromStdString(read->error)};
     }
-    return {ImportedFont{*read.set}, {}};
+    return {ImportedFont{*read->set}, {}};
 }
 
 }  // namespace zrl

@@ -42,6 +42,9 @@ public:
     LoadedFont ReadTableFile(const QString& path);
 
 private:
+    // The text read as a set, asking its layout where it does not say it; none when the
+    // user cancels.
+    std::optional<ParsedSet> ReadAsking(const std::string& text);
     bool Take(const ParsedSet& read);
 
     FrmCharSet& window_;

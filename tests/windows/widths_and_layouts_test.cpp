@@ -85,7 +85,7 @@ TEST_F(WidthsAndLayoutsTest, FitWidthsNarrowsTheNarrowCharactersAndTheyStaySoWhe
 TEST_F(WidthsAndLayoutsTest, TheExportDialogShowsTheTextAsItWillBeWritten) {
     CharacterSet set({8, 16});
     set.Put(65, {Pattern(CellSize{8, 16}).set(0), {}});
-    ExportDialog dialog(set, ListingOrder::ByRow, clipboard, nullptr);
+    ExportDialog dialog(set, clipboard, nullptr);
     EXPECT_TRUE(dialog.View->toPlainText().contains(
         QStringLiteral("layout").isEmpty() ? QString() : QStringLiteral("8x16 font:")));
 
