@@ -4,12 +4,10 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,6 +30,7 @@
 #include "platform/history_keys.h"
 #include "platform/runtime_error.h"
 #include "preview_strip.h"
+#include "recovery_offer.h"
 #include "resize_set_command.h"
 #include "set_document.h"
 #include "set_widths_command.h"
@@ -90,6 +89,7 @@ FrmCharSet::FrmCharSet(Forms& forms)
     CreateControls();
     ConnectDocument();
     ReplaceSet(BlankSet(Kind::PrintableAscii), {});
+    forms_.main.Get()->UseFreeHistory(document_->SetHistory());
     PlaceBesideEditor();
 }
 
@@ -175,7 +175,12 @@ void FrmCharSet::CreateControls() {
     Preview = new PreviewStrip(this);
     Status = new QLabel(this);
     Status->setWordWrap(true);
-    CreateRecoveryBar();
+    recoveryOffer_ = new RecoveryOffer(*this, *recovery_);
+    RecoveryBar = recoveryOffer_;
+    RecoveryText = recoveryOffer_->Text;
+    Restore = recoveryOffer_->Restore;
+    Discard = recoveryOffer_->Discard;
+    connect(recovery_, &Recovery::Off, this, &FrmCharSet::Say);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -245,24 +250,6 @@ QWidget* FrmCharSet::CreatePreviewRow() {
     connect(DotColour, &QComboBox::currentIndexChanged, Preview, &PreviewStrip::SetColour);
     connect(ScrollSpeed, &QComboBox::currentIndexChanged, Preview, &PreviewStrip::SetSpeed);
     return row;
-}
-
-void FrmCharSet::CreateRecoveryBar() {
-    RecoveryBar = new QFrame(this);
-    RecoveryBar->setAccessibleName(QStringLiteral("Recovery"));
-    RecoveryText = new QLabel(RecoveryBar);
-    RecoveryText->setWordWrap(true);
-    Restore = new QPushButton(QStringLiteral("&Restore"), RecoveryBar);
-    Discard = new QPushButton(QStringLiteral("&Discard"), RecoveryBar);
-    auto* row = new QHBoxLayout(RecoveryBar);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(RecoveryText, 1);
-    row->addWidget(Restore);
-    row->addWidget(Discard);
-    RecoveryBar->hide();
-    OnClick(Restore, [this] { Restore_Click(); });
-    OnClick(Discard, [this] { Discard_Click(); });
-    connect(recovery_, &Recovery::Off, this, &FrmCharSet::Say);
 }
 
 // Beside the editor where the screen has room, on whichever side has more.
@@ -354,10 +341,7 @@ void FrmCharSet::ChangeCellSize(CellSize size) {
         return;
     }
     Chart->MakeCurrent(-1);  // a step of the set, not of a character
-    forms_.main.Get()->History()->push(new ResizeSetCommand(*this, Set().Resized(size)));
-    Say(QStringLiteral("%1 characters of %2")
-            .arg(Set().Size())
-            .arg(QString::fromStdString(ToString(size))));
+    document_->SetHistory()->push(new ResizeSetCommand(*this, Set().Resized(size)));
 }
 
 void FrmCharSet::PutSet(const CharacterSet& set) {
@@ -366,47 +350,11 @@ void FrmCharSet::PutSet(const CharacterSet& set) {
 }
 
 bool FrmCharSet::OfferRecovery() {
-    std::optional<Recovery::Left> left = Recovery::FindLeft();
-    if (!left) {
-        return false;
-    }
-    const LoadedFont loaded = LoadFontFile(left->copy);
-    if (!loaded.font) {
-        Say(QStringLiteral("A recovery copy could not be read: %1").arg(loaded.error));
-        return false;
-    }
-    ReplaceSet(loaded.font->set, left->originalPath);
+    return recoveryOffer_->OfferAll();
+}
+
+void FrmCharSet::MarkUnsaved() {
     document_->MarkUnsaved();
-    const QString name = left->originalPath.isEmpty() ? QStringLiteral("Untitled")
-                                                      : QFileInfo(left->originalPath).fileName();
-    RecoveryText->setText(
-        QStringLiteral("%1 was not saved when Zerlin last ended. This is its copy of %2.")
-            .arg(name, QLocale().toString(left->made, QLocale::ShortFormat)));
-    RecoveryText->setAccessibleName(RecoveryText->text());
-    recovered_ = std::move(left);
-    RecoveryBar->show();
-    SetVisible(true);
-    return true;
-}
-
-// The set stays as recovered, unsaved; the old copy goes.
-void FrmCharSet::Restore_Click() {
-    if (recovered_) {
-        Recovery::Forget(*recovered_);
-        recovered_.reset();
-    }
-    RecoveryBar->hide();
-    Say(QStringLiteral("Restored %1 characters, not yet saved").arg(Set().Size()));
-}
-
-void FrmCharSet::Discard_Click() {
-    if (recovered_) {
-        Recovery::Forget(*recovered_);
-        recovered_.reset();
-    }
-    RecoveryBar->hide();
-    NewSet(Kind::PrintableAscii);
-    SetVisible(false);
 }
 
 void FrmCharSet::CellSize_Click() {
@@ -428,6 +376,7 @@ bool FrmCharSet::OpenFile(const QString& path) {
     if (!leftOut.isEmpty()) {
         Say(Status->text() + QStringLiteral(". ") + leftOut);
     }
+    recoveryOffer_->OfferCopyOf(path);
     return true;
 }
 
@@ -475,11 +424,13 @@ void FrmCharSet::MakeCurrent(int code) {
     }
 }
 
+// The field's undo and redo reach here from the history, outside any handler: nothing may
+// throw past it.
 void FrmCharSet::FieldShown(const CharacterGrid& grid) {
     if (current_ < 0) {
         return;
     }
-    document_->SetPattern(current_, PatternOf(grid));
+    RunHandler(this, [this, &grid] { document_->SetPattern(current_, PatternOf(grid)); });
 }
 
 // The character's history, a member of the editor's group of histories.
@@ -489,9 +440,12 @@ QUndoStack* FrmCharSet::HistoryOf(int code) {
     return history;
 }
 
-// The set is saved or thrown away by now: its copy goes with the window.
+// The set is saved or thrown away by now: its copy and its history go with the window.
 void FrmCharSet::Unloading() {
     document_->DropHistories();
+    if (FrmMain* editor = forms_.main.IfExists()) {
+        editor->UseFreeHistory(nullptr);
+    }
     recovery_->Remove();
 }
 
@@ -499,6 +453,16 @@ void FrmCharSet::Unloading() {
 void FrmCharSet::Say(const QString& text) {
     Status->setText(text);
     Status->setAccessibleName(text);
+}
+
+QString FrmCharSet::Describe() const {
+    return QStringLiteral("%1 characters of %2")
+        .arg(Set().Size())
+        .arg(QString::fromStdString(ToString(Set().Cell())));
+}
+
+quint64 FrmCharSet::Generation() const {
+    return document_->Generation();
 }
 
 void FrmCharSet::UpdatePreview() {
@@ -537,9 +501,9 @@ void FrmCharSet::FitWidths() {
         return;
     }
     Chart->MakeCurrent(-1);  // a step of the set, not of a character
-    forms_.main.Get()->History()->push(
-        new ImportSetCommand(*this, fitted, QStringLiteral("Fit Widths")));
-    Say(QStringLiteral("Fitted %1 characters to their dots").arg(fitted.Size()));
+    document_->SetHistory()->push(new ImportSetCommand(
+        *this, fitted, QStringLiteral("Fit Widths"),
+        QStringLiteral("Fitted %1 characters to their dots").arg(fitted.Size())));
 }
 
 bool FrmCharSet::MaybeSave() {

@@ -25,6 +25,7 @@ class CodeChart;
 class CodeChartModel;
 class Forms;
 class PreviewStrip;
+class RecoveryOffer;
 class SetDocument;
 
 // A set of characters kept in a font file, beside the editor: it presents the set's
@@ -85,6 +86,10 @@ public:
     ListingOrder EditorOrder() const;
     // One line in the status line, which a screen reader reads by its name.
     void Say(const QString& text);
+    // The set as it is shown, for the status line: "192 characters of 6x13".
+    QString Describe() const;
+    // Which set is open: a new one at every New, Open, Restore and Discard.
+    quint64 Generation() const;
 
     // What the menu's commands do once their dialogs are answered.
     void NewSet(Kind kind, CellSize size = kDefaultSize);
@@ -96,8 +101,13 @@ public:
     bool AddCharacter(int code);
     void MakeCurrent(int code);
     // Shows the newest copy left by a run that ended without saving, unsaved, and offers to
-    // restore or discard it; false where there is none.
+    // restore or discard it, and then the others one after the other; false where there is
+    // none.
     bool OfferRecovery();
+    // The set is the one given, as opened or created, with no changes and no history.
+    void ReplaceSet(CharacterSet set, const QString& path);
+    // The set holds changes that no file has, as one brought back from a copy does.
+    void MarkUnsaved();
     // Asks Save, Discard or Cancel while there are unsaved changes; true to go on.
     bool MaybeSave();
 
@@ -143,11 +153,7 @@ private:
     QWidget* CreateWidthRow();
     QWidget* CreatePreviewRow();
     void UpdateWidth();
-    void Restore_Click();
-    void Discard_Click();
-    void CreateRecoveryBar();
 
-    void ReplaceSet(CharacterSet set, const QString& path);
     void FieldShown(const CharacterGrid& grid);
     QUndoStack* HistoryOf(int code);
     void SetFile(const QString& path);
@@ -159,7 +165,7 @@ private:
     SetDocument* document_;
     Recovery* recovery_;
     SetTransfer transfer_;
-    std::optional<Recovery::Left> recovered_;
+    RecoveryOffer* recoveryOffer_;
     CodeChartModel* model_;
     int current_ = -1;  // the character the field edits
 };

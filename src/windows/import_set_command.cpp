@@ -4,9 +4,17 @@
 
 namespace zrl {
 
+namespace {
+
+QString Imported(const CharacterSet& imported) {
+    return QStringLiteral("Imported %1 characters").arg(imported.Size());
+}
+
+}  // namespace
+
 ImportSetCommand::ImportSetCommand(FrmCharSet& window, const CharacterSet& imported,
-                                   const QString& text)
-    : QUndoCommand(text), window_(window) {
+                                   const QString& text, QString done)
+    : SetStep(window, text, done.isEmpty() ? Imported(imported) : std::move(done)) {
     for (const auto& [code, character] : imported.Characters()) {
         const SetCharacter* old = window.Set().Find(code);
         before_[code] = old != nullptr ? std::optional(*old) : std::nullopt;
@@ -14,12 +22,8 @@ ImportSetCommand::ImportSetCommand(FrmCharSet& window, const CharacterSet& impor
     }
 }
 
-void ImportSetCommand::undo() {
-    window_.PutCharacters(before_);
-}
-
-void ImportSetCommand::redo() {
-    window_.PutCharacters(after_);
+void ImportSetCommand::Apply(bool forward) {
+    window_.PutCharacters(forward ? after_ : before_);
 }
 
 }  // namespace zrl

@@ -1,30 +1,27 @@
 #pragma once
 
-#include <QUndoCommand>
 #include <map>
 #include <optional>
 
 #include "core/character_set.h"
+#include "set_step.h"
 
 namespace zrl {
 
-class FrmCharSet;
-
-// An import into the open set (or any change of several characters) as one step: the characters it
-// brings replace those at their codes, and undo puts back exactly what was there, or nothing where
-// nothing was.
-class ImportSetCommand : public QUndoCommand {
+// An import into the open set (or any change of several characters) as one step: the
+// characters it brings replace those at their codes, and undo puts back exactly what was
+// there, or nothing where nothing was.
+class ImportSetCommand : public SetStep {
 public:
     ImportSetCommand(FrmCharSet& window, const CharacterSet& imported,
-                     const QString& text = QStringLiteral("Import"));
+                     const QString& text = QStringLiteral("Import"), QString done = {});
 
-    void undo() override;
-    void redo() override;
+protected:
+    void Apply(bool forward) override;
 
 private:
     using Characters = std::map<int, std::optional<SetCharacter>>;
 
-    FrmCharSet& window_;
     Characters before_;
     Characters after_;
 };

@@ -74,6 +74,7 @@ FrmMain::FrmMain(Forms& forms)
       forms_(forms),
       histories_(new QUndoGroup(this)),
       history_(new QUndoStack(this)),
+      freeHistory_(history_),
       actions_(this, histories_),
       notice_(new Notice(this)),
       field_(new CellField(*this, Cmd, [this](ColourButton* cell, int index) {
@@ -228,8 +229,17 @@ QUndoStack* FrmMain::History() const {
 
 // While a character of a set is current, the field has the set's size.
 void FrmMain::UseHistory(QUndoStack* history) {
-    histories_->setActiveStack(history != nullptr ? history : history_);
-    actions_.sizeMenu->setEnabled(history == nullptr);
+    bound_ = history != nullptr;
+    histories_->setActiveStack(bound_ ? history : freeHistory_);
+    actions_.sizeMenu->setEnabled(!bound_);
+}
+
+void FrmMain::UseFreeHistory(QUndoStack* history) {
+    freeHistory_ = history != nullptr ? history : history_;
+    histories_->addStack(freeHistory_);
+    if (!bound_) {
+        histories_->setActiveStack(freeHistory_);
+    }
 }
 
 bool FrmMain::IsListingByRow() const {
@@ -305,7 +315,7 @@ void FrmMain::ShowGrid(const CharacterGrid& grid) {
 
 // While a character of a set is current, the set's size holds.
 void FrmMain::ChangeFieldSize(CellSize size) {
-    if (size == grid_.Size() || History() != history_) {
+    if (size == grid_.Size() || bound_) {
         return;
     }
     Edit(Resized(grid_, size), QStringLiteral("Field Size %1").arg(ToString(size).c_str()));

@@ -60,11 +60,14 @@ public:
     void ChangeFieldSize(CellSize size);
     const CellField& Field() const { return *field_; }
 
-    // The active history: the field's own, or the current character's of a set.
+    // The active history: the field's own, the open set's, or the current character's.
     QUndoStack* History() const;
     QUndoGroup* HistoryGroup() const { return histories_; }
-    // From now on the field's changes are steps of this history; none: the field's own.
+    // From now on the field's changes are steps of this history; none: the free history.
     void UseHistory(QUndoStack* history);
+    // The history of the field's changes while no character is current: an open set's own,
+    // which its steps share, or none for the field's own. Made active where it is in use.
+    void UseFreeHistory(QUndoStack* history);
     // Every change of the field goes through here, as one step of the active history.
     void Edit(const CharacterGrid& after, const QString& text, int stroke = 0);
     bool IsListingByRow() const;
@@ -112,6 +115,8 @@ private:
     CharacterGrid grid_;
     QUndoGroup* histories_;
     QUndoStack* history_;
+    QUndoStack* freeHistory_;
+    bool bound_ = false;  // a character of a set is current
     FieldActions actions_;
     Notice* notice_;
     CellField* field_;

@@ -6,6 +6,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QUuid>
+#include <algorithm>
 #include <optional>
 
 #include "core/bdf_font.h"
@@ -77,13 +78,9 @@ void Recovery::Write() {
         TurnOff(QStringLiteral("Recovery is off: %1 cannot be written").arg(folder));
         return;
     }
-    if (lock_ == nullptr) {
-        lock_ = std::make_unique<QLockFile>(base_ + kLock);
-        if (!lock_->tryLock(0)) {
-            lock_.reset();
-            TurnOff(QStringLiteral("Recovery is off: %1 cannot be locked").arg(folder));
-            return;
-        }
+    if (lock_ == nullptr && !LockOwn()) {
+        TurnOff(QStringLiteral("Recovery is off: %1 cannot be locked").arg(folder));
+        return;
     }
     const QString error = SaveBytes(base_ + kCopy, WriteBdf(document_.Set()));
     const QByteArray path = document_.FilePath().toUtf8();
@@ -105,11 +102,21 @@ void Recovery::Remove() {
     lock_.reset();  // unlocks and removes the lock file
 }
 
-std::optional<Recovery::Left> Recovery::FindLeft() {
+bool Recovery::LockOwn() {
+    auto lock = std::make_shared<QLockFile>(base_ + kLock);
+    if (!lock->tryLock(0)) {
+        return false;
+    }
+    lock_ = std::move(lock);
+    return true;
+}
+
+std::vector<Recovery::Left> Recovery::FindAllLeft() {
     const QDir folder(Folder());
     if (!folder.exists()) {
-        return std::nullopt;
+        return {};
     }
+    std::vector<Left> found;
     const QFileInfoList copies =
         folder.entryInfoList({QStringLiteral("*") + kCopy}, QDir::Files, QDir::Time);
     for (const QFileInfo& copy : copies) {
@@ -121,9 +128,23 @@ std::optional<Recovery::Left> Recovery::FindLeft() {
         QFile path(base + kPath);
         const QString original =
             path.open(QIODevice::ReadOnly) ? QString::fromUtf8(path.readAll()) : QString();
-        return Left{copy.filePath(), original, copy.lastModified(), std::move(lock)};
+        Left left{copy.filePath(), original, copy.lastModified(), std::move(lock), {}};
+        // Copies of one file are one set; copies of new sets are each their own.
+        const auto newer = std::find_if(found.begin(), found.end(), [&original](const Left& l) {
+            return !original.isEmpty() && l.originalPath == original;
+        });
+        if (newer != found.end()) {
+            newer->older.push_back(std::move(left));
+        } else {
+            found.push_back(std::move(left));
+        }
     }
-    return std::nullopt;
+    return found;
+}
+
+std::optional<Recovery::Left> Recovery::FindLeft() {
+    std::vector<Left> all = FindAllLeft();
+    return all.empty() ? std::nullopt : std::optional(std::move(all.front()));
 }
 
 void Recovery::Forget(const Left& left) {
@@ -133,6 +154,28 @@ void Recovery::Forget(const Left& left) {
     if (left.lock != nullptr) {
         left.lock->unlock();
     }
+    for (const Left& older : left.older) {
+        Forget(older);
+    }
+}
+
+// The copy moves under this object's own name, so that a run that takes it over and dies
+// leaves it as the one copy there was; where it cannot move, it is kept where it is.
+void Recovery::TakeOver(const Left& left) {
+    Remove();
+    const QString base = BaseOf(left.copy);
+    if (LockOwn()) {
+        QFile::remove(base_ + kCopy);
+        QFile::remove(base_ + kPath);
+        if (QFile::rename(left.copy, base_ + kCopy)) {
+            QFile::rename(base + kPath, base_ + kPath);
+            left.lock->unlock();
+            return;
+        }
+        lock_.reset();
+    }
+    base_ = base;
+    lock_ = left.lock;
 }
 
 }  // namespace zrl

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLockFile;
 
@@ -39,12 +40,19 @@ public:
         QString originalPath;  // the set's own file, or empty
         QDateTime made;
         std::shared_ptr<QLockFile> lock;
+        std::vector<Left> older;  // copies of the same set that runs left before this one
     };
-    // The newest copy no running program holds, if there is one. Reads, and writes nothing
-    // where no copy is.
+    // The copies no running program holds, newest first, one for each set: a set's older
+    // copies come with its newest. Reads, and writes nothing where no copy is.
+    static std::vector<Left> FindAllLeft();
+    // The newest of them, if there is one.
     static std::optional<Left> FindLeft();
-    // Deletes the copy and what belongs to it.
+    // Deletes the copy, its older ones and what belongs to them.
     static void Forget(const Left& left);
+    // From now on the set's copy is this one: it is kept, locked and written by this object
+    // as its own, and removed as its own is. Any copy this object had goes first, as the set
+    // it was of is being replaced. The older copies stay until they are forgotten.
+    void TakeOver(const Left& left);
 
 signals:
     // Copies cannot be written: one line why.
@@ -54,11 +62,12 @@ private:
     void Schedule();
     void Write();
     void TurnOff(const QString& why);
+    bool LockOwn();
 
     SetDocument& document_;
     QTimer timer_;
     QString base_;  // the copy's path without its extension
-    std::unique_ptr<QLockFile> lock_;
+    std::shared_ptr<QLockFile> lock_;
     bool off_ = false;
 };
 

@@ -4,18 +4,22 @@
 
 namespace zrl {
 
+namespace {
+
+QString SizeText(const CharacterSet& set) {
+    return QString::fromStdString(ToString(set.Cell()));
+}
+
+}  // namespace
+
 ResizeSetCommand::ResizeSetCommand(FrmCharSet& window, CharacterSet resized)
-    : QUndoCommand(QStringLiteral("Cell Size %1").arg(ToString(resized.Cell()).c_str())),
-      window_(window),
+    : SetStep(window, QStringLiteral("Cell Size %1").arg(SizeText(resized)),
+              QStringLiteral("%1 characters of %2").arg(resized.Size()).arg(SizeText(resized))),
       before_(window.Set()),
       after_(std::move(resized)) {}
 
-void ResizeSetCommand::undo() {
-    window_.PutSet(before_);
-}
-
-void ResizeSetCommand::redo() {
-    window_.PutSet(after_);
+void ResizeSetCommand::Apply(bool forward) {
+    window_.PutSet(forward ? after_ : before_);
 }
 
 }  // namespace zrl

@@ -1,24 +1,20 @@
 #pragma once
 
-#include <QUndoCommand>
-
 #include "core/character_set.h"
+#include "set_step.h"
 
 namespace zrl {
 
-class FrmCharSet;
-
 // Every character of the set at another cell size, as one step: undo puts back the whole
 // set as it was, dots cut off by a smaller cell included.
-class ResizeSetCommand : public QUndoCommand {
+class ResizeSetCommand : public SetStep {
 public:
     ResizeSetCommand(FrmCharSet& window, CharacterSet resized);
 
-    void undo() override;
-    void redo() override;
+protected:
+    void Apply(bool forward) override;
 
 private:
-    FrmCharSet& window_;
     CharacterSet before_;
     CharacterSet after_;
 };

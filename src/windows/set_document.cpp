@@ -4,7 +4,16 @@
 
 namespace zrl {
 
-SetDocument::SetDocument(QObject* parent) : QObject(parent) {}
+namespace {
+
+// As many steps as the field's own history keeps.
+constexpr int kSetSteps = 1000;
+
+}  // namespace
+
+SetDocument::SetDocument(QObject* parent) : QObject(parent), setHistory_(new QUndoStack(this)) {
+    setHistory_->setUndoLimit(kSetSteps);
+}
 
 void SetDocument::SetModified(bool modified) {
     if (modified != modified_) {
@@ -15,6 +24,8 @@ void SetDocument::SetModified(bool modified) {
 
 void SetDocument::Replace(CharacterSet set, const QString& path) {
     DropHistories();
+    setHistory_->clear();
+    ++generation_;
     set_ = std::move(set);
     emit Replaced();
     MarkSaved(path);

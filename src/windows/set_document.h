@@ -26,8 +26,12 @@ public:
     const QString& FilePath() const { return path_; }
     bool IsModified() const { return modified_; }
 
-    // A new or opened set: no changes yet, no history.
+    // A new or opened set: no changes yet, no history, neither the set's nor any
+    // character's.
     void Replace(CharacterSet set, const QString& path);
+    // Which set the document holds: a new one for every Replace, so that a step made on one
+    // set is never applied to another.
+    quint64 Generation() const { return generation_; }
     // The set is now what the file holds.
     void MarkSaved(const QString& path);
     // The set holds changes that no file has, as one brought back from a copy does.
@@ -45,6 +49,9 @@ public:
     // own histories go, as their steps may be of another size.
     void PutSet(const CharacterSet& set);
 
+    // The set's own history: its steps (imports, Fit Widths, cell sizes) and the field's
+    // changes while no character is current.
+    QUndoStack* SetHistory() const { return setHistory_; }
     // The character's own history, made on first use with room for `steps`.
     QUndoStack* HistoryOf(int code, int steps);
     void DropHistory(int code);
@@ -70,6 +77,8 @@ private:
     CharacterSet set_;
     QString path_;
     bool modified_ = false;
+    quint64 generation_ = 0;
+    QUndoStack* setHistory_;
     std::map<int, QUndoStack*> histories_;
 };
 

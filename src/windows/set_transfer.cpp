@@ -95,7 +95,6 @@ bool SetTransfer::Take(const ParsedSet& read) {
     }
     window_.Chart->MakeCurrent(-1);  // the import is a step of the set, not of a character
     forms_.main.Get()->History()->push(new ImportSetCommand(window_, *read.set));
-    window_.Say(QStringLiteral("Imported %1 characters").arg(read.set->Size()));
     return true;
 }
 
