@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A program killed with SIGKILL after the last of 20 edits to a set, under openbox on a
-# private X server: the next start offers the set, under its own name, unsaved; Restore and
-# a save bring all 20 edits back into its file, and no copy is left. The set lives in a
+# private X server: the next start offers the set, under its own name, unsaved, and so do
+# three more starts killed while offering it, leaving one copy; Restore and a save bring all
+# 20 edits back into its file, and no copy is left. The set lives in a
 # folder with spaces and letters beyond ASCII in its name. Skips (77) where tools are missing.
 set -uo pipefail
 source "$(dirname "$0")/../support/x_session.sh"
@@ -65,9 +66,22 @@ wait_for ready >/dev/null || fail "no copy with the 20 edits; the copy has $(lit
 kill -9 $zerlin
 wait $zerlin 2>/dev/null  # the shell's word on the killed program is no failure
 
-start
-wait_for sh -c 'xdotool getwindowname "$1" | grep -F "Ä Ø 字.bdf* - Character Set"' _ "$window" \
-    >/dev/null || fail "the set was not offered under its name, unsaved: $(xdotool getwindowname "$window")"
+offered() {
+    start
+    wait_for sh -c 'xdotool getwindowname "$1" | grep -F "Ä Ø 字.bdf* - Character Set"' _ "$window" \
+        >/dev/null || fail "the set was not offered under its name, unsaved: $(xdotool getwindowname "$window")"
+}
+# A copy written since the marker was touched: the offering run's own.
+written() { [ -n "$(find "$ZERLIN_RECOVERY_DIR" -name '*.bdf' -newer "$work/marker")" ] && echo yes; }
+for run in 1 2 3; do
+    touch "$work/marker"
+    offered
+    wait_for written >/dev/null || fail "the offering run wrote no copy"
+    kill -9 $zerlin
+    wait $zerlin 2>/dev/null
+    [ "$(copies | wc -l)" = 1 ] || fail "after $run killed offers the copies are: $(copies)"
+done
+offered
 wait_active "$window" || fail "the offered set's window never had the keyboard"
 xdotool key alt+r ctrl+s  # Restore, then save to the set's own file
 saved() { [ "$(lit_in "$set")" = 20 ] && [ -z "$(copies)" ] && echo yes; }

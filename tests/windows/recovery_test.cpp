@@ -39,9 +39,10 @@ protected:
     }
     // A copy as a run that was killed leaves it: the set, its file's name, and no running
     // program behind its lock.
-    static void LeaveCopy(const CharacterSet& set, const QString& original) {
+    static void LeaveCopy(const CharacterSet& set, const QString& original,
+                          const QString& name = QStringLiteral("killed-run")) {
         QDir().mkpath(Recovery::Folder());
-        const QString base = Recovery::Folder() + QStringLiteral("/killed-run");
+        const QString base = Recovery::Folder() + u'/' + name;
         ASSERT_EQ(SaveBytes(base + QStringLiteral(".bdf"), WriteBdf(set)), QString());
         ASSERT_EQ(SaveBytes(base + QStringLiteral(".path"), original.toStdString()), QString());
     }
@@ -99,6 +100,33 @@ TEST_F(RecoveryTest, ACopyLeftByARunThatDiedIsOfferedAndRestoredOrDiscarded) {
     EXPECT_FALSE(other->isWindowModified());
     EXPECT_FALSE(other->isVisible());
     EXPECT_TRUE(Copies().isEmpty()) << "discarded, and nothing unsaved is left to copy";
+}
+
+// Copies piled up by runs that died one after the other are one set, offered once; another
+// set's copy is offered after it, and nothing is offered again once discarded.
+TEST_F(RecoveryTest, EachSetIsOfferedOnceAndDiscardLeavesNoCopy) {
+    CharacterSet older = CharacterSet::Blank(0, 7);
+    CharacterSet newer = older;
+    newer.SetPattern(1, Pattern(1, kDefaultSize));
+    const QString file = QStringLiteral("/home/someone/sign.bdf");
+    LeaveCopy(CharacterSet::Blank(32, 126), {}, QStringLiteral("untitled"));
+    LeaveCopy(older, file, QStringLiteral("older"));
+    LeaveCopy(newer, file, QStringLiteral("newer"));
+    QFile copy(Recovery::Folder() + QStringLiteral("/older.bdf"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadWrite));
+    copy.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                     QFileDevice::FileModificationTime);
+
+    FrmCharSet* set = forms.charSet.Get();
+    ASSERT_TRUE(set->OfferRecovery());
+    EXPECT_EQ(set->Set(), newer) << "the newest copy of a set";
+    QTest::mouseClick(set->Discard, Qt::LeftButton);
+    EXPECT_EQ(set->Set(), CharacterSet::Blank(32, 126)) << "then the other set's";
+    EXPECT_EQ(Copies().size(), 1);
+    QTest::mouseClick(set->Discard, Qt::LeftButton);
+    EXPECT_FALSE(set->isVisible());
+    EXPECT_TRUE(Copies().isEmpty());
+    EXPECT_FALSE(Recovery::FindLeft());
 }
 
 TEST_F(RecoveryTest, TwoProgramsKeepTheirOwnCopies) {
