@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -34,6 +35,7 @@
 #include "resize_set_command.h"
 #include "set_document.h"
 #include "set_widths_command.h"
+#include "side_by_side.h"
 
 namespace zrl {
 
@@ -90,6 +92,7 @@ FrmCharSet::FrmCharSet(Forms& forms)
     ConnectDocument();
     ReplaceSet(BlankSet(Kind::PrintableAscii), {});
     forms_.main.Get()->UseFreeHistory(document_->SetHistory());
+    forms_.main.Get()->installEventFilter(this);
     PlaceBesideEditor();
 }
 
@@ -252,20 +255,35 @@ QWidget* FrmCharSet::CreatePreviewRow() {
     return row;
 }
 
-// Beside the editor where the screen has room, on whichever side has more.
+// Beside the editor, on whichever side has more room or on the side it stands, both moved
+// or the set window made narrower where the screen asks for it.
 void FrmCharSet::PlaceBesideEditor() {
-    constexpr int kGap = 8;
-    resize(sizeHint());
-    const QRect editor = forms_.main.Get()->frameGeometry();
-    const QRect screen = forms_.main.Get()->screen()->availableGeometry();
-    const int frame = editor.width() - forms_.main.Get()->width();
-    const int width = this->width() + frame;
-    const bool right = screen.right() - editor.right() >= editor.left() - screen.left();
-    int left = right ? editor.right() + kGap : editor.left() - kGap - width;
-    left = std::clamp(left, screen.left(), std::max(screen.left(), screen.right() - width));
-    const int top =
-        std::clamp(editor.top(), screen.top(), std::max(screen.top(), screen.bottom() - height()));
-    move(left, top);
+    FrmMain* editor = forms_.main.Get();
+    const QRect screen = editor->screen()->availableGeometry();
+    // Before the window manager has framed this window, it will be framed as the editor is.
+    const QSize frame = isVisible() ? frameGeometry().size() - size()
+                                    : editor->frameGeometry().size() - editor->size();
+    const Side side = !isVisible() ? Side::Roomier
+                      : frameGeometry().center().x() >= editor->frameGeometry().center().x()
+                          ? Side::Right
+                          : Side::Left;
+    const SideBySide placed = PlaceSideBySide(screen, editor->frameGeometry(), sizeHint() + frame,
+                                              minimumSizeHint().width() + frame.width(), side);
+    if (placed.editor != editor->frameGeometry().topLeft()) {
+        editor->move(placed.editor);
+    }
+    resize(placed.set.size() - frame);
+    move(placed.set.topLeft());
+    if (placed.covers) {
+        Say(QStringLiteral("The screen is too narrow to show the set beside the editor"));
+    }
+}
+
+bool FrmCharSet::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == forms_.main.IfExists() && event->type() == QEvent::Resize && isVisible()) {
+        PlaceBesideEditor();
+    }
+    return Form::eventFilter(watched, event);
 }
 
 // The window shows what the document holds: its file and unsaved state in the title, its
@@ -319,11 +337,10 @@ ListingOrder FrmCharSet::EditorOrder() const {
                                                          : ListingOrder::ByColumn;
 }
 
-// A chart of larger characters widens the window to show a whole row.
+// A chart of larger characters widens the window to show a whole row where there is room.
 void FrmCharSet::FitChart() {
-    const QSize wanted = size().expandedTo(sizeHint());
-    if (wanted != size()) {
-        resize(wanted);
+    if (size().expandedTo(sizeHint()) != size()) {
+        PlaceBesideEditor();
     }
 }
 

@@ -132,6 +132,8 @@ public:
 protected:
     bool QueryUnload() override { return MaybeSave(); }
     void Unloading() override;
+    // The editor that grows or shrinks with its field has the set placed beside it again.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();

@@ -29,6 +29,8 @@ constexpr int kSlotWidth = 32;
 constexpr int kSlotHeight = 48;
 constexpr int kSlotMargin = 8;
 constexpr int kCodeHeight = 19;
+// The narrowest a slot gets where the chart has no room for its pictures' natural size.
+constexpr int kNarrowestSlot = 26;
 
 }  // namespace
 
@@ -40,6 +42,9 @@ CodeChart::CodeChart(CodeChartModel* model, QWidget* parent) : QTableView(parent
     setEditTriggers(NoEditTriggers);
     setTabKeyNavigation(false);
     setShowGrid(true);
+    // The 16 columns always fit across: narrower, the pictures are drawn smaller.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultSectionSize(kSlotWidth);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -52,21 +57,47 @@ CodeChart::CodeChart(CodeChartModel* model, QWidget* parent) : QTableView(parent
     setFont(small);
 }
 
+int CodeChart::NaturalSlotWidth() const {
+    return std::max(kSlotWidth, model_->PictureSize().width() + kSlotMargin);
+}
+
+int CodeChart::Surround() const {
+    return verticalHeader()->sizeHint().width() + verticalScrollBar()->sizeHint().width() +
+           2 * frameWidth();
+}
+
 // Slots large enough for the pictures of the set's characters, and never smaller than a
-// 5x7 set's.
+// 5x7 set's, where the chart is wide enough; where it is not, the 16 slots share its width
+// and the pictures shrink to fit them.
 void CodeChart::FitSlots() {
     const QSize picture = model_->PictureSize();
-    setIconSize(picture);
-    horizontalHeader()->setDefaultSectionSize(std::max(kSlotWidth, picture.width() + kSlotMargin));
-    verticalHeader()->setDefaultSectionSize(std::max(kSlotHeight, picture.height() + kCodeHeight));
+    const int natural = NaturalSlotWidth();
+    const int room = (width() - Surround()) / CodeChartModel::kPerRow;
+    const int slot =
+        testAttribute(Qt::WA_Resized) ? std::clamp(room, kNarrowestSlot, natural) : natural;
+    const int across = slot - kSlotMargin / 2;
+    const QSize icon = slot >= natural || picture.width() <= across
+                           ? picture
+                           : picture.scaled(across, picture.height(), Qt::KeepAspectRatio);
+    setIconSize(icon);
+    horizontalHeader()->setDefaultSectionSize(slot);
+    verticalHeader()->setDefaultSectionSize(std::max(kSlotHeight, icon.height() + kCodeHeight));
+}
+
+void CodeChart::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    FitSlots();
 }
 
 QSize CodeChart::sizeHint() const {
-    const int width = verticalHeader()->sizeHint().width() +
-                      CodeChartModel::kPerRow * horizontalHeader()->defaultSectionSize() +
-                      verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    const int width = Surround() + CodeChartModel::kPerRow * NaturalSlotWidth();
     return {width, horizontalHeader()->sizeHint().height() +
                        6 * verticalHeader()->defaultSectionSize() + 2 * frameWidth()};
+}
+
+QSize CodeChart::minimumSizeHint() const {
+    return {Surround() + CodeChartModel::kPerRow * kNarrowestSlot,
+            horizontalHeader()->sizeHint().height() + 2 * kSlotHeight};
 }
 
 void CodeChart::focusInEvent(QFocusEvent* event) {

@@ -9,13 +9,13 @@ need_tools() {
 
 # Runs the calling script again, once, on a private X server of its own, which xvfb-run
 # starts and waits for: `rerun_on_private_x "$0" "$@"` first thing; inside, the script's
-# own arguments follow --inside.
+# own arguments follow --inside. The screen is 1024x768 unless x_screen says otherwise.
 rerun_on_private_x() {
     local script="$1"
     shift
     [ "${1:-}" = --inside ] && return 0
     need_tools xvfb-run
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$script" --inside "$@"
+    exec xvfb-run -a -s "-screen 0 ${x_screen:-1024x768}x24 -dpi 96" bash "$script" --inside "$@"
 }
 
 # Waits until a command prints something, for up to $wait_seconds (10 unless set), and
