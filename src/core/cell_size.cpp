@@ -29,4 +29,10 @@ std::optional<CellSize> ParseCellSize(std::string_view text) {
     return CellSize{*width, *height};
 }
 
+std::string WithArticle(CellSize size) {
+    // Eight, eleven and eighteen are the numbers up to 32 said with a vowel first.
+    const int w = size.width;
+    return (w == 8 || w == 11 || w == 18 ? "an " : "a ") + ToString(size);
+}
+
 }  // namespace zrl

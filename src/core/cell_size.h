@@ -31,6 +31,8 @@ inline constexpr CellSize kDefaultSize{};
 
 // "8x16".
 std::string ToString(CellSize size);
+// "a 5x7", "an 8x16", "an 11x11": the size with the article it is read with.
+std::string WithArticle(CellSize size);
 // "8x16" or "8X16", each side 1 to 32; anything else is none.
 std::optional<CellSize> ParseCellSize(std::string_view text);
 

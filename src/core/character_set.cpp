@@ -60,7 +60,7 @@ void CharacterSet::CheckCode(int code) {
 
 void CharacterSet::CheckSize(const Pattern& pattern) const {
     if (pattern.Size() != size_) {
-        throw std::invalid_argument("a " + ToString(pattern.Size()) + " pattern in a set of " +
+        throw std::invalid_argument(WithArticle(pattern.Size()) + " pattern in a set of " +
                                     ToString(size_) + " characters");
     }
 }

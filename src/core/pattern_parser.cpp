@@ -111,8 +111,8 @@ std::string OtherSize(const std::vector<ListingLine>& lines, CellSize size) {
             return {};
         }
     }
-    return "; the text is a " + std::to_string(digits) + "x" + std::to_string(lines.size()) +
-           " character and the field is " + ToString(size);
+    const CellSize text{static_cast<int>(digits), static_cast<int>(lines.size())};
+    return "; the text is " + WithArticle(text) + " character and the field is " + ToString(size);
 }
 
 ParsedPattern ParseListing(std::string_view text, CellSize size, ListingOrder order) {

@@ -208,7 +208,7 @@ QWidget* FrmCharSet::CreateWidthRow() {
     Width->setSuffix(QStringLiteral(" columns"));
     auto* label = new QLabel(QStringLiteral("&Width:"), row);
     label->setBuddy(Width);
-    auto* fit = new QPushButton(QStringLiteral("&Fit Widths"), row);
+    auto* fit = new QPushButton(QStringLiteral("F&it Widths"), row);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label);

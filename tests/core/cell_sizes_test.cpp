@@ -102,6 +102,8 @@ TEST(CellSizes, ASquareTextReadsInTheListingOrderAndAnotherSizeIsRefused) {
     EXPECT_EQ(ParsePattern("{1, 2, 3, 4, 5}", square).error,
               "the braces hold 5 values; a C initializer has 8 column bytes, or 8 row bytes for "
               "the field's 8x8");
+    EXPECT_TRUE(ParsePattern(BuildRowData(CharacterGrid(square)), kDefaultSize)
+                    .error.ends_with("the text is an 8x8 character and the field is 5x7"));
 }
 
 TEST(CellSizes, AResizeKeepsTheTopLeftAndTransformsWrapInTheCell) {

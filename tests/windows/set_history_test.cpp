@@ -1,9 +1,12 @@
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QUndoStack>
 
 #include "window_fixture.h"
 #include "windows/character_set_window.h"
+#include "windows/code_chart.h"
 
 namespace zrl::testing {
 namespace {
@@ -59,6 +62,22 @@ TEST_F(SetHistoryTest, TheStatusLineDescribesTheSetAsUndoAndRedoLeaveIt) {
     EXPECT_EQ(set->Status->text(), QStringLiteral("Undone: Cell Size 6x9. 95 characters of 5x7"));
     QTest::keyClick(set, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(set->Status->text(), QStringLiteral("95 characters of 6x9"));
+}
+
+// However large the characters and however narrow the room beside the editor, the chart
+// shows its 16 columns whole, with no scrolling sideways.
+TEST_F(SetHistoryTest, TheChartShowsItsSixteenColumnsAtEveryCellSize) {
+    for (const CellSize size : {CellSize{8, 8}, CellSize{32, 32}}) {
+        set->NewSet(FrmCharSet::Kind::PrintableAscii, size);
+        set->MakeCurrent(65);  // the editor grows with its field, and the set moves aside
+        QApplication::processEvents();
+        const CodeChart* chart = set->Chart;
+        EXPECT_FALSE(chart->horizontalScrollBar()->isVisible());
+        EXPECT_LE(chart->horizontalHeader()->sectionViewportPosition(15) +
+                      chart->horizontalHeader()->sectionSize(15),
+                  chart->viewport()->width())
+            << ToString(size);
+    }
 }
 
 }  // namespace
