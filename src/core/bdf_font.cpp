@@ -261,18 +261,6 @@ int Advance(const SetCharacter& character) {
     return character.width + 1;
 }
 
-// The advance of an average character, in tenths of a pixel.
-long AverageWidth(const CharacterSet& set) {
-    if (set.IsEmpty()) {
-        return (set.Cell().width + 1) * 10L;
-    }
-    long total = 0;
-    for (const auto& entry : set.Characters()) {
-        total += Advance(entry.second);
-    }
-    return std::lround(static_cast<double>(total) * 10.0 / set.Size());
-}
-
 void WriteProperties(std::string& out, const CharacterSet& set) {
     const int height = set.Cell().height;
     const std::string properties[] = {
@@ -354,7 +342,7 @@ std::string WriteBdf(const CharacterSet& set) {
     std::string out = "STARTFONT 2.1\n";
     out += "COMMENT " + Comment(set) + "\n";
     const std::string name = OneLine(set.FontName());
-    out += "FONT " + (name.empty() ? DefaultFontName(size) : name);
+    out += "FONT " + (name.empty() ? DefaultFontName(set) : AgreeingFontName(name, set));
     out +=
         "\nSIZE " + std::to_string(size.height) + " 75 75\nFONTBOUNDINGBOX " + CellBox(set) + "\n";
     WriteProperties(out, set);

@@ -1,7 +1,9 @@
 #include "bitmap_font.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
+#include <vector>
 
 namespace zrl {
 
@@ -49,12 +51,37 @@ std::string DefaultGlyphName(int code) {
     return "char" + std::to_string(code);
 }
 
-// An XLFD name: the pixel height, tenths of a point, and the average width in tenths of a
-// pixel of characters one column wider than the cell.
-std::string DefaultFontName(CellSize size) {
-    const std::string height = std::to_string(size.height);
-    return "-Zerlin-Custom-Medium-R-Normal--" + height + "-" + height + "0-75-75-C-" +
-           std::to_string(size.width + 1) + "0-ISO8859-1";
+long AverageWidth(const CharacterSet& set) {
+    if (set.IsEmpty()) {
+        return (set.Cell().width + 1) * 10L;
+    }
+    long total = 0;
+    for (const auto& entry : set.Characters()) {
+        total += entry.second.width + 1;
+    }
+    return std::lround(static_cast<double>(total) * 10.0 / set.Size());
+}
+
+// An XLFD name: the pixel height, tenths of a point, and the spacing, average width and
+// character set the font's properties say.
+std::string DefaultFontName(const CharacterSet& set) {
+    const std::string height = std::to_string(set.Cell().height);
+    return AgreeingFontName(
+        "-Zerlin-Custom-Medium-R-Normal--" + height + "-" + height + "0-75-75-C-0-ISO8859-1", set);
+}
+
+// Fields 11 and 12 of the 14 an XLFD name has, each after a hyphen.
+std::string AgreeingFontName(const std::string& name, const CharacterSet& set) {
+    constexpr int kSpacingField = 11;
+    std::vector<std::size_t> hyphens;
+    for (std::size_t at = name.find('-'); at != std::string::npos; at = name.find('-', at + 1)) {
+        hyphens.push_back(at);
+    }
+    if (hyphens.size() != 14 || hyphens.front() != 0) {
+        return name;
+    }
+    return name.substr(0, hyphens[kSpacingField - 1] + 1) + (set.IsProportional() ? "P" : "C") +
+           "-" + std::to_string(AverageWidth(set)) + name.substr(hyphens[kSpacingField + 1]);
 }
 
 namespace {
@@ -71,7 +98,6 @@ CellSize CellOf(const GlyphBox& box) {
 ImportedFont ImportFont(const BitmapFont& font) {
     const CellSize size = CellOf(font.box);
     ImportedFont imported{CharacterSet(size, -font.box.y)};
-    imported.set.SetFontName(font.name == DefaultFontName(size) ? std::string() : font.name);
     const Cell cell{font.box.y + font.box.height - 1, font.box.x, size};
     for (const BitmapGlyph& glyph : font.glyphs) {
         if (glyph.code < kFirstCode || glyph.code > kLastCode) {
@@ -92,6 +118,8 @@ ImportedFont ImportFont(const BitmapFont& font) {
         imported.set.Put(code, {*pattern, defaultName ? std::string() : glyph.name,
                                 glyph.advance < 0 ? kCellWidth : std::max(0, glyph.advance - 1)});
     }
+    imported.set.SetFontName(font.name == DefaultFontName(imported.set) ? std::string()
+                                                                        : font.name);
     return imported;
 }
 

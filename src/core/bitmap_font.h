@@ -56,6 +56,13 @@ std::string DescribeLeftOut(const ImportedFont& imported);
 
 // The names a glyph and a font without one are written with, and read back as no name.
 std::string DefaultGlyphName(int code);
-std::string DefaultFontName(CellSize size);
+std::string DefaultFontName(const CharacterSet& set);
+
+// The advance of an average character, in tenths of a pixel, each character as wide as its
+// width and one column more.
+long AverageWidth(const CharacterSet& set);
+// An XLFD font name with its spacing and average width fields as the set's properties say
+// them; any other name as it is.
+std::string AgreeingFontName(const std::string& name, const CharacterSet& set);
 
 }  // namespace zrl

@@ -24,6 +24,24 @@ ImportedFont Import(const std::string& text) {
     return read.font ? ImportFont(*read.font) : ImportedFont{};
 }
 
+// Spacing and average width say the same in the name and in the properties, whether the name
+// is the set's own or one that widths changed since.
+TEST(BdfFont, TheFontNameAgreesWithItsProperties) {
+    CharacterSet set = CharacterSet::Blank(65, 66);
+    set.SetWidth(65, 3);
+    set.SetFontName("-Misc-Fixed-Medium-R-Normal--7-70-75-75-C-50-ISO10646-1");
+    std::string text = WriteBdf(set);
+    EXPECT_NE(text.find("FONT -Misc-Fixed-Medium-R-Normal--7-70-75-75-P-50-ISO10646-1\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("SPACING \"P\"\nAVERAGE_WIDTH 50\n"), std::string::npos);
+
+    set.SetWidth(66, 3);
+    set.SetFontName({});
+    text = WriteBdf(set);
+    EXPECT_NE(text.find("-C-40-ISO8859-1\n"), std::string::npos);
+    EXPECT_NE(text.find("SPACING \"C\"\nAVERAGE_WIDTH 40\n"), std::string::npos);
+}
+
 TEST(BdfFont, EverySetSurvivesAWriteAndARead) {
     std::mt19937 random(7);
     CharacterSet set = CharacterSet::Blank(32, 126);
