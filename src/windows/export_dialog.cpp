@@ -74,9 +74,11 @@ void ExportDialog::CreateControls() {
     layout->addWidget(Status);
     layout->addWidget(buttons);
 
-    connect(Layout, &QComboBox::currentIndexChanged, this, &ExportDialog::Write);
-    connect(Language, &QComboBox::currentIndexChanged, this, &ExportDialog::Write);
-    connect(Name, &QLineEdit::textChanged, this, &ExportDialog::Write);
+    // Each choice writes the text afresh; nothing it does may throw past the dialog.
+    const auto write = [this] { RunHandler(this, [this] { Write(); }); };
+    connect(Layout, &QComboBox::currentIndexChanged, this, write);
+    connect(Language, &QComboBox::currentIndexChanged, this, write);
+    connect(Name, &QLineEdit::textChanged, this, write);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(Copy, &QPushButton::clicked, this,
             [this] { RunHandler(this, [this] { Copy_Click(); }); });

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "platform/runtime_error.h"
+
 namespace zrl {
 
 namespace {
@@ -71,10 +73,12 @@ ReadTableDialog::ReadTableDialog(std::string text, CellSize size, QWidget* paren
     layout->addLayout(form);
     layout->addWidget(buttons);
 
-    connect(Layout, &QComboBox::currentIndexChanged, this, &ReadTableDialog::Read);
-    connect(Width, &QSpinBox::valueChanged, this, &ReadTableDialog::Read);
-    connect(Height, &QSpinBox::valueChanged, this, &ReadTableDialog::Read);
-    connect(First, &QSpinBox::valueChanged, this, &ReadTableDialog::Read);
+    // Each choice reads the table afresh; nothing it does may throw past the dialog.
+    const auto read = [this] { RunHandler(this, [this] { Read(); }); };
+    connect(Layout, &QComboBox::currentIndexChanged, this, read);
+    connect(Width, &QSpinBox::valueChanged, this, read);
+    connect(Height, &QSpinBox::valueChanged, this, read);
+    connect(First, &QSpinBox::valueChanged, this, read);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     Read();
