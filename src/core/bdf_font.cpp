@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <vector>
 
 namespace zrl {
@@ -22,7 +21,8 @@ public:
         }
         const std::size_t end = std::min(text_.find('\n', position_), text_.size());
         std::string_view line = text_.substr(position_, end - position_);
-        position_ = end + 1;
+        start_ = position_;
+        position_ = std::min(end + 1, text_.size());
         ++number_;
         // Trailing blanks and CRs are no part of a name or a value.
         line.remove_suffix(line.size() - std::min(line.find_last_not_of(" \t\r") + 1, line.size()));
@@ -46,10 +46,14 @@ public:
     std::string_view Keyword() const { return keyword_; }
     std::string_view Rest() const { return rest_; }
     int Number() const { return number_; }
+    // Where the line starts in the text, and where the next one does.
+    std::size_t Start() const { return start_; }
+    std::size_t End() const { return position_; }
 
 private:
     std::string_view text_;
     std::size_t position_ = 0;
+    std::size_t start_ = 0;
     int number_ = 0;
     std::string_view keyword_;
     std::string_view rest_;
@@ -135,11 +139,14 @@ void ReadRow(const Lines& lines, BitmapGlyph& glyph) {
 BitmapGlyph ReadGlyph(Lines& lines) {
     BitmapGlyph glyph;
     glyph.name = std::string(lines.Rest());
+    glyph.startChar = lines.Start();
     bool haveBox = false;
     while (lines.NextContent()) {
         const std::string_view keyword = lines.Keyword();
         if (keyword == "ENCODING") {
             glyph.code = Numbers(lines, 1)[0];
+        } else if (keyword == "SWIDTH") {
+            glyph.scalableWidth = static_cast<int>(std::clamp(Numbers(lines, 1)[0], -1L, 1L << 20));
         } else if (keyword == "DWIDTH") {
             glyph.advance = static_cast<int>(std::clamp(Numbers(lines, 1)[0], -1L, 1024L));
         } else if (keyword == "BBX") {
@@ -165,6 +172,7 @@ BitmapGlyph ReadGlyph(Lines& lines) {
                                 std::to_string(glyph.rows.size()) + " rows; its BBX says " +
                                 std::to_string(glyph.box.height));
             }
+            glyph.end = lines.End();
             return glyph;
         } else if (keyword == "ENDCHAR") {
             Fail(lines, "glyph \"" + glyph.name + "\" has no BITMAP");
@@ -192,6 +200,8 @@ void ReadHeader(Lines& lines, BitmapFont& font, long& declaredGlyphs) {
                 Fail(lines, "CHARS comes before the font's FONTBOUNDINGBOX");
             }
             declaredGlyphs = Numbers(lines, 1)[0];
+            font.charsStart = lines.Start();
+            font.charsEnd = lines.End();
             return;
         } else if (keyword == "STARTCHAR" || keyword == "ENDFONT") {
             Fail(lines, std::string(keyword) + " comes before CHARS");
@@ -225,105 +235,6 @@ BitmapFont ReadFontText(std::string_view text) {
     Fail(lines, "the file ends before ENDFONT");
 }
 
-// ---- Writing ----
-
-// A name as one line of the file would read it back: no line break, no blanks around it.
-std::string OneLine(std::string name) {
-    std::replace(name.begin(), name.end(), '\n', ' ');
-    const std::size_t first = name.find_first_not_of(" \t\r");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return name.substr(first, name.find_last_not_of(" \t\r") - first + 1);
-}
-
-// "six rows", "one row", "no rows": small counts in words, as a person writes them.
-std::string Rows(int count) {
-    static constexpr const char* kWords[] = {"no",   "one",    "two",   "three", "four",
-                                             "five", "six",    "seven", "eight", "nine",
-                                             "ten",  "eleven", "twelve"};
-    const std::string number =
-        count < static_cast<int>(std::size(kWords)) ? kWords[count] : std::to_string(count);
-    return number + (count == 1 ? " row" : " rows");
-}
-
-std::string Comment(const CharacterSet& set) {
-    const std::string below = set.Descent() == 0   ? "none below"
-                              : set.Descent() == 1 ? "one below"
-                                                   : Rows(set.Descent()) + " below";
-    return ToString(set.Cell()) + " characters: " + Rows(set.Ascent()) + " above the baseline, " +
-           below;
-}
-
-// Each character is as wide as its width and one column more, so that displays and font
-// tools leave a column between characters.
-int Advance(const SetCharacter& character) {
-    return character.width + 1;
-}
-
-void WriteProperties(std::string& out, const CharacterSet& set) {
-    const int height = set.Cell().height;
-    const std::string properties[] = {
-        "PIXEL_SIZE " + std::to_string(height),
-        "POINT_SIZE " + std::to_string(height * 10),
-        "RESOLUTION_X 75",
-        "RESOLUTION_Y 75",
-        set.IsProportional() ? "SPACING \"P\"" : "SPACING \"C\"",
-        "AVERAGE_WIDTH " + std::to_string(AverageWidth(set)),
-        "CHARSET_REGISTRY \"ISO8859\"",
-        "CHARSET_ENCODING \"1\"",
-        "FONT_ASCENT " + std::to_string(set.Ascent()),
-        "FONT_DESCENT " + std::to_string(set.Descent()),
-    };
-    out += "STARTPROPERTIES " + std::to_string(std::size(properties)) + "\n";
-    for (const std::string& property : properties) {
-        out += property;
-        out += '\n';
-    }
-    out += "ENDPROPERTIES\n";
-}
-
-// The box every glyph and the font have: the whole cell, its bottom row `descent` below
-// the baseline.
-std::string CellBox(const CharacterSet& set) {
-    return std::to_string(set.Cell().width) + " " + std::to_string(set.Cell().height) + " 0 " +
-           std::to_string(-set.Descent());
-}
-
-// The advance in thousandths of the point size (the cell's height, at 75 dpi): 823 for
-// 6 pixels of a 7-point font.
-std::string Widths(const SetCharacter& character) {
-    const int height = character.pattern.Size().height;
-    const long scalable =
-        std::lround(Advance(character) * 72000.0 / (75.0 * static_cast<double>(height)));
-    return "\nSWIDTH " + std::to_string(scalable) + " 0\nDWIDTH " +
-           std::to_string(Advance(character)) + " 0";
-}
-
-void WriteGlyph(std::string& out, int code, const SetCharacter& character, const std::string& box) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    const std::string name = OneLine(character.name);
-    out += "STARTCHAR " + (name.empty() ? DefaultGlyphName(code) : name);
-    out += "\nENCODING " + std::to_string(code);
-    out += Widths(character);
-    out += box;
-    const CellSize size = character.pattern.Size();
-    for (int row = 0; row < size.height; ++row) {
-        for (int left = 0; left < size.width; left += 8) {
-            unsigned byte = 0;
-            for (int column = left; column < std::min(left + 8, size.width); ++column) {
-                if (character.pattern.Lit(row, column)) {
-                    byte |= 0x80u >> (column - left);
-                }
-            }
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        }
-        out += '\n';
-    }
-    out += "ENDCHAR\n";
-}
-
 }  // namespace
 
 ReadFont ReadBdf(std::string_view text) {
@@ -335,24 +246,6 @@ ReadFont ReadBdf(std::string_view text) {
     } catch (const BdfError& error) {
         return {std::nullopt, error.message};
     }
-}
-
-std::string WriteBdf(const CharacterSet& set) {
-    const CellSize size = set.Cell();
-    std::string out = "STARTFONT 2.1\n";
-    out += "COMMENT " + Comment(set) + "\n";
-    const std::string name = OneLine(set.FontName());
-    out += "FONT " + (name.empty() ? DefaultFontName(set) : AgreeingFontName(name, set));
-    out +=
-        "\nSIZE " + std::to_string(size.height) + " 75 75\nFONTBOUNDINGBOX " + CellBox(set) + "\n";
-    WriteProperties(out, set);
-    out += "CHARS " + std::to_string(set.Size()) + "\n";
-    const std::string box = "\nBBX " + CellBox(set) + "\nBITMAP\n";
-    for (const auto& [code, character] : set.Characters()) {
-        WriteGlyph(out, code, character, box);
-    }
-    out += "ENDFONT\n";
-    return out;
 }
 
 }  // namespace zrl

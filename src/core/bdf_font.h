@@ -27,6 +27,11 @@ ReadFont ReadBdf(std::string_view text);
 // 5x7 set: FONTBOUNDINGBOX 5 7 0 -1, as X11's 5x7 font has it), each glyph the full cell
 // and one pixel wider than it, so that displays and font tools leave a column between
 // characters.
+// A set read from a BDF text keeps it: what the set does not change is written as it was,
+// byte for byte, and a changed glyph changes its own block alone.
 std::string WriteBdf(const CharacterSet& set);
+
+// A font as BDF, every glyph and property as it holds them: how a PCF font is read.
+std::string WriteFontText(const BitmapFont& font);
 
 }  // namespace zrl

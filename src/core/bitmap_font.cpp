@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "font_source.h"
+
 namespace zrl {
 
 namespace {
@@ -66,8 +68,10 @@ long AverageWidth(const CharacterSet& set) {
 // character set the font's properties say.
 std::string DefaultFontName(const CharacterSet& set) {
     const std::string height = std::to_string(set.Cell().height);
-    return AgreeingFontName(
-        "-Zerlin-Custom-Medium-R-Normal--" + height + "-" + height + "0-75-75-C-0-ISO8859-1", set);
+    const bool unicode = !set.IsEmpty() && set.Characters().rbegin()->first > kLastCode;
+    return AgreeingFontName("-Zerlin-Custom-Medium-R-Normal--" + height + "-" + height +
+                                "0-75-75-C-0-" + (unicode ? "ISO10646-1" : "ISO8859-1"),
+                            set);
 }
 
 // Fields 11 and 12 of the 14 an XLFD name has, each after a hyphen.
@@ -95,12 +99,14 @@ CellSize CellOf(const GlyphBox& box) {
 
 }  // namespace
 
-ImportedFont ImportFont(const BitmapFont& font) {
+ImportedFont ImportFont(const BitmapFont& font, std::string_view bdfText) {
     const CellSize size = CellOf(font.box);
     ImportedFont imported{CharacterSet(size, -font.box.y)};
     const Cell cell{font.box.y + font.box.height - 1, font.box.x, size};
-    for (const BitmapGlyph& glyph : font.glyphs) {
-        if (glyph.code < kFirstCode || glyph.code > kLastCode) {
+    std::vector<std::optional<SetCharacter>> held(font.glyphs.size());
+    for (std::size_t i = 0; i < font.glyphs.size(); ++i) {
+        const BitmapGlyph& glyph = font.glyphs[i];
+        if (glyph.code < kFirstCode || glyph.code > kLastUnicode) {
             ++imported.outsideCodes;
             continue;
         }
@@ -117,9 +123,13 @@ ImportedFont ImportFont(const BitmapFont& font) {
         const bool defaultName = glyph.name == DefaultGlyphName(code);
         imported.set.Put(code, {*pattern, defaultName ? std::string() : glyph.name,
                                 glyph.advance < 0 ? kCellWidth : std::max(0, glyph.advance - 1)});
+        held[i] = *imported.set.Find(code);
     }
     imported.set.SetFontName(font.name == DefaultFontName(imported.set) ? std::string()
                                                                         : font.name);
+    if (!bdfText.empty()) {
+        imported.set.SetSource(ReadSource(font, bdfText, imported.set, std::move(held)));
+    }
     return imported;
 }
 
@@ -130,13 +140,14 @@ std::string DescribeLeftOut(const ImportedFont& imported) {
             parts += (parts.empty() ? "" : ", ") + what;
         }
     };
-    add(imported.outsideCodes,
-        Plural(imported.outsideCodes, "glyph", "glyphs") + " with a code above 255 or none");
+    add(imported.outsideCodes, Plural(imported.outsideCodes, "glyph", "glyphs") + " with no code");
     add(imported.tooLarge, Plural(imported.tooLarge, "glyph", "glyphs") + " too large for the " +
                                ToString(imported.set.Cell()) + " cell");
     add(imported.repeated,
         Plural(imported.repeated, "glyph", "glyphs") + " at a code already taken");
-    return parts.empty() ? parts : "Left out " + parts + ".";
+    const char* fate =
+        imported.set.Source() != nullptr ? "Kept as they are, not to edit: " : "Left out ";
+    return parts.empty() ? parts : fate + parts + ".";
 }
 
 }  // namespace zrl

@@ -26,20 +26,36 @@ struct BitmapGlyph {
     GlyphBox box;
     std::vector<std::uint64_t> rows;
     bool inkBeyond = false;
-    int advance = -1;  // pixels from this glyph's origin to the next one's; -1: not given
+    int advance = -1;        // pixels from this glyph's origin to the next one's; -1: not given
+    int scalableWidth = -1;  // SWIDTH, where given
+    // Where a BDF file holds the glyph: its STARTCHAR line, and the end of its ENDCHAR line.
+    std::size_t startChar = 0;
+    std::size_t end = 0;
+};
+
+// A property as BDF writes it: its name, and its value as it stands (a string quoted).
+struct FontProperty {
+    std::string name;
+    std::string value;
 };
 
 struct BitmapFont {
     std::string name;
     GlyphBox box;  // the font's box: the characters' cell, up to 32x32 from its top left
     std::vector<BitmapGlyph> glyphs;
+    // Where a BDF file holds its CHARS line, from its start to the end of its line.
+    std::size_t charsStart = 0;
+    std::size_t charsEnd = 0;
+    // What a PCF font holds beside its glyphs, for the BDF text that says it all.
+    std::vector<FontProperty> properties;
 };
 
-// What became of a font's glyphs: the set, and how many were left out and why.
+// What became of a font's glyphs: the set, and how many it cannot hold and why. Read from a
+// BDF text, the set keeps those as they are, to be written back with the rest.
 struct ImportedFont {
     CharacterSet set;
     int tooLarge = 0;      // ink outside the cell
-    int outsideCodes = 0;  // a code above 255, or none
+    int outsideCodes = 0;  // no code
     int repeated = 0;      // a second glyph at a code already taken
 
     int LeftOut() const { return tooLarge + outsideCodes + repeated; }
@@ -48,10 +64,12 @@ struct ImportedFont {
 // Places every glyph in the font's own cell, its box (up to 32x32 from the top left; a font
 // with no box has a 5x7 cell), by the glyph's box. A glyph fits when all its lit pixels
 // fall inside the cell; its blank margins may lie outside. A character's width is its
-// advance less the one column between characters, at most the cell's width.
-ImportedFont ImportFont(const BitmapFont& font);
+// advance less the one column between characters, at most the cell's width. Given the BDF
+// text the font was read from, the set keeps it, so that it is written back as it was.
+ImportedFont ImportFont(const BitmapFont& font, std::string_view bdfText = {});
 
-// One line for the user: "" when nothing was left out, else how many and which kind.
+// One line for the user: "" when the set holds every glyph, else how many it does not and
+// why, and whether they are kept as they are.
 std::string DescribeLeftOut(const ImportedFont& imported);
 
 // The names a glyph and a font without one are written with, and read back as no name.

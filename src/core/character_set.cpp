@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "font_source.h"
+
 namespace zrl {
 
 Pattern PatternOf(const CharacterGrid& grid) {
@@ -43,6 +45,7 @@ CharacterSet CharacterSet::Blank(int first, int last, CellSize size) {
 CharacterSet CharacterSet::Resized(CellSize size) const {
     CharacterSet resized(size, Ascent() <= size.height ? size.height - Ascent() : 0);
     resized.fontName_ = fontName_;
+    resized.source_ = source_;
     for (const auto& [code, character] : characters_) {
         // A character as wide as its cell stays so; a narrower one keeps its width.
         const int width = character.width == size_.width ? size.width : character.width;
@@ -53,9 +56,21 @@ CharacterSet CharacterSet::Resized(CellSize size) const {
 }
 
 void CharacterSet::CheckCode(int code) {
-    if (code < kFirstCode || code > kLastCode) {
-        throw std::out_of_range("code " + std::to_string(code) + " is outside 0..255");
+    if (code < kFirstCode || code > kLastUnicode) {
+        throw std::out_of_range("code " + std::to_string(code) + " is outside 0..U+10FFFF");
     }
+}
+
+bool CharacterSet::operator==(const CharacterSet& other) const {
+    return size_ == other.size_ && descent_ == other.descent_ && characters_ == other.characters_ &&
+           fontName_ == other.fontName_;
+}
+
+bool CharacterSet::IsKept(int code) const {
+    if (source_ == nullptr) {
+        return false;
+    }
+    return std::binary_search(source_->keptCodes.begin(), source_->keptCodes.end(), long{code});
 }
 
 void CharacterSet::CheckSize(const Pattern& pattern) const {
@@ -106,10 +121,11 @@ bool CharacterSet::Remove(int code) {
 }
 
 std::optional<int> CharacterSet::FreeCode(int from) const {
-    constexpr int kCodes = kLastCode - kFirstCode + 1;
-    for (int step = 0; step < kCodes; ++step) {
-        const int code = kFirstCode + (from - kFirstCode + step) % kCodes;
-        if (!characters_.contains(code)) {
+    const int last = from <= kLastCode ? kLastCode : kLastUnicode;
+    const int codes = last - kFirstCode + 1;
+    for (int step = 0; step < codes; ++step) {
+        const int code = kFirstCode + (from - kFirstCode + step) % codes;
+        if (!characters_.contains(code) && !IsKept(code)) {
             return code;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,8 +14,12 @@ Pattern PatternOf(const CharacterGrid& grid);
 // Lit cells pure red, the others the button face colour.
 CharacterGrid GridOf(const Pattern& pattern);
 
+// The codes of a set are Unicode's code points; tables of bytes take 0 to 255 of them.
 inline constexpr int kFirstCode = 0;
 inline constexpr int kLastCode = 255;
+inline constexpr int kLastUnicode = 0x10FFFF;
+
+struct FontSource;
 
 // How wide a character is when its width is not given: as wide as its cell.
 inline constexpr int kCellWidth = -1;
@@ -29,8 +34,9 @@ struct SetCharacter {
     bool operator==(const SetCharacter&) const = default;
 };
 
-// The characters of a display, each at its own code from 0 to 255, kept in code order,
-// all in cells of one size (5x7 unless said) that stand on a common baseline.
+// The characters of a display, each at its own code from 0 to U+10FFFF, kept in code
+// order, all in cells of one size (5x7 unless said) that stand on a common baseline. A set
+// read from a font file keeps the file's text, to write back what it does not change.
 class CharacterSet {
 public:
     CharacterSet() = default;
@@ -57,8 +63,8 @@ public:
     bool IsEmpty() const { return characters_.empty(); }
     const SetCharacter* Find(int code) const;
 
-    // Adds or replaces the character at the code; a code outside 0..255 is refused, and so
-    // is a pattern of another size. Its width is held to 0 to the cell's width.
+    // Adds or replaces the character at the code; a code outside 0..U+10FFFF is refused,
+    // and so is a pattern of another size. Its width is held to 0 to the cell's width.
     void Put(int code, SetCharacter character);
     // A new character at the code is as wide as the cell.
     void SetPattern(int code, const Pattern& pattern);
@@ -67,14 +73,22 @@ public:
     // Whether the characters differ in width.
     bool IsProportional() const;
     bool Remove(int code);
-    // The first code from `from` on (wrapping round) that holds no character.
+    // The first code from `from` on (wrapping round within 0 to 255 where `from` is, and
+    // within all of Unicode past it) that holds no character and no kept glyph.
     std::optional<int> FreeCode(int from = kFirstCode) const;
 
     // The font's own name, as a font file names it; empty for a new set.
     const std::string& FontName() const { return fontName_; }
     void SetFontName(std::string name) { fontName_ = std::move(name); }
 
-    bool operator==(const CharacterSet&) const = default;
+    // The font file the set was read from, or none for a new set.
+    const std::shared_ptr<const FontSource>& Source() const { return source_; }
+    void SetSource(std::shared_ptr<const FontSource> source) { source_ = std::move(source); }
+    // Whether the font file holds a glyph at the code that the set keeps as it is.
+    bool IsKept(int code) const;
+
+    // Sets are equal by their characters, cell and name, wherever they were read from.
+    bool operator==(const CharacterSet& other) const;
 
 private:
     static void CheckCode(int code);
@@ -84,6 +98,7 @@ private:
     int descent_ = 1;
     std::map<int, SetCharacter> characters_;
     std::string fontName_;
+    std::shared_ptr<const FontSource> source_;
 };
 
 // The characters as "Fit Widths" makes them: each character that has a lit dot moves to

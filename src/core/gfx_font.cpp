@@ -274,10 +274,11 @@ ParsedSet ReadGfxFont(std::string_view text) {
     }
     const long long first = (*font)[0];
     const long long last = (*font)[1];
-    if (first < kFirstCode || last > kLastCode ||
+    // A GFXfont's first and last codes are 16 bits.
+    if (first < kFirstCode || last > 0xFFFF ||
         last - first + 1 != static_cast<long long>(list.size())) {
         return Fail("the font's codes " + std::to_string(first) + " to " + std::to_string(last) +
-                    " are not its " + std::to_string(list.size()) + " glyphs within 0 to 255");
+                    " are not its " + std::to_string(list.size()) + " glyphs within 0 to 65535");
     }
     const std::optional<Cell> cell = CellOf(list, ReadTableHeader(text));
     if (!cell) {

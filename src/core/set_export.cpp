@@ -146,8 +146,35 @@ std::string WhyNotWritten(const CharacterSet& set, SetFormat format) {
     return {};
 }
 
-std::string WriteSet(const CharacterSet& set, SetFormat format, ListingOrder order,
+std::optional<CharacterSet> TableSubset(const CharacterSet& set) {
+    const auto& characters = set.Characters();
+    if (characters.empty() || characters.begin()->first > kLastCode ||
+        characters.rbegin()->first <= kLastCode) {
+        return std::nullopt;
+    }
+    CharacterSet subset(set.Cell(), set.Descent());
+    subset.SetFontName(set.FontName());
+    for (auto it = characters.begin(); it != characters.end() && it->first <= kLastCode; ++it) {
+        subset.Put(it->first, it->second);
+    }
+    return subset;
+}
+
+std::string DescribeTableLeftOut(const CharacterSet& set) {
+    const std::optional<CharacterSet> subset = TableSubset(set);
+    if (!subset) {
+        return {};
+    }
+    const int past = set.Size() - subset->Size();
+    return "left out " + std::to_string(past) + (past == 1 ? " character" : " characters") +
+           " past code 255; the table holds codes 0 to 255";
+}
+
+std::string WriteSet(const CharacterSet& whole, SetFormat format, ListingOrder order,
                      std::string_view name) {
+    const std::optional<CharacterSet> subset =
+        format == SetFormat::CFontTable ? TableSubset(whole) : std::nullopt;
+    const CharacterSet& set = subset ? *subset : whole;
     switch (format) {
         case SetFormat::BasicBlock:
             return WriteBasicBlock(set, order);

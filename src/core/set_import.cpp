@@ -62,8 +62,8 @@ std::optional<std::string> Put(CharacterSet& set, int code, int line, const std:
                                ListingOrder order) {
     const std::string where =
         "character " + std::to_string(code) + " (line " + std::to_string(line) + ")";
-    if (code < kFirstCode || code > kLastCode) {
-        return where + ": codes run from 0 to 255";
+    if (code < kFirstCode || code > kLastUnicode) {
+        return where + ": codes run from 0 to U+10FFFF";
     }
     if (set.Find(code) != nullptr) {
         return where + ": code " + std::to_string(code) + " comes twice";
@@ -211,8 +211,8 @@ ParsedSet ReadBasicBlock(std::string_view text, CellSize size) {
 namespace {
 
 ParsedSet ReadBraced(std::string_view text, int first, bool braced, CellSize size) {
-    if (first < kFirstCode || first > kLastCode) {
-        return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to 255");
+    if (first < kFirstCode || first > kLastUnicode) {
+        return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to U+10FFFF");
     }
     if (text.find('{') == std::string_view::npos) {
         return Fail("no { ... }; a table reads static const unsigned char font[] = { ... };");

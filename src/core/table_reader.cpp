@@ -102,8 +102,8 @@ ParsedSet ReadCharacters(const Reading& reading, int first) {
         if (reading.scanner.CommentOn(line).find(kNoCharacter) != std::string_view::npos) {
             continue;
         }
-        if (code < kFirstCode || code > kLastCode) {
-            return Fail(Where(code, line) + ": codes run from 0 to 255");
+        if (code < kFirstCode || code > kLastUnicode) {
+            return Fail(Where(code, line) + ": codes run from 0 to U+10FFFF");
         }
         set.Put(code, {*character.pattern, {}, character.width});
     }
@@ -181,8 +181,8 @@ ParsedSet ReadTable(std::string_view text, const TableOptions& options) {
     const Reading reading{scanner, array.values, size, options.layout};
     // An LCD's custom characters are codes 0 to 7, whatever a font's first code is.
     const int first = header.first.value_or(options.layout == ByteLayout::Lcd ? 0 : options.first);
-    if (first < kFirstCode || first > kLastCode) {
-        return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to 255");
+    if (first < kFirstCode || first > kLastUnicode) {
+        return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to U+10FFFF");
     }
     return ReadCharacters(reading, first);
 }

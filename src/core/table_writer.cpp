@@ -1,6 +1,7 @@
 #include "table_writer.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <span>
 
 #include "gfx_font.h"
@@ -146,13 +147,24 @@ std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
     if (format.layout == ByteLayout::GfxFont && format.language == Language::Python) {
         return "a GFXfont is C only";
     }
+    // A GFXfont's first and last codes are 16 bits.
+    const auto& characters = set.Characters();
+    if (format.layout == ByteLayout::GfxFont && !TableSubset(set) && !characters.empty() &&
+        characters.rbegin()->first > 0xFFFF) {
+        const auto past = characters.upper_bound(0xFFFF);
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(past->first));
+        return std::string("a GFXfont holds codes up to U+FFFF; ") + code + " is past them";
+    }
     if (!format.name.empty() && !IsIdentifier(format.name)) {
         return "\"" + format.name + "\" is no array name; use letters, digits and _";
     }
     return {};
 }
 
-std::string WriteTable(const CharacterSet& set, const TableFormat& format) {
+std::string WriteTable(const CharacterSet& whole, const TableFormat& format) {
+    const std::optional<CharacterSet> subset = TableSubset(whole);
+    const CharacterSet& set = subset ? *subset : whole;
     const std::string name =
         format.name.empty() ? std::string(DefaultArrayName(format.layout)) : format.name;
     if (format.layout == ByteLayout::GfxFont) {

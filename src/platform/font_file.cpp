@@ -60,11 +60,13 @@ std::optional<QByteArray> Gunzip(const QByteArray& packed, QString& error) {
 #endif
 }
 
-LoadedFont Imported(const ReadFont& read) {
+// A font read from BDF text keeps the text, to be written back as it was.
+LoadedFont Imported(std::string_view bdf) {
+    const ReadFont read = ReadBdf(bdf);
     if (!read.font) {
         return {std::nullopt, QString::fromStdString(read.error)};
     }
-    return {ImportFont(*read.font), {}};
+    return {ImportFont(*read.font, bdf), {}};
 }
 
 }  // namespace
@@ -79,13 +81,16 @@ LoadedFont LoadFontData(const QByteArray& data) {
         return unpacked ? LoadFontData(*unpacked) : LoadedFont{std::nullopt, error};
     }
     if (IsPcf(data)) {
-        return Imported(ReadPcf(data));
+        const ReadFont read = ReadPcf(data);
+        if (!read.font) {
+            return {std::nullopt, QString::fromStdString(read.error)};
+        }
+        return Imported(WriteFontText(*read.font));
     }
     if (!IsFontData(data)) {
         return {std::nullopt, QStringLiteral("not a BDF or PCF font")};
     }
-    return Imported(
-        ReadBdf(std::string_view(data.constData(), static_cast<std::size_t>(data.size()))));
+    return Imported(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
 }
 
 LoadedFont LoadFontFile(const QString& path) {

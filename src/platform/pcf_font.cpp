@@ -1,7 +1,11 @@
 #include "pcf_font.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #ifdef ZRL_HAVE_FREETYPE
 #include <ft2build.h>
@@ -14,6 +18,151 @@ namespace zrl {
 bool IsPcf(const QByteArray& data) {
     return data.startsWith(QByteArrayLiteral("\1fcp"));
 }
+
+namespace {
+
+// PCF's own tables that FreeType reads but does not tell: the properties, all of them in
+// their order, and the ascent and descent that X gives its lines.
+class PcfTables {
+public:
+    explicit PcfTables(const QByteArray& data) : data_(data) {}
+
+    std::vector<FontProperty> Properties() const {
+        std::vector<FontProperty> properties;
+        std::size_t at = 0;
+        bool msb = false;
+        if (!Find(kProperties, at, msb)) {
+            return properties;
+        }
+        const std::uint32_t count = Word(at, msb);
+        at += 4;
+        if (count > 100000) {
+            return properties;
+        }
+        const std::size_t strings = at + count * 9 + (count % 4 == 0 ? 0 : 4 - count % 4) + 4;
+        for (std::uint32_t i = 0; i < count; ++i, at += 9) {
+            const std::string name = String(strings + Word(at, msb));
+            const bool text = Byte(at + 4) != 0;
+            const std::uint32_t value = Word(at + 5, msb);
+            if (name.empty()) {
+                continue;
+            }
+            properties.push_back({name, text ? Quoted(String(strings + value))
+                                             : std::to_string(static_cast<std::int32_t>(value))});
+        }
+        return properties;
+    }
+
+    // The glyphs' names, in the order of the font's metrics.
+    std::vector<std::string> GlyphNames() const {
+        std::vector<std::string> names;
+        std::size_t at = 0;
+        bool msb = false;
+        if (!Find(kGlyphNames, at, msb)) {
+            return names;
+        }
+        const std::uint32_t count = std::min<std::uint32_t>(Word(at, msb), 1u << 20);
+        const std::size_t strings = at + 4 + 4 * static_cast<std::size_t>(count) + 4;
+        for (std::uint32_t i = 0; i < count; ++i) {
+            names.push_back(String(strings + Word(at + 4 + 4 * static_cast<std::size_t>(i), msb)));
+        }
+        return names;
+    }
+
+    // The glyphs' scalable widths (BDF's SWIDTH), in the order of the font's metrics.
+    std::vector<int> ScalableWidths() const {
+        std::vector<int> widths;
+        std::size_t at = 0;
+        bool msb = false;
+        if (!Find(kScalableWidths, at, msb)) {
+            return widths;
+        }
+        const std::uint32_t count = std::min<std::uint32_t>(Word(at, msb), 1u << 20);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            widths.push_back(static_cast<std::int32_t>(Word(at + 4 + 4 * std::size_t{i}, msb)));
+        }
+        return widths;
+    }
+
+    // DEFAULT_CHAR, the code a missing character is drawn with, as the encodings say it.
+    std::optional<FontProperty> DefaultChar() const {
+        std::size_t at = 0;
+        bool msb = false;
+        if (!Find(kEncodings, at, msb)) {
+            return std::nullopt;
+        }
+        const unsigned code =
+            msb ? Byte(at + 8) << 8 | Byte(at + 9) : Byte(at + 9) << 8 | Byte(at + 8);
+        return code == 0xFFFF ? std::nullopt
+                              : std::optional(FontProperty{"DEFAULT_CHAR", std::to_string(code)});
+    }
+
+    // FONT_ASCENT and FONT_DESCENT, as the accelerators say them.
+    std::vector<FontProperty> AscentAndDescent() const {
+        std::size_t at = 0;
+        bool msb = false;
+        if (!Find(kBdfAccelerators, at, msb) && !Find(kAccelerators, at, msb)) {
+            return {};
+        }
+        return {{"FONT_DESCENT", std::to_string(static_cast<std::int32_t>(Word(at + 12, msb)))},
+                {"FONT_ASCENT", std::to_string(static_cast<std::int32_t>(Word(at + 8, msb)))}};
+    }
+
+private:
+    static constexpr std::uint32_t kProperties = 1u << 0;
+    static constexpr std::uint32_t kAccelerators = 1u << 1;
+    static constexpr std::uint32_t kEncodings = 1u << 5;
+    static constexpr std::uint32_t kScalableWidths = 1u << 6;
+    static constexpr std::uint32_t kGlyphNames = 1u << 7;
+    static constexpr std::uint32_t kBdfAccelerators = 1u << 8;
+    static constexpr std::uint32_t kMsbFirst = 1u << 2;
+
+    unsigned Byte(std::size_t at) const {
+        return at < static_cast<std::size_t>(data_.size())
+                   ? static_cast<unsigned char>(data_[static_cast<qsizetype>(at)])
+                   : 0;
+    }
+    std::uint32_t Word(std::size_t at, bool msb) const {
+        std::uint32_t word = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::uint32_t byte = Byte(at + i);
+            word |= msb ? byte << (8 * (3 - i)) : byte << (8 * i);
+        }
+        return word;
+    }
+    std::string String(std::size_t at) const {
+        std::string text;
+        for (; at < static_cast<std::size_t>(data_.size()) && Byte(at) != 0; ++at) {
+            text += static_cast<char>(Byte(at));
+        }
+        return text;
+    }
+    static std::string Quoted(const std::string& text) {
+        std::string quoted = "\"";
+        for (const char c : text) {
+            quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+        }
+        return quoted + "\"";
+    }
+    // Where the table's data starts, past its format word, and its byte order.
+    bool Find(std::uint32_t type, std::size_t& at, bool& msb) const {
+        const std::uint32_t tables = Word(4, false);
+        for (std::uint32_t i = 0; i < std::min(tables, 64u); ++i) {
+            const std::size_t entry = 8 + 16 * static_cast<std::size_t>(i);
+            if (Word(entry, false) == type) {
+                const std::size_t offset = Word(entry + 12, false);
+                msb = (Word(offset, false) & kMsbFirst) != 0;
+                at = offset + 4;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const QByteArray& data_;
+};
+
+}  // namespace
 
 #ifdef ZRL_HAVE_FREETYPE
 
@@ -41,7 +190,15 @@ std::string Property(FT_Face face, const char* name) {
     return {};
 }
 
-std::optional<BitmapGlyph> LoadGlyph(FT_Face face, FT_UInt index, long code) {
+struct GlyphTables {
+    std::vector<std::string> names;
+    std::vector<int> scalableWidths;
+};
+
+// FreeType's glyph index is one past the font's own, by which its tables list glyphs.
+std::optional<BitmapGlyph> LoadGlyph(FT_Face face, FT_UInt index, long code,
+                                     const GlyphTables& tables) {
+    const auto& names = tables.names;
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) {
         return std::nullopt;
     }
@@ -53,7 +210,12 @@ std::optional<BitmapGlyph> LoadGlyph(FT_Face face, FT_UInt index, long code) {
     glyph.box = {static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows), slot->bitmap_left,
                  slot->bitmap_top - static_cast<int>(bitmap.rows)};
     char name[128] = {};
-    if (FT_HAS_GLYPH_NAMES(face) && FT_Get_Glyph_Name(face, index, name, sizeof name) == 0) {
+    if (index >= 1 && index <= tables.scalableWidths.size()) {
+        glyph.scalableWidth = tables.scalableWidths[index - 1];
+    }
+    if (index >= 1 && index <= names.size()) {
+        glyph.name = names[index - 1];
+    } else if (FT_HAS_GLYPH_NAMES(face) && FT_Get_Glyph_Name(face, index, name, sizeof name) == 0) {
         glyph.name = name;
     }
     // Glyphs past code 255 are left out, but their dots still say how wide the cell is.
@@ -117,6 +279,22 @@ ReadFont ReadPcf(const QByteArray& data) {
     }
     BitmapFont font;
     font.name = Property(ft.face, "FONT");
+    const PcfTables tables(data);
+    bool defaultChar = false;
+    for (FontProperty& property : tables.Properties()) {
+        // The name has a line of its own in BDF, and bdftopcf makes RESOLUTION of the others.
+        if (property.name != "FONT" && property.name != "RESOLUTION") {
+            defaultChar = defaultChar || property.name == "DEFAULT_CHAR";
+            font.properties.push_back(std::move(property));
+        }
+    }
+    if (auto property = tables.DefaultChar(); property && !defaultChar) {
+        font.properties.push_back(std::move(*property));
+    }
+    for (FontProperty& property : tables.AscentAndDescent()) {
+        font.properties.push_back(std::move(property));
+    }
+    const GlyphTables glyphTables{tables.GlyphNames(), tables.ScalableWidths()};
     std::vector<bool> coded(static_cast<std::size_t>(std::max<FT_Long>(ft.face->num_glyphs, 0)));
     FT_UInt index = 0;
     for (FT_ULong code = FT_Get_First_Char(ft.face, &index); index != 0;
@@ -124,7 +302,7 @@ ReadFont ReadPcf(const QByteArray& data) {
         if (index < coded.size()) {
             coded[index] = true;
         }
-        if (auto glyph = LoadGlyph(ft.face, index, static_cast<long>(code))) {
+        if (auto glyph = LoadGlyph(ft.face, index, static_cast<long>(code), glyphTables)) {
             font.glyphs.push_back(std::move(*glyph));
         }
     }
@@ -132,7 +310,7 @@ ReadFont ReadPcf(const QByteArray& data) {
     // font's default glyph at index 0, which the file itself does not hold.
     for (std::size_t i = 1; i < coded.size(); ++i) {
         if (!coded[i]) {
-            if (auto glyph = LoadGlyph(ft.face, static_cast<FT_UInt>(i), -1)) {
+            if (auto glyph = LoadGlyph(ft.face, static_cast<FT_UInt>(i), -1, glyphTables)) {
                 font.glyphs.push_back(std::move(*glyph));
             }
         }

@@ -70,7 +70,8 @@ TEST(BdfFont, SmallerBoxesAtOffsetsArePlacedInTheCellByTheFontsBox) {
         "STARTCHAR high\nENCODING 300\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n"
         "STARTCHAR none\nENCODING -1\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n";
     const ImportedFont font = Import(Font("5 7 0 -1", glyphs, 6));
-    ASSERT_EQ(font.set.Size(), 3);
+    ASSERT_EQ(font.set.Size(), 4);
+    EXPECT_NE(font.set.Find(300), nullptr) << "codes run past 255";
     EXPECT_EQ(font.set.Find(103)->pattern,
               FromRows({".....", ".....", ".###.", "#..#.", ".##..", "#....", ".###."}));
     EXPECT_EQ(font.set.Find(46)->pattern,
@@ -79,10 +80,9 @@ TEST(BdfFont, SmallerBoxesAtOffsetsArePlacedInTheCellByTheFontsBox) {
               FromRows({".....", ".....", ".....", ".....", ".....", "#...."}))
         << "blank margins may lie outside the cell";
     EXPECT_EQ(font.tooLarge, 1);
-    EXPECT_EQ(font.outsideCodes, 2);
-    EXPECT_EQ(
-        DescribeLeftOut(font),
-        "Left out 2 glyphs with a code above 255 or none, 1 glyph too large for the 5x7 cell.");
+    EXPECT_EQ(font.outsideCodes, 1);
+    EXPECT_EQ(DescribeLeftOut(font),
+              "Left out 1 glyph with no code, 1 glyph too large for the 5x7 cell.");
 }
 
 TEST(BdfFont, MalformedFilesAreRefusedWithTheLineThatIsWrong) {
@@ -136,7 +136,8 @@ TEST(CharacterSet, FreeCodesWrapRoundAndPatternsMatchTheField) {
     EXPECT_EQ(CharacterSet::Blank(0, 255).FreeCode(), std::nullopt);
     set.Put(255, {});
     EXPECT_EQ(set.FreeCode(255), 8);
-    EXPECT_THROW(set.Put(256, {}), std::out_of_range);
+    EXPECT_THROW(set.Put(0x110000, {}), std::out_of_range);
+    EXPECT_EQ(CharacterSet::Blank(0x10FFFE, 0x10FFFF).FreeCode(0x10FFFE), 0) << "Unicode round";
 
     CharacterGrid grid;  // the first cell's light grey is unlit
     grid.Toggle(34);

@@ -64,8 +64,8 @@ TEST(SetImport, WhatIsNoTableIsRefusedSayingWhy) {
          "Data &B00000",
          "character 65 (line 1): 6 lines;"},
         {"Data &B00000", "line 1: each character starts with a comment naming its code"},
-        {"' 300\n00000\n00000\n00000\n00000\n00000\n00000\n00000",
-         "character 300 (line 1): codes run from 0 to 255"},
+        {"' 1114112\n00000\n00000\n00000\n00000\n00000\n00000\n00000",
+         "character 1114112 (line 1): codes run from 0 to U+10FFFF"},
         {std::string(kMaxSetText + 1, ' '), "the text is over 1 MB"},
     };
     for (const auto& [text, error] : cases) {
