@@ -4,6 +4,8 @@
 #include <tuple>
 
 #include "artwork.h"
+#include "core/font_source.h"
+#include "core/unicode_names.h"
 #include "set_document.h"
 
 namespace zrl {
@@ -25,7 +27,14 @@ bool IsPrintableAscii(int code) {
     return code >= 32 && code <= 126;
 }
 
+// Past code 255 a slot shows the character itself where it is one that can be shown.
 QString Shown(int code) {
+    if (code > kLastCode) {
+        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        return character.at(0).isPrint() || QChar::isSurrogate(character.at(0).unicode())
+                   ? character
+                   : QStringLiteral("%1").arg(code, 4, 16, QChar(u'0')).toUpper();
+    }
     return IsPrintableAscii(code) ? QStringLiteral("%1 %2").arg(code).arg(QChar(code))
                                   : QString::number(code);
 }
@@ -65,36 +74,80 @@ QSize CodeChartModel::PictureSize() const {
     return {cell.width * pitch + gap, cell.height * pitch + gap};
 }
 
+// "Code 65 (0x41)" up to 255, "U+0416" past it, with the character's name where known.
+QString CodeChartModel::Described(int code) {
+    const QString name = QString::fromStdString(CharacterName(code));
+    const QString said =
+        code > kLastCode ? CodeName(code)
+                         : QStringLiteral("Code %1 (0x%2)").arg(code).arg(code, 2, 16, QChar(u'0'));
+    return name.isEmpty() ? said : said + u' ' + name;
+}
+
+QString CodeChartModel::CodeName(int code) {
+    return QStringLiteral("U+%1").arg(code, 4, 16, QChar(u'0')).toUpper();
+}
+
 QString CodeChartModel::SpokenName(int code) {
     if (code == 32) {
         return QStringLiteral("32, space");
+    }
+    if (code > kLastCode) {
+        return CodeName(code) + QStringLiteral(", ") + Shown(code);
     }
     return IsPrintableAscii(code) ? QStringLiteral("%1, %2").arg(code).arg(QChar(code))
                                   : QString::number(code);
 }
 
-// The rows from the first code's to the last code's.
-std::pair<int, int> CodeChartModel::Rows() const {
+// The rows of every character and kept glyph, and up to code 255 every row between them.
+std::vector<int> CodeChartModel::Rows() const {
+    std::vector<int> rows;
+    const auto add = [&rows](long code) {
+        const int row = static_cast<int>(code / kPerRow);
+        if (rows.empty() || rows.back() < row) {
+            for (int between = rows.empty() ? row : rows.back() + 1;
+                 between < row && between * kPerRow <= kLastCode; ++between) {
+                rows.push_back(between);
+            }
+            rows.push_back(row);
+        }
+    };
     const auto& characters = Set().Characters();
-    if (characters.empty()) {
-        return {0, 0};
+    std::vector<long> kept;
+    if (Set().Source() != nullptr) {
+        kept = Set().Source()->keptCodes;
     }
-    const int first = characters.begin()->first / kPerRow;
-    return {first, characters.rbegin()->first / kPerRow - first + 1};
+    auto next = kept.begin();
+    for (const auto& entry : characters) {
+        for (; next != kept.end() && *next < entry.first; ++next) {
+            add(*next);
+        }
+        add(entry.first);
+    }
+    for (; next != kept.end(); ++next) {
+        add(*next);
+    }
+    return rows;
 }
 
 void CodeChartModel::Layout() {
-    std::tie(firstRow_, rows_) = Rows();
+    rows_ = Rows();
+}
+
+int CodeChartModel::RowOf(int code) const {
+    const auto found = std::lower_bound(rows_.begin(), rows_.end(), code / kPerRow);
+    return found != rows_.end() && *found == code / kPerRow
+               ? static_cast<int>(found - rows_.begin())
+               : -1;
 }
 
 // Characters came or went: within the same rows only the slots are drawn again.
 void CodeChartModel::Relayout() {
-    if (Rows() != std::pair(firstRow_, rows_)) {
+    if (Rows() != rows_) {
         beginResetModel();
         Layout();
         endResetModel();
-    } else if (rows_ > 0) {
-        emit dataChanged(index(0, 0), index(rows_ - 1, kPerRow - 1));
+    } else if (!rows_.empty()) {
+        emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, kPerRow - 1));
     }
 }
 
@@ -104,29 +157,30 @@ void CodeChartModel::Redraw(int code) {
 }
 
 QModelIndex CodeChartModel::IndexOf(int code) const {
-    return index(code / kPerRow - firstRow_, code % kPerRow);
+    const int row = code < 0 ? -1 : RowOf(code);
+    return row < 0 ? QModelIndex() : index(row, code % kPerRow);
 }
 
 int CodeChartModel::CodeAt(const QModelIndex& index) const {
-    if (!index.isValid()) {
+    if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) {
         return -1;
     }
-    const int code = (firstRow_ + index.row()) * kPerRow + index.column();
+    const int code = rows_[static_cast<std::size_t>(index.row())] * kPerRow + index.column();
     return Set().Find(code) != nullptr ? code : -1;
 }
 
 int CodeChartModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows_;
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int CodeChartModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() || rows_ == 0 ? 0 : kPerRow;
+    return parent.isValid() || rows_.empty() ? 0 : kPerRow;
 }
 
 QVariant CodeChartModel::data(const QModelIndex& index, int role) const {
     const int code = CodeAt(index);
     if (code < 0) {
-        return {};
+        return KeptData(index, role);
     }
     const SetCharacter& character = *Set().Find(code);
     switch (role) {
@@ -142,13 +196,10 @@ QVariant CodeChartModel::data(const QModelIndex& index, int role) const {
         case Qt::AccessibleDescriptionRole:
             return LitCount(character.pattern);
         case Qt::ToolTipRole:
-            return QStringLiteral("Code %1 (0x%2), %3 wide%4")
-                .arg(code)
-                .arg(code, 2, 16, QChar(u'0'))
-                .arg(character.width)
-                .arg(character.name.empty()
-                         ? QString()
-                         : QStringLiteral(", ") + QString::fromStdString(character.name));
+            return Described(code) + QStringLiteral(", %1 wide").arg(character.width) +
+                   (character.name.empty()
+                        ? QString()
+                        : QStringLiteral(", glyph ") + QString::fromStdString(character.name));
         default:
             return {};
     }
@@ -161,7 +212,33 @@ QVariant CodeChartModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation == Qt::Horizontal) {
         return QStringLiteral("+%1").arg(section);
     }
-    return QString::number((firstRow_ + section) * kPerRow);
+    if (section < 0 || section >= static_cast<int>(rows_.size())) {
+        return {};
+    }
+    const int code = rows_[static_cast<std::size_t>(section)] * kPerRow;
+    return code > kLastCode ? CodeName(code) : QString::number(code);
+}
+
+// A glyph the set keeps as it is: its code, and why it cannot be edited.
+QVariant CodeChartModel::KeptData(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) {
+        return {};
+    }
+    const int code = rows_[static_cast<std::size_t>(index.row())] * kPerRow + index.column();
+    if (!Set().IsKept(code)) {
+        return {};
+    }
+    switch (role) {
+        case Qt::DisplayRole:
+            return Shown(code);
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole:
+            return Described(code) + QStringLiteral(": too large to edit, kept as it is");
+        case Qt::AccessibleTextRole:
+            return SpokenName(code);
+        default:
+            return {};
+    }
 }
 
 Qt::ItemFlags CodeChartModel::flags(const QModelIndex& index) const {

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <utility>
+#include <vector>
 
 #include "core/character_set.h"
 
@@ -10,8 +11,10 @@ namespace zrl {
 class SetDocument;
 
 // A character set as a code chart: 16 codes to a row, row = code / 16, from the row of the
-// first code to the row of the last. A code with no character is an empty, disabled slot.
-// The chart follows the document's every change.
+// first code to the row of the last, but for runs of empty rows past code 255, which a
+// Unicode font has many of. A code with no character is an empty, disabled slot; a glyph
+// the set keeps as it is shows, disabled, as too large to edit. The chart follows the
+// document's every change.
 class CodeChartModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -35,18 +38,23 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // How a screen reader names a code: "65, A", "32, space", "7".
+    // How a screen reader names a code: "65, A", "32, space", "7", "U+0416, Ж".
     static QString SpokenName(int code);
+    // How a code is written where there is room: "U+0416".
+    static QString CodeName(int code);
+    // "Code 65 (0x41) LATIN CAPITAL LETTER A", "U+0416 CYRILLIC CAPITAL LETTER ZHE".
+    static QString Described(int code);
 
 private:
-    std::pair<int, int> Rows() const;
+    std::vector<int> Rows() const;
     void Layout();
     void Relayout();
     void Redraw(int code);
+    int RowOf(int code) const;  // -1: not shown
+    QVariant KeptData(const QModelIndex& index, int role) const;
 
     const SetDocument& document_;
-    int firstRow_ = 0;
-    int rows_ = 0;
+    std::vector<int> rows_;  // the chart's rows, each as code / 16
 };
 
 }  // namespace zrl
