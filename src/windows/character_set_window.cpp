@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "cell_size_dialog.h"
+#include "character_chart.h"
 #include "code_chart.h"
 #include "code_chart_model.h"
 #include "core/data_listing.h"
@@ -174,7 +175,11 @@ void FrmCharSet::CreateMenus() {
 }
 
 void FrmCharSet::CreateControls() {
-    Chart = new CodeChart(model_, this);
+    auto* chart = new CharacterChart(*document_, model_, this);
+    Chart = chart->Chart;
+    Blocks = chart->Blocks;
+    GoTo = chart->GoTo;
+    connect(chart, &CharacterChart::Said, this, &FrmCharSet::Say);
     Preview = new PreviewStrip(this);
     Status = new QLabel(this);
     Status->setWordWrap(true);
@@ -189,7 +194,7 @@ void FrmCharSet::CreateControls() {
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setMenuBar(findChild<QMenuBar*>());
     layout->addWidget(RecoveryBar);
-    layout->addWidget(Chart, 1);
+    layout->addWidget(chart, 1);
     layout->addWidget(CreateWidthRow());
     layout->addWidget(CreatePreviewRow());
     layout->addWidget(Preview);

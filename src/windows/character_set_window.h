@@ -41,6 +41,9 @@ public:
     explicit FrmCharSet(Forms& forms);
 
     CodeChart* Chart;
+    // The Unicode blocks the chart shows one of, and the box that goes to a code.
+    QComboBox* Blocks;
+    QLineEdit* GoTo;
     // The current character's width, from 0 to the cell's.
     QSpinBox* Width;
     QLineEdit* PreviewText;

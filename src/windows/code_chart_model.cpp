@@ -101,7 +101,10 @@ QString CodeChartModel::SpokenName(int code) {
 // The rows of every character and kept glyph, and up to code 255 every row between them.
 std::vector<int> CodeChartModel::Rows() const {
     std::vector<int> rows;
-    const auto add = [&rows](long code) {
+    const auto add = [this, &rows](long code) {
+        if (code < first_ || code > last_) {
+            return;
+        }
         const int row = static_cast<int>(code / kPerRow);
         if (rows.empty() || rows.back() < row) {
             for (int between = rows.empty() ? row : rows.back() + 1;
@@ -131,6 +134,17 @@ std::vector<int> CodeChartModel::Rows() const {
 
 void CodeChartModel::Layout() {
     rows_ = Rows();
+}
+
+void CodeChartModel::ShowCodes(int first, int last) {
+    if (first == first_ && last == last_) {
+        return;
+    }
+    beginResetModel();
+    first_ = first;
+    last_ = last;
+    Layout();
+    endResetModel();
 }
 
 int CodeChartModel::RowOf(int code) const {

@@ -25,6 +25,11 @@ public:
 
     const CharacterSet& Set() const;
 
+    // Shows the rows of these codes alone, as a block of Unicode is chosen; all: 0 to
+    // U+10FFFF.
+    void ShowCodes(int first, int last);
+    bool Shows(int code) const { return code >= first_ && code <= last_; }
+
     // How large a character's picture is drawn at the set's cell size.
     QSize PictureSize() const;
 
@@ -55,6 +60,8 @@ private:
 
     const SetDocument& document_;
     std::vector<int> rows_;  // the chart's rows, each as code / 16
+    int first_ = 0;
+    int last_ = kLastUnicode;
 };
 
 }  // namespace zrl

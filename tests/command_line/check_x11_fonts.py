@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""X11's fixed fonts exported as BDF: each in its own cell, every glyph of codes 0 to 255
-that pcf2bdf reads, each dot where pcf2bdf puts it, and bdftopcf takes the result without a
-word. Usage: check_x11_fonts.py ZERLIN. Exits 77 where the fonts or the tools are missing."""
+"""X11's fixed fonts exported as BDF: each in its own cell, every glyph and property that
+pcf2bdf reads, byte for byte as pcf2bdf writes them, each dot where pcf2bdf puts it; the BDF
+that pcf2bdf writes, opened and saved, is the same file again; and bdftopcf takes the result
+without a word. Unifont and Terminus, where installed, too. Usage: check_x11_fonts.py ZERLIN.
+Exits 77 where the fonts or the tools are missing."""
 import gzip
 import os
 import shutil
@@ -11,10 +13,12 @@ import tempfile
 
 FOLDER = "/usr/share/fonts/X11/misc"
 FONTS = ["4x6", "5x7", "5x8", "6x10", "6x13", "7x14", "8x13", "9x15", "10x20", "12x24"]
+# Fonts of every script, from xfonts-unifont and xfonts-terminus.
+UNICODE_FONTS = ["unifont", "ter-u16n_unicode"]
 
 
 def glyphs(text):
-    """The font's box and, for each code from 0 to 255, its dots as (x, y) from the origin."""
+    """The font's box and, for each code, its dots as (x, y) from the origin."""
     box, found, lines, i = None, {}, text.splitlines(), 0
     while i < len(lines):
         words = lines[i].split()
@@ -37,7 +41,7 @@ def glyphs(text):
                 value = int(lines[i], 16)
                 dots |= {(x + c, y + height - 1 - row) for c in range(width)
                          if value >> (bits - 1 - c) & 1}
-            if code is not None and 0 <= code <= 255:
+            if code is not None and code >= 0:
                 found[code] = dots
         i += 1
     return box, found
@@ -50,18 +54,30 @@ def main():
         print("skipped: pcf2bdf, bdftopcf or X11's fonts are missing")
         return 77
     failures = []
-    for name in FONTS:
+    fonts = FONTS + [f for f in UNICODE_FONTS if os.path.exists(os.path.join(FOLDER, f + ".pcf.gz"))]
+    for name in fonts:
         path = os.path.join(FOLDER, name + ".pcf.gz")
         with gzip.open(path) as packed:
-            reference = subprocess.run(["pcf2bdf"], input=packed.read(), capture_output=True,
-                                       check=True).stdout.decode("latin-1")
+            exact = subprocess.run(["pcf2bdf"], input=packed.read(), capture_output=True,
+                                   check=True).stdout
+        reference = exact.decode("latin-1")
         ours = subprocess.run([zerlin, "--export", "bdf", path], capture_output=True, check=True)
+        if ours.stdout != exact:
+            failures.append(f"{name}: the BDF is not the one pcf2bdf writes")
+        with tempfile.TemporaryDirectory() as folder:
+            opened = os.path.join(folder, name + ".bdf")
+            with open(opened, "wb") as out:
+                out.write(exact)
+            saved = subprocess.run([zerlin, "--export", "bdf", opened], capture_output=True,
+                                   check=True)
+            if saved.stdout != exact:
+                failures.append(f"{name}: pcf2bdf's BDF, opened and saved, changed")
         ref_box, ref_glyphs = glyphs(reference)
         box, found = glyphs(ours.stdout.decode("latin-1"))
         if box[:2] != ref_box[:2]:
             failures.append(f"{name}: a {box[0]}x{box[1]} cell, not {ref_box[0]}x{ref_box[1]}")
         if sorted(found) != sorted(ref_glyphs):
-            failures.append(f"{name}: {len(found)} glyphs of codes 0 to 255, pcf2bdf {len(ref_glyphs)}")
+            failures.append(f"{name}: {len(found)} glyphs with codes, pcf2bdf {len(ref_glyphs)}")
         moved = [code for code in ref_glyphs if found.get(code) != ref_glyphs[code]]
         if moved:
             failures.append(f"{name}: the dots of codes {moved[:8]} are not where pcf2bdf has them")

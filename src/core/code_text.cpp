@@ -1,0 +1,65 @@
+#include "code_text.h"
+
+#include <charconv>
+
+#include "character_set.h"
+
+namespace zrl {
+
+namespace {
+
+std::optional<int> Number(std::string_view digits, int base) {
+    int value = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        value < kFirstCode || value > kLastUnicode) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The one character a UTF-8 text holds, if it holds exactly one.
+std::optional<int> OneCharacter(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.empty() ? 0 : text[0]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (text.size() != length || (lead >= 0x80 && lead < 0xC2) || lead > 0xF4) {
+        return std::nullopt;
+    }
+    int code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        code = code << 6 | (next & 0x3F);
+    }
+    static constexpr int kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[length] || code > kLastUnicode || (code >= 0xD800 && code <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return code;
+}
+
+}  // namespace
+
+std::optional<int> ParseCode(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    if (text.size() > 2 && (text[0] == 'U' || text[0] == 'u') && text[1] == '+') {
+        return Number(text.substr(2), 16);
+    }
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        return Number(text.substr(2), 16);
+    }
+    if (!text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos) {
+        return Number(text, 10);
+    }
+    return OneCharacter(text);
+}
+
+}  // namespace zrl
