@@ -7,6 +7,7 @@
 #include <random>
 #include <sstream>
 
+#include "core/unicode_names.h"
 #include "support/pattern_rows.h"
 
 namespace zrl {
@@ -144,6 +145,74 @@ TEST(CharacterSet, FreeCodesWrapRoundAndPatternsMatchTheField) {
     EXPECT_EQ(PatternOf(grid), Pattern().set(34));
     EXPECT_EQ(GridOf(PatternOf(grid)).Colour(0), UnlitColour);
     EXPECT_EQ(GridOf(PatternOf(grid)).Colour(34), LitColour);
+}
+
+// A font with what a set cannot hold: comments and properties of its own, a glyph with no
+// code, one of 40x40, CR LF line ends. Opened, it writes back byte for byte; one glyph
+// edited changes its own block alone; one added changes CHARS and adds its block.
+TEST(UnicodeNames, NamesAndBlocksComeFromTheCharacterDatabase) {
+    if (UnicodeBlocks().empty()) {
+        GTEST_SKIP() << "built without the Unicode Character Database";
+    }
+    EXPECT_EQ(CharacterName(0x416), "CYRILLIC CAPITAL LETTER ZHE");
+    EXPECT_EQ(CharacterName(0x4E2D), "CJK UNIFIED IDEOGRAPH-4E2D");
+    EXPECT_EQ(CharacterName(0xAC01), "HANGUL SYLLABLE GAG");
+    EXPECT_EQ(CharacterName(0x1F600), "GRINNING FACE");
+    EXPECT_EQ(CharacterName(7), "");
+    ASSERT_NE(BlockOf(0x416), nullptr);
+    EXPECT_EQ(BlockOf(0x416)->name, "Cyrillic");
+    EXPECT_EQ(BlockOf(0x416)->first, 0x400);
+}
+
+TEST(BdfFont, AFontKeepsAllThatItsSetDoesNotChange) {
+    std::string text =
+        "STARTFONT 2.1\nCOMMENT made by hand\nFONT "
+        "-Test-Keep-Medium-R-Normal--7-70-75-75-C-60-ISO10646-1\n"
+        "SIZE 7 75 75\nFONTBOUNDINGBOX 5 7 0 -1\nSTARTPROPERTIES 2\nCOPYRIGHT \"Share it\"\n"
+        "FONT_ASCENT 6\nENDPROPERTIES\nCHARS 4\n"
+        "STARTCHAR zhe\nENCODING 1046\nSWIDTH 480 0\nDWIDTH 6 0\nBBX 5 3 0 "
+        "0\nBITMAP\nA8\n70\nA8\nENDCHAR\n"
+        "\nSTARTCHAR nocode\nENCODING -1\nSWIDTH 480 0\nDWIDTH 6 0\nBBX 1 1 0 "
+        "0\nBITMAP\n80\nENDCHAR\n"
+        "STARTCHAR huge\nENCODING 1047\nSWIDTH 480 0\nDWIDTH 41 0\nBBX 40 40 0 0\nBITMAP\n" +
+        [] {
+            std::string rows;
+            for (int r = 0; r < 40; ++r) {
+                rows += "FFFFFFFFFF\n";
+            }
+            return rows;
+        }() +
+        "ENDCHAR\nSTARTCHAR A\nENCODING 65\nSWIDTH 480 0\nDWIDTH 6 0\nBBX 5 7 0 -1\nBITMAP\n"
+        "70\n88\n88\nF8\n88\n88\n00\nENDCHAR\nENDFONT\n";
+    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) {
+        text.replace(at, 1, "\r\n");
+    }
+    const ReadFont read = ReadBdf(text);
+    ASSERT_TRUE(read.font) << read.error;
+    CharacterSet set = ImportFont(*read.font, text).set;
+    EXPECT_EQ(set.Size(), 2);
+    EXPECT_TRUE(set.IsKept(1047)) << "too large to edit";
+    EXPECT_EQ(WriteBdf(set), text) << "nothing changed, nothing differs";
+
+    Pattern zhe = set.Find(1046)->pattern;
+    zhe.set(static_cast<std::size_t>(kDefaultSize.Index(6, 0)));  // below the glyph's box
+    set.SetPattern(1046, zhe);
+    const std::string edited = WriteBdf(set);
+    const std::size_t start = text.find("STARTCHAR zhe");
+    const std::size_t end = text.find("ENDCHAR", start);
+    EXPECT_EQ(edited.substr(0, start), text.substr(0, start));
+    EXPECT_EQ(edited.substr(edited.find("\r\nSTARTCHAR nocode")),
+              text.substr(text.find("\r\nSTARTCHAR nocode")))
+        << "every other glyph as it was";
+    EXPECT_NE(edited.substr(start, end - start).find("BBX 5 7 0 -1\r\n"), std::string::npos)
+        << "a box that holds the new dot";
+    EXPECT_EQ(ImportFont(*ReadBdf(edited).font).set.Find(1046)->pattern, zhe);
+
+    set.Put(66, {Pattern(kDefaultSize), {}});
+    const std::string added = WriteBdf(set);
+    EXPECT_NE(added.find("CHARS 5\r\n"), std::string::npos);
+    EXPECT_NE(added.find("\r\nSTARTCHAR char66\r\nENCODING 66\r\n"), std::string::npos);
+    EXPECT_TRUE(ReadBdf(added).font) << ReadBdf(added).error;
 }
 
 }  // namespace
