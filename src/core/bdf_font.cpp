@@ -218,6 +218,9 @@ BitmapFont ReadFontText(std::string_view text) {
     BitmapFont font;
     long declared = 0;
     ReadHeader(lines, font, declared);
+    // Room for the glyphs CHARS declares, as far as the text could hold them.
+    font.glyphs.reserve(
+        static_cast<std::size_t>(std::clamp(declared, 0L, static_cast<long>(text.size() / 64))));
     while (lines.NextContent()) {
         if (lines.Keyword() == "ENDFONT") {
             if (static_cast<long>(font.glyphs.size()) != declared) {

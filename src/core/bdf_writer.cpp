@@ -169,7 +169,7 @@ void ReplaceLine(std::string& text, std::string_view keyword, const std::string&
     }
 }
 
-std::string ValueOf(const std::string& text, std::string_view keyword) {
+std::string ValueOf(std::string_view text, std::string_view keyword) {
     for (std::string_view line : SplitLines(text)) {
         if (Keyword(line) == keyword) {
             line.remove_prefix(line.find(keyword) + keyword.size());
@@ -211,7 +211,7 @@ Changes ChangesOf(const CharacterSet& set, const FontSource& source) {
 
 // The header as it was, but for what the set's changes make it say otherwise.
 std::string Header(const CharacterSet& set, const FontSource& source, const Changes& changes) {
-    std::string header = source.header;
+    std::string header(source.header);
     const std::string& end = source.lineEnd;
     if (changes.cell) {
         ReplaceLine(header, "FONTBOUNDINGBOX",
@@ -377,15 +377,14 @@ private:
     // no longer fit it, and its bitmap.
     void Rewrite(std::string& out, const FontSource::Glyph& glyph, const SetCharacter& now) const {
         const std::string& end = source_.lineEnd;
-        out.append(glyph.text, 0, glyph.startChar);
+        out += glyph.text.substr(0, glyph.startChar);
         const bool widthChanged = now.width != glyph.read.width;
         const int advance = Advance(now);
         GlyphBox box = glyph.box;
         if (changes_.cell || !Holds(box, now.pattern, source_.cellLeft, set_.Ascent())) {
             box = cellBox_;
         }
-        for (std::string_view line :
-             SplitLines(std::string_view(glyph.text).substr(glyph.startChar))) {
+        for (std::string_view line : SplitLines(glyph.text.substr(glyph.startChar))) {
             const std::string_view keyword = Keyword(line);
             if (keyword == "SWIDTH" && widthChanged) {
                 out += "SWIDTH " +
@@ -438,10 +437,16 @@ std::string WriteFontText(const BitmapFont& font) {
         return std::to_string(b.width) + " " + std::to_string(b.height) + " " +
                std::to_string(b.x) + " " + std::to_string(b.y);
     };
-    std::string out = "STARTFONT 2.1\nFONT " + font.name + "\nSIZE " + std::to_string(points) +
-                      " " + std::to_string(resolution) + " " +
-                      std::to_string(number("RESOLUTION_Y", resolution)) + "\nFONTBOUNDINGBOX " +
-                      box(font.box) + "\n\n";
+    std::size_t room = 4096;
+    for (const BitmapGlyph& glyph : font.glyphs) {
+        room +=
+            96 + glyph.rows.size() * (static_cast<std::size_t>(glyph.box.width + 7) / 8 * 2 + 1);
+    }
+    std::string out;
+    out.reserve(room);
+    out += "STARTFONT 2.1\nFONT " + font.name + "\nSIZE " + std::to_string(points) + " " +
+           std::to_string(resolution) + " " + std::to_string(number("RESOLUTION_Y", resolution)) +
+           "\nFONTBOUNDINGBOX " + box(font.box) + "\n\n";
     // A blank line between the parts and after each glyph, as X's own converter has it.
     if (!font.properties.empty()) {
         out += "STARTPROPERTIES " + std::to_string(font.properties.size()) + "\n";

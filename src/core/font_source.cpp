@@ -4,10 +4,12 @@
 
 namespace zrl {
 
-std::shared_ptr<const FontSource> ReadSource(const BitmapFont& font, std::string_view text,
+std::shared_ptr<const FontSource> ReadSource(const BitmapFont& font, std::string_view read,
                                              const CharacterSet& set,
                                              std::vector<std::optional<SetCharacter>> held) {
     auto source = std::make_shared<FontSource>();
+    source->all = read;
+    const std::string_view text = source->all;
     source->header = text.substr(0, font.charsStart);
     source->chars = text.substr(font.charsStart, font.charsEnd - font.charsStart);
     if (source->chars.ends_with("\r\n")) {

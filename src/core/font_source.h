@@ -17,11 +17,16 @@ namespace zrl {
 // properties, each glyph's block, and the glyphs that the set cannot hold (with no code, too
 // large for a 32x32 cell, or at a code already taken), which stay as they are.
 struct FontSource {
+    FontSource() = default;
+    // Its parts are views of its own text: it is made once and shared, never copied.
+    FontSource(const FontSource&) = delete;
+    FontSource& operator=(const FontSource&) = delete;
+
     struct Glyph {
         long code = -1;
         // From just after the previous glyph's ENDCHAR line through this one's, so blank
         // lines and comments between glyphs travel with the glyph after them.
-        std::string text;
+        std::string_view text;
         std::size_t startChar = 0;  // where the STARTCHAR line begins within the text
         bool editable = false;      // the set holds it; otherwise it is kept as it is
         SetCharacter read;          // what the set made of it, in the cell below
@@ -29,10 +34,11 @@ struct FontSource {
         int advance = -1;
     };
 
-    std::string header;  // everything before the CHARS line
-    std::string chars;   // the CHARS line, its line end included
+    std::string all;          // the whole text, which the parts below are views of
+    std::string_view header;  // everything before the CHARS line
+    std::string_view chars;   // the CHARS line, its line end included
     std::vector<Glyph> glyphs;
-    std::string trailer;          // everything after the last glyph's ENDCHAR line
+    std::string_view trailer;     // everything after the last glyph's ENDCHAR line
     std::vector<long> keptCodes;  // sorted: the codes of the glyphs kept as they are
     std::string lineEnd = "\n";
 

@@ -296,6 +296,7 @@ ReadFont ReadPcf(const QByteArray& data) {
     }
     const GlyphTables glyphTables{tables.GlyphNames(), tables.ScalableWidths()};
     std::vector<bool> coded(static_cast<std::size_t>(std::max<FT_Long>(ft.face->num_glyphs, 0)));
+    font.glyphs.reserve(coded.size());
     FT_UInt index = 0;
     for (FT_ULong code = FT_Get_First_Char(ft.face, &index); index != 0;
          code = FT_Get_Next_Char(ft.face, code, &index)) {

@@ -23,6 +23,7 @@
 #include "character_chart.h"
 #include "code_chart.h"
 #include "code_chart_model.h"
+#include "core/code_text.h"
 #include "core/data_listing.h"
 #include "core/pattern_parser.h"
 #include "forms.h"
@@ -60,6 +61,8 @@ CharacterSet BlankSet(FrmCharSet::Kind kind, CellSize size = kDefaultSize) {
             return CharacterSet::Blank(0, 7, size);
         case FrmCharSet::Kind::PrintableAscii:
             return CharacterSet::Blank(32, 126, size);
+        case FrmCharSet::Kind::Empty:
+            return CharacterSet(size);
         case FrmCharSet::Kind::FullTable:
             break;
     }
@@ -387,14 +390,14 @@ void FrmCharSet::CellSize_Click() {
 }
 
 bool FrmCharSet::OpenFile(const QString& path) {
-    const LoadedFont loaded =
+    LoadedFont loaded =
         SetTransfer::IsTableFile(path) ? transfer_.ReadTableFile(path) : LoadFontFile(path);
     if (!loaded.font) {
         Say(QStringLiteral("Not opened: %1: %2").arg(QFileInfo(path).fileName(), loaded.error));
         return false;
     }
-    ReplaceSet(loaded.font->set, path);
     const QString leftOut = QString::fromStdString(DescribeLeftOut(*loaded.font));
+    ReplaceSet(std::move(loaded.font->set), path);
     if (!leftOut.isEmpty()) {
         Say(Status->text() + QStringLiteral(". ") + leftOut);
     }
@@ -416,8 +419,13 @@ bool FrmCharSet::SaveTo(const QString& path) {
 }
 
 bool FrmCharSet::AddCharacter(int code) {
-    if (code < kFirstCode || code > kLastCode || Set().Find(code) != nullptr) {
+    if (code < kFirstCode || code > kLastUnicode || Set().Find(code) != nullptr) {
         Say(QStringLiteral("Code %1 already has a character").arg(code));
+        return false;
+    }
+    if (Set().IsKept(code)) {
+        Say(QStringLiteral("%1 holds a glyph too large to edit")
+                .arg(CodeChartModel::CodeName(code)));
         return false;
     }
     document_->Put(code, {Pattern(Set().Cell()), {}});
@@ -545,7 +553,8 @@ bool FrmCharSet::MaybeSave() {
 void FrmCharSet::New_Click() {
     const QStringList kinds = {QStringLiteral("LCD custom characters (codes 0 to 7)"),
                                QStringLiteral("Printable ASCII (codes 32 to 126)"),
-                               QStringLiteral("Full table (codes 0 to 255)")};
+                               QStringLiteral("Full table (codes 0 to 255)"),
+                               QStringLiteral("Empty set (no characters)")};
     bool chosen = false;
     const QString kind =
         QInputDialog::getItem(this, QStringLiteral("New Character Set"),
@@ -602,18 +611,24 @@ bool FrmCharSet::SaveAs_Click() {
     return !path.isEmpty() && SaveTo(path);
 }
 
+// The code in any form the Go to box takes; a free one is offered.
 void FrmCharSet::Add_Click() {
     const std::optional<int> free = Set().FreeCode(std::max(current_, 0));
-    if (!free) {
-        Say(QStringLiteral("Every code from 0 to 255 has a character"));
+    const QString offered = !free               ? QString()
+                            : *free > kLastCode ? CodeChartModel::CodeName(*free)
+                                                : QString::number(*free);
+    bool chosen = false;
+    const QString text =
+        QInputDialog::getText(this, QStringLiteral("Add Character"),
+                              QStringLiteral("Code (U+0416, 0x416, 1046 or the character):"),
+                              QLineEdit::Normal, offered, &chosen);
+    if (!chosen) {
         return;
     }
-    bool chosen = false;
-    const int code = QInputDialog::getInt(this, QStringLiteral("Add Character"),
-                                          QStringLiteral("Code (0 to 255):"), *free, kFirstCode,
-                                          kLastCode, 1, &chosen);
-    if (chosen) {
-        AddCharacter(code);
+    if (const std::optional<int> code = ParseCode(text.toStdString())) {
+        AddCharacter(*code);
+    } else {
+        Say(QStringLiteral("Not added: \"%1\" is no code from 0 to U+10FFFF").arg(text));
     }
 }
 

@@ -36,7 +36,7 @@ class FrmCharSet : public Form {
     Q_OBJECT
 
 public:
-    enum class Kind { LcdCustom, PrintableAscii, FullTable };
+    enum class Kind { LcdCustom, PrintableAscii, FullTable, Empty };
 
     explicit FrmCharSet(Forms& forms);
 

@@ -87,12 +87,12 @@ bool RecoveryOffer::OfferNext() {
 
 // The copy shows unsaved under its file's name, and is this run's own from now on.
 bool RecoveryOffer::Offer(Recovery::Left left, const QString& discardOpens) {
-    const LoadedFont loaded = LoadFontFile(left.copy);
+    LoadedFont loaded = LoadFontFile(left.copy);
     if (!loaded.font) {
         window_.Say(QStringLiteral("A recovery copy could not be read: %1").arg(loaded.error));
         return false;
     }
-    window_.ReplaceSet(loaded.font->set, left.originalPath);
+    window_.ReplaceSet(std::move(loaded.font->set), left.originalPath);
     recovery_.TakeOver(left);
     window_.MarkUnsaved();
     Text->setText(
