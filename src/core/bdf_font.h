@@ -31,6 +31,9 @@ ReadFont ReadBdf(std::string_view text);
 // byte for byte, and a changed glyph changes its own block alone.
 std::string WriteBdf(const CharacterSet& set);
 
+// A name as one line of a BDF file reads it back: no line break, no blanks around it.
+std::string OneLine(std::string name);
+
 // A font as BDF, every glyph and property as it holds them: how a PCF font is read.
 std::string WriteFontText(const BitmapFont& font);
 

@@ -10,13 +10,6 @@
 
 namespace zrl {
 
-namespace {
-
-// A set with a code past 255 is a Unicode font.
-bool IsUnicode(const CharacterSet& set) {
-    return !set.IsEmpty() && set.Characters().rbegin()->first > kLastCode;
-}
-
 // A name as one line of the file would read it back: no line break, no blanks around it.
 std::string OneLine(std::string name) {
     std::replace(name.begin(), name.end(), '\n', ' ');
@@ -25,6 +18,13 @@ std::string OneLine(std::string name) {
         return {};
     }
     return name.substr(first, name.find_last_not_of(" \t\r") - first + 1);
+}
+
+namespace {
+
+// A set with a code past 255 is a Unicode font.
+bool IsUnicode(const CharacterSet& set) {
+    return !set.IsEmpty() && set.Characters().rbegin()->first > kLastCode;
 }
 
 // "six rows", "one row", "no rows": small counts in words, as a person writes them.
@@ -134,284 +134,7 @@ std::string WriteNew(const CharacterSet& set) {
     return out;
 }
 
-// ---- A set read from a BDF text: what it does not change is written as it was ----
-
 constexpr char kHex[] = "0123456789ABCDEF";
-
-std::string_view Keyword(std::string_view line) {
-    const std::size_t start = std::min(line.find_first_not_of(" \t"), line.size());
-    line.remove_prefix(start);
-    return line.substr(0, std::min(line.find_first_of(" \t\r\n"), line.size()));
-}
-
-// The text's lines, each with its line end.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size() - 1) + 1;
-        lines.push_back(text.substr(0, end));
-        text.remove_prefix(end);
-    }
-    return lines;
-}
-
-// Replaces the first line that starts with the keyword (in the header: the FONT line, a
-// property) by the keyword and the value; where there is none, nothing.
-void ReplaceLine(std::string& text, std::string_view keyword, const std::string& value,
-                 const std::string& lineEnd) {
-    std::size_t at = 0;
-    for (std::string_view line : SplitLines(text)) {
-        if (Keyword(line) == keyword) {
-            text.replace(at, line.size(), std::string(keyword) + " " + value + lineEnd);
-            return;
-        }
-        at += line.size();
-    }
-}
-
-std::string ValueOf(std::string_view text, std::string_view keyword) {
-    for (std::string_view line : SplitLines(text)) {
-        if (Keyword(line) == keyword) {
-            line.remove_prefix(line.find(keyword) + keyword.size());
-            const std::size_t start = std::min(line.find_first_not_of(" \t"), line.size());
-            const std::size_t end = line.find_last_not_of(" \t\r\n");
-            return end == std::string_view::npos || end < start
-                       ? std::string()
-                       : std::string(line.substr(start, end - start + 1));
-        }
-    }
-    return {};
-}
-
-// One field of an XLFD name, counted from 1; any other name as it is.
-std::string WithXlfdField(const std::string& name, int field, const std::string& value) {
-    std::vector<std::size_t> hyphens;
-    for (std::size_t at = name.find('-'); at != std::string::npos; at = name.find('-', at + 1)) {
-        hyphens.push_back(at);
-    }
-    if (hyphens.size() != 14 || hyphens.front() != 0) {
-        return name;
-    }
-    const std::size_t start = hyphens[static_cast<std::size_t>(field - 1)] + 1;
-    const std::size_t end = field < 14 ? hyphens[static_cast<std::size_t>(field)] : name.size();
-    return name.substr(0, start) + value + name.substr(end);
-}
-
-// How the set's cell and widths differ from the font's as it was read.
-struct Changes {
-    bool cell;
-    bool spacing;
-    bool averageWidth;
-};
-
-Changes ChangesOf(const CharacterSet& set, const FontSource& source) {
-    return {set.Cell() != source.cell || set.Descent() != source.descent,
-            set.IsProportional() != source.proportional, AverageWidth(set) != source.averageWidth};
-}
-
-// The header as it was, but for what the set's changes make it say otherwise.
-std::string Header(const CharacterSet& set, const FontSource& source, const Changes& changes) {
-    std::string header(source.header);
-    const std::string& end = source.lineEnd;
-    if (changes.cell) {
-        ReplaceLine(header, "FONTBOUNDINGBOX",
-                    std::to_string(set.Cell().width) + " " + std::to_string(set.Cell().height) +
-                        " " + std::to_string(source.cellLeft) + " " +
-                        std::to_string(-set.Descent()),
-                    end);
-        ReplaceLine(header, "FONT_ASCENT", std::to_string(set.Ascent()), end);
-        ReplaceLine(header, "FONT_DESCENT", std::to_string(set.Descent()), end);
-    }
-    std::string name = ValueOf(header, "FONT");
-    if (changes.spacing) {
-        const std::string spacing = set.IsProportional() ? "P" : "C";
-        ReplaceLine(header, "SPACING", "\"" + spacing + "\"", end);
-        name = WithXlfdField(name, 11, spacing);
-    }
-    if (changes.averageWidth) {
-        const std::string average = std::to_string(AverageWidth(set));
-        ReplaceLine(header, "AVERAGE_WIDTH", average, end);
-        name = WithXlfdField(name, 12, average);
-    }
-    if (changes.spacing || changes.averageWidth) {
-        ReplaceLine(header, "FONT", name, end);
-    }
-    return header;
-}
-
-// Thousandths of the point size, as the font's SIZE line gives it.
-long ScalableWidth(const std::string& header, int advance, int height) {
-    double points = height;
-    double resolution = 75;
-    const std::string size = ValueOf(header, "SIZE");
-    if (std::sscanf(size.c_str(), "%lf %lf", &points, &resolution) < 2 || points <= 0 ||
-        resolution <= 0) {
-        points = height;
-        resolution = 75;
-    }
-    return std::lround(advance * 72000.0 / (points * resolution));
-}
-
-// The glyph's dots within a box, in font coordinates, of the set's cell.
-void AppendBitmap(std::string& out, const Pattern& pattern, const GlyphBox& box, int cellLeft,
-                  int ascent, const std::string& end) {
-    const CellSize size = pattern.Size();
-    for (int i = 0; i < box.height; ++i) {
-        const int row = ascent - 1 - (box.y + box.height - 1 - i);
-        for (int left = 0; left < box.width; left += 8) {
-            unsigned byte = 0;
-            for (int j = left; j < std::min(left + 8, box.width); ++j) {
-                const int column = box.x + j - cellLeft;
-                if (row >= 0 && row < size.height && column >= 0 && column < size.width &&
-                    pattern.Lit(row, column)) {
-                    byte |= 0x80u >> (j - left);
-                }
-            }
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        }
-        out += end;
-    }
-}
-
-bool Holds(const GlyphBox& box, const Pattern& pattern, int cellLeft, int ascent) {
-    const CellSize size = pattern.Size();
-    for (int index = 0; index < size.Cells(); ++index) {
-        if (!pattern[static_cast<std::size_t>(index)]) {
-            continue;
-        }
-        const int x = size.ColumnOf(index) + cellLeft;
-        const int y = ascent - 1 - size.RowOf(index);
-        if (x < box.x || x >= box.x + box.width || y < box.y || y >= box.y + box.height) {
-            return false;
-        }
-    }
-    return true;
-}
-
-class KeepingWriter {
-public:
-    KeepingWriter(const CharacterSet& set, const FontSource& source)
-        : set_(set),
-          source_(source),
-          changes_(ChangesOf(set, source)),
-          header_(Header(set, source, changes_)),
-          cellBox_{set.Cell().width, set.Cell().height, source.cellLeft, -set.Descent()} {
-        for (const FontSource::Glyph& glyph : source.glyphs) {
-            if (glyph.editable) {
-                read_.push_back(glyph.code);
-            }
-        }
-        std::sort(read_.begin(), read_.end());
-    }
-
-    std::string Write() {
-        std::string out;
-        out.reserve(header_.size() + source_.glyphs.size() * 160 + 64);
-        out += header_;
-        const int count = set_.Size() + static_cast<int>(source_.glyphs.size() - read_.size());
-        const std::string chars = "CHARS " + std::to_string(count);
-        out += ValueOf(source_.chars, "CHARS") == std::to_string(count) ? source_.chars
-                                                                        : chars + source_.lineEnd;
-        auto next = set_.Characters().begin();
-        for (const FontSource::Glyph& glyph : source_.glyphs) {
-            if (!glyph.editable) {
-                out += glyph.text;
-                continue;
-            }
-            next = AddNew(out, next, glyph.code);
-            const SetCharacter* now = set_.Find(static_cast<int>(glyph.code));
-            if (now == nullptr) {
-                continue;  // deleted
-            }
-            if (*now == glyph.read && !changes_.cell) {
-                out += glyph.text;
-            } else {
-                Rewrite(out, glyph, *now);
-            }
-        }
-        AddNew(out, next, kLastUnicode + 1L);
-        out += source_.trailer;
-        return out;
-    }
-
-private:
-    using Iterator = std::map<int, SetCharacter>::const_iterator;
-
-    bool WasRead(int code) const {
-        return std::binary_search(read_.begin(), read_.end(), long{code});
-    }
-
-    // The set's new characters with codes below `code`, where code order puts them.
-    Iterator AddNew(std::string& out, Iterator next, long code) {
-        const auto end = set_.Characters().end();
-        for (; next != end && next->first < code; ++next) {
-            if (!WasRead(next->first)) {
-                AddGlyph(out, next->first, next->second);
-            }
-        }
-        return next;
-    }
-
-    void AddGlyph(std::string& out, int code, const SetCharacter& character) {
-        const std::string& end = source_.lineEnd;
-        const std::string name = OneLine(character.name);
-        const int advance = Advance(character);
-        out += "STARTCHAR " + (name.empty() ? DefaultGlyphName(code) : name) + end;
-        out += "ENCODING " + std::to_string(code) + end;
-        out += "SWIDTH " + std::to_string(ScalableWidth(header_, advance, set_.Cell().height)) +
-               " 0" + end;
-        out += "DWIDTH " + std::to_string(advance) + " 0" + end;
-        AddBox(out, cellBox_);
-        out += "BITMAP" + end;
-        AppendBitmap(out, character.pattern, cellBox_, source_.cellLeft, set_.Ascent(), end);
-        out += "ENDCHAR" + end;
-    }
-
-    void AddBox(std::string& out, const GlyphBox& box) const {
-        out += "BBX " + std::to_string(box.width) + " " + std::to_string(box.height) + " " +
-               std::to_string(box.x) + " " + std::to_string(box.y) + source_.lineEnd;
-    }
-
-    // The glyph's own lines, but for its widths where they changed, its box where its dots
-    // no longer fit it, and its bitmap.
-    void Rewrite(std::string& out, const FontSource::Glyph& glyph, const SetCharacter& now) const {
-        const std::string& end = source_.lineEnd;
-        out += glyph.text.substr(0, glyph.startChar);
-        const bool widthChanged = now.width != glyph.read.width;
-        const int advance = Advance(now);
-        GlyphBox box = glyph.box;
-        if (changes_.cell || !Holds(box, now.pattern, source_.cellLeft, set_.Ascent())) {
-            box = cellBox_;
-        }
-        for (std::string_view line : SplitLines(glyph.text.substr(glyph.startChar))) {
-            const std::string_view keyword = Keyword(line);
-            if (keyword == "SWIDTH" && widthChanged) {
-                out += "SWIDTH " +
-                       std::to_string(ScalableWidth(header_, advance, set_.Cell().height)) + " 0" +
-                       end;
-            } else if (keyword == "DWIDTH" && widthChanged) {
-                out += "DWIDTH " + std::to_string(advance) + " 0" + end;
-            } else if (keyword == "BBX") {
-                AddBox(out, box);
-            } else if (keyword == "BITMAP") {
-                out += line;
-                AppendBitmap(out, now.pattern, box, source_.cellLeft, set_.Ascent(), end);
-                out += "ENDCHAR" + end;
-                return;
-            } else {
-                out += line;
-            }
-        }
-    }
-
-    const CharacterSet& set_;
-    const FontSource& source_;
-    Changes changes_;
-    std::string header_;
-    GlyphBox cellBox_;
-    std::vector<long> read_;  // sorted: the codes of the glyphs the set was read with
-};
 
 std::string PropertyValue(const BitmapFont& font, std::string_view name) {
     for (const FontProperty& property : font.properties) {
@@ -481,7 +204,7 @@ std::string WriteFontText(const BitmapFont& font) {
 }
 
 std::string WriteBdf(const CharacterSet& set) {
-    return set.Source() != nullptr ? KeepingWriter(set, *set.Source()).Write() : WriteNew(set);
+    return set.Source() != nullptr ? WriteKeeping(set, *set.Source()) : WriteNew(set);
 }
 
 }  // namespace zrl

@@ -56,4 +56,9 @@ std::shared_ptr<const FontSource> ReadSource(const BitmapFont& font, std::string
                                              const CharacterSet& set,
                                              std::vector<std::optional<SetCharacter>> held);
 
+// The set as BDF in its source's text: what the set does not change as it was, byte for
+// byte; a changed glyph's block alone changed; CHARS, the box and the properties that say
+// the spacing and average width changed only where the set changed what they say.
+std::string WriteKeeping(const CharacterSet& set, const FontSource& source);
+
 }  // namespace zrl
