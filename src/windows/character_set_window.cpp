@@ -3,16 +3,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
 #include <QUndoGroup>
@@ -36,6 +33,7 @@
 #include "recovery_offer.h"
 #include "resize_set_command.h"
 #include "set_document.h"
+#include "set_files.h"
 #include "set_widths_command.h"
 #include "side_by_side.h"
 
@@ -44,9 +42,6 @@ namespace zrl {
 namespace {
 
 constexpr int kHistorySteps = 1000;
-const QString kFontFilter = QStringLiteral(
-    "Fonts and firmware tables (*.bdf *.pcf *.bdf.gz *.pcf.gz *.h *.c *.ino *.py *.bas *.txt);;"
-    "Bitmap fonts (*.bdf *.pcf *.bdf.gz *.pcf.gz);;BDF fonts (*.bdf);;All files (*)");
 
 QAction* AddAction(QWidget* window, const QString& text, QKeySequence key = {}) {
     auto* action = new QAction(text, window);
@@ -54,31 +49,6 @@ QAction* AddAction(QWidget* window, const QString& text, QKeySequence key = {}) 
     window->addAction(action);
     return action;
 }
-
-CharacterSet BlankSet(FrmCharSet::Kind kind, CellSize size = kDefaultSize) {
-    switch (kind) {
-        case FrmCharSet::Kind::LcdCustom:
-            return CharacterSet::Blank(0, 7, size);
-        case FrmCharSet::Kind::PrintableAscii:
-            return CharacterSet::Blank(32, 126, size);
-        case FrmCharSet::Kind::Empty:
-            return CharacterSet(size);
-        case FrmCharSet::Kind::FullTable:
-            break;
-    }
-    return CharacterSet::Blank(kFirstCode, kLastCode, size);
-}
-
-// The sizes offered for a new set, as the field offers them, and any other.
-struct NamedSize {
-    const char* text;
-    CellSize size;
-};
-constexpr NamedSize kNewSizes[] = {
-    {"5x7", {5, 7}},   {"5x8 (LCD character)", {5, 8}},
-    {"6x8", {6, 8}},   {"8x8 (LED module)", {8, 8}},
-    {"8x16", {8, 16}},
-};
 
 }  // namespace
 
@@ -88,13 +58,14 @@ FrmCharSet::FrmCharSet(Forms& forms)
       document_(new SetDocument(this)),
       recovery_(new Recovery(*document_, this)),
       transfer_(*this, forms),
+      files_(*this, *document_, transfer_),
       model_(new CodeChartModel(*document_, this)) {
     setObjectName(QStringLiteral("FrmCharSet"));
     CreateActions();
     CreateMenus();
     CreateControls();
     ConnectDocument();
-    ReplaceSet(BlankSet(Kind::PrintableAscii), {});
+    ReplaceSet(SetFiles::BlankSet(Kind::PrintableAscii), {});
     forms_.main.Get()->UseFreeHistory(document_->SetHistory());
     forms_.main.Get()->installEventFilter(this);
     PlaceBesideEditor();
@@ -136,10 +107,10 @@ void FrmCharSet::CreateActions() {
     OnTriggered(actions_.importClipboard,
                 [this] { transfer_.ImportText(forms_.clipboard.Text()); });
     OnTriggered(actions_.importFile, [this] { transfer_.ImportFile(); });
-    OnTriggered(actions_.newSet, [this] { New_Click(); });
-    OnTriggered(actions_.open, [this] { Open_Click(); });
-    OnTriggered(actions_.save, [this] { Save_Click(); });
-    OnTriggered(actions_.saveAs, [this] { SaveAs_Click(); });
+    OnTriggered(actions_.newSet, [this] { files_.New_Click(); });
+    OnTriggered(actions_.open, [this] { files_.Open_Click(); });
+    OnTriggered(actions_.save, [this] { files_.Save_Click(); });
+    OnTriggered(actions_.saveAs, [this] { files_.SaveAs_Click(); });
     OnTriggered(actions_.close, [this] { close(); });
     OnTriggered(actions_.add, [this] { Add_Click(); });
     OnTriggered(actions_.remove, [this] { Delete_Click(); });
@@ -358,7 +329,7 @@ void FrmCharSet::ReplaceSet(CharacterSet set, const QString& path) {
 }
 
 void FrmCharSet::NewSet(Kind kind, CellSize size) {
-    ReplaceSet(BlankSet(kind, size), {});
+    ReplaceSet(SetFiles::BlankSet(kind, size), {});
 }
 
 void FrmCharSet::ChangeCellSize(CellSize size) {
@@ -390,32 +361,19 @@ void FrmCharSet::CellSize_Click() {
 }
 
 bool FrmCharSet::OpenFile(const QString& path) {
-    LoadedFont loaded =
-        SetTransfer::IsTableFile(path) ? transfer_.ReadTableFile(path) : LoadFontFile(path);
-    if (!loaded.font) {
-        Say(QStringLiteral("Not opened: %1: %2").arg(QFileInfo(path).fileName(), loaded.error));
+    if (!files_.Read(path)) {
         return false;
-    }
-    const QString leftOut = QString::fromStdString(DescribeLeftOut(*loaded.font));
-    ReplaceSet(std::move(loaded.font->set), path);
-    if (!leftOut.isEmpty()) {
-        Say(Status->text() + QStringLiteral(". ") + leftOut);
     }
     recoveryOffer_->OfferCopyOf(path);
     return true;
 }
 
 bool FrmCharSet::SaveTo(const QString& path) {
-    const QString error = SaveFontFile(path, Set());
-    if (!error.isEmpty()) {
-        Say(QStringLiteral("Not saved: %1: %2").arg(QFileInfo(path).fileName(), error));
-        return false;
-    }
-    document_->MarkSaved(path);
-    Say(QStringLiteral("Saved %1 characters to %2")
-            .arg(Set().Size())
-            .arg(QFileInfo(path).fileName()));
-    return true;
+    return files_.SaveTo(path);
+}
+
+bool FrmCharSet::MaybeSave() {
+    return files_.MaybeSave();
 }
 
 bool FrmCharSet::AddCharacter(int code) {
@@ -534,81 +492,6 @@ void FrmCharSet::FitWidths() {
     document_->SetHistory()->push(new ImportSetCommand(
         *this, fitted, QStringLiteral("Fit Widths"),
         QStringLiteral("Fitted %1 characters to their dots").arg(fitted.Size())));
-}
-
-bool FrmCharSet::MaybeSave() {
-    if (!isWindowModified()) {
-        return true;
-    }
-    const auto answer = QMessageBox::warning(
-        this, QStringLiteral("Character Set"),
-        QStringLiteral("The character set \"%1\" has unsaved changes.\nSave them?").arg(FileName()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    if (answer == QMessageBox::Save) {
-        return Save_Click();
-    }
-    return answer == QMessageBox::Discard;
-}
-
-void FrmCharSet::New_Click() {
-    const QStringList kinds = {QStringLiteral("LCD custom characters (codes 0 to 7)"),
-                               QStringLiteral("Printable ASCII (codes 32 to 126)"),
-                               QStringLiteral("Full table (codes 0 to 255)"),
-                               QStringLiteral("Empty set (no characters)")};
-    bool chosen = false;
-    const QString kind =
-        QInputDialog::getItem(this, QStringLiteral("New Character Set"),
-                              QStringLiteral("Blank characters for:"), kinds, 1, false, &chosen);
-    if (!chosen) {
-        return;
-    }
-    QStringList sizes;
-    for (const NamedSize& named : kNewSizes) {
-        sizes << QString::fromLatin1(named.text);
-    }
-    sizes << QStringLiteral("Other...");
-    const QString sized =
-        QInputDialog::getItem(this, QStringLiteral("New Character Set"),
-                              QStringLiteral("Cell size:"), sizes, 0, false, &chosen);
-    const qsizetype index = sizes.indexOf(sized);
-    std::optional<CellSize> size;
-    if (chosen && index >= 0 && index < static_cast<qsizetype>(std::size(kNewSizes))) {
-        size = kNewSizes[index].size;
-    } else if (chosen) {
-        size = AskCellSize(this, QStringLiteral("New Character Set"), kDefaultSize);
-    }
-    if (size && MaybeSave()) {
-        NewSet(static_cast<Kind>(kinds.indexOf(kind)), *size);
-    }
-}
-
-void FrmCharSet::Open_Click() {
-    if (!MaybeSave()) {
-        return;
-    }
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Character Set"),
-                                                      QFileInfo(FilePath()).path(), kFontFilter);
-    if (!path.isEmpty()) {
-        OpenFile(path);
-    }
-}
-
-bool FrmCharSet::Save_Click() {
-    const QString path = FilePath();
-    return path.endsWith(QStringLiteral(".bdf"), Qt::CaseInsensitive) ? SaveTo(path)
-                                                                      : SaveAs_Click();
-}
-
-// A set opened from a PCF, a packed file or a table is saved as BDF under a name of its own.
-bool FrmCharSet::SaveAs_Click() {
-    QString suggested = FilePath().isEmpty() ? QStringLiteral("charset.bdf") : FilePath();
-    suggested.remove(QRegularExpression(QStringLiteral("(\\.gz)?$")))
-        .replace(QRegularExpression(QStringLiteral("\\.(pcf|bdf|h|hpp|c|ino|py|bas|txt)$"),
-                                    QRegularExpression::CaseInsensitiveOption),
-                 QStringLiteral(".bdf"));
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Character Set"), suggested, QStringLiteral("BDF fonts (*.bdf)"));
-    return !path.isEmpty() && SaveTo(path);
 }
 
 // The code in any form the Go to box takes; a free one is offered.

@@ -9,6 +9,7 @@
 #include "core/table_reader.h"
 #include "platform/form.h"
 #include "recovery.h"
+#include "set_files.h"
 #include "set_transfer.h"
 
 class QAction;
@@ -36,7 +37,7 @@ class FrmCharSet : public Form {
     Q_OBJECT
 
 public:
-    enum class Kind { LcdCustom, PrintableAscii, FullTable, Empty };
+    using Kind = SetFiles::Kind;
 
     explicit FrmCharSet(Forms& forms);
 
@@ -146,10 +147,6 @@ private:
     void ConnectDocument();
     void FitChart();
 
-    void New_Click();
-    void Open_Click();
-    bool Save_Click();
-    bool SaveAs_Click();
     void Add_Click();
     void Delete_Click();
     void Copy_Click();
@@ -170,6 +167,7 @@ private:
     SetDocument* document_;
     Recovery* recovery_;
     SetTransfer transfer_;
+    SetFiles files_;
     RecoveryOffer* recoveryOffer_;
     CodeChartModel* model_;
     int current_ = -1;  // the character the field edits

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include "core/character_set.h"
+
+namespace zrl {
+
+class FrmCharSet;
+class SetDocument;
+class SetTransfer;
+
+// The set window's file commands: New, Open, Save and Save As, and the question before
+// changes are thrown away. A font opens as a set of its own, whatever it holds kept to be
+// saved again; a set is saved as BDF through a temporary file.
+class SetFiles {
+public:
+    enum class Kind { LcdCustom, PrintableAscii, FullTable, Empty };
+
+    SetFiles(FrmCharSet& window, SetDocument& document, SetTransfer& transfer);
+
+    static CharacterSet BlankSet(Kind kind, CellSize size = kDefaultSize);
+
+    // The file read as the set, a font or a table; false, and the status line says why,
+    // where it is neither.
+    bool Read(const QString& path);
+    bool SaveTo(const QString& path);
+    // Asks Save, Discard or Cancel while there are unsaved changes; true to go on.
+    bool MaybeSave();
+
+    void New_Click();
+    void Open_Click();
+    bool Save_Click();
+    bool SaveAs_Click();
+
+private:
+    FrmCharSet& window_;
+    SetDocument& document_;
+    SetTransfer& transfer_;
+};
+
+}  // namespace zrl
