@@ -147,7 +147,7 @@ std::string PropertyValue(const BitmapFont& font, std::string_view name) {
 
 }  // namespace
 
-std::string WriteFontText(const BitmapFont& font) {
+std::string WriteFontText(BitmapFont& font) {
     const auto number = [&font](std::string_view name, long otherwise) {
         const std::string value = PropertyValue(font, name);
         char* end = nullptr;
@@ -178,8 +178,12 @@ std::string WriteFontText(const BitmapFont& font) {
         }
         out += "ENDPROPERTIES\n\n";
     }
-    out += "CHARS " + std::to_string(font.glyphs.size()) + "\n\n";
-    for (const BitmapGlyph& glyph : font.glyphs) {
+    font.charsStart = out.size();
+    out += "CHARS " + std::to_string(font.glyphs.size()) + "\n";
+    font.charsEnd = out.size();
+    out += "\n";
+    for (BitmapGlyph& glyph : font.glyphs) {
+        glyph.startChar = out.size();
         const long scalable =
             glyph.scalableWidth >= 0
                 ? glyph.scalableWidth
@@ -197,7 +201,9 @@ std::string WriteFontText(const BitmapFont& font) {
             }
             out += '\n';
         }
-        out += "ENDCHAR\n\n";
+        out += "ENDCHAR\n";
+        glyph.end = out.size();
+        out += "\n";
     }
     out += "ENDFONT\n";
     return out;

@@ -81,11 +81,12 @@ LoadedFont LoadFontData(const QByteArray& data) {
         return unpacked ? LoadFontData(*unpacked) : LoadedFont{std::nullopt, error};
     }
     if (IsPcf(data)) {
-        const ReadFont read = ReadPcf(data);
+        ReadFont read = ReadPcf(data);
         if (!read.font) {
             return {std::nullopt, QString::fromStdString(read.error)};
         }
-        return Imported(WriteFontText(*read.font));
+        const std::string text = WriteFontText(*read.font);
+        return {ImportFont(*read.font, text), {}};
     }
     if (!IsFontData(data)) {
         return {std::nullopt, QStringLiteral("not a BDF or PCF font")};

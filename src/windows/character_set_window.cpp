@@ -407,6 +407,7 @@ void FrmCharSet::MakeCurrent(int code) {
     editor->ShowGrid(GridOf(Set().Find(code)->pattern));
     current_ = code;
     UpdateWidth();
+    Say(CodeChartModel::Described(code) + QStringLiteral(", %1 wide").arg(Set().Find(code)->width));
     if (Chart->currentIndex() != model_->IndexOf(code)) {
         Chart->MakeCurrent(code);
     }
