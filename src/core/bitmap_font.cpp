@@ -101,8 +101,14 @@ CellSize CellOf(const GlyphBox& box) {
 
 ImportedFont ImportFont(const BitmapFont& font, std::string_view bdfText) {
     const CellSize size = CellOf(font.box);
-    ImportedFont imported{CharacterSet(size, -font.box.y)};
-    const Cell cell{font.box.y + font.box.height - 1, font.box.x, size};
+    // The cell's top row is the box's, and the rows below the baseline are what is left
+    // of the cell under it, so that a set is written where it was read from.
+    const bool boxed = font.box.width >= 1 && font.box.height >= 1;
+    const int top = boxed ? font.box.y + font.box.height - 1
+                          : size.height - 1 - CharacterSet::DefaultDescent(size);
+    const int descent = std::clamp(size.height - 1 - top, 0, size.height);
+    ImportedFont imported{CharacterSet(size, descent)};
+    const Cell cell{size.height - 1 - descent, font.box.x, size};
     std::vector<std::optional<SetCharacter>> held(font.glyphs.size());
     for (std::size_t i = 0; i < font.glyphs.size(); ++i) {
         const BitmapGlyph& glyph = font.glyphs[i];
