@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const zrl::ImportedFont imported = zrl::ImportFont(*read.font);
     const std::string written = zrl::WriteBdf(imported.set);
     const zrl::ReadFont again = zrl::ReadBdf(written);
-    Check(again.font);
+    Check(again.font.has_value());
     const zrl::CharacterSet back = zrl::ImportFont(*again.font).set;
     Check(back.Characters() == imported.set.Characters() && zrl::WriteBdf(back) == written);
 
