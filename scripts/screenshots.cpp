@@ -77,14 +77,15 @@ bool SaveEightByEight(zrl::FrmMain* editor, const QDir& folder) {
     return Save(editor, folder, QStringLiteral("main-8x8.png"));
 }
 
-// X11's 6x13 font, in its own cells, with "A" current.
+// X11's 6x13 font, in its own cells, its 4,121 glyphs whole, with Ж current.
 bool SaveLargerSet(zrl::Forms& forms, const QDir& folder) {
     zrl::FrmCharSet* set = forms.charSet.Get();
     const QString x11 = QStringLiteral("/usr/share/fonts/X11/misc/6x13.pcf.gz");
     if (!QFile::exists(x11) || !set->OpenFile(x11)) {
         return false;
     }
-    set->MakeCurrent(65);
+    set->GoTo->setText(QStringLiteral("U+0416"));
+    QTest::keyClick(set->GoTo, Qt::Key_Return);
     set->PreviewText->setText(QStringLiteral("Hello, 6x13 world!"));
     return SaveWithMenu(forms.main.Get(), nullptr, folder, QStringLiteral("character-set-6x13.png"),
                         set->frameGeometry());
