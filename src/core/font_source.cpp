@@ -224,9 +224,12 @@ public:
         out.reserve(header_.size() + source_.glyphs.size() * 160 + 64);
         out += header_;
         const int count = set_.Size() + static_cast<int>(source_.glyphs.size() - read_.size());
-        const std::string chars = "CHARS " + std::to_string(count);
-        out += ValueOf(source_.chars, "CHARS") == std::to_string(count) ? source_.chars
-                                                                        : chars + source_.lineEnd;
+        // The reader holds CHARS to the glyphs the font has.
+        if (static_cast<std::size_t>(count) == source_.glyphs.size()) {
+            out += source_.chars;
+        } else {
+            out += "CHARS " + std::to_string(count) + source_.lineEnd;
+        }
         auto next = set_.Characters().begin();
         for (const FontSource::Glyph& glyph : source_.glyphs) {
             if (!glyph.editable) {
