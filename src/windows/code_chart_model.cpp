@@ -30,7 +30,8 @@ bool IsPrintableAscii(int code) {
 // Past code 255 a slot shows the character itself where it is one that can be shown.
 QString Shown(int code) {
     if (code > kLastCode) {
-        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        const auto point = static_cast<char32_t>(code);
+        const QString character = QString::fromUcs4(&point, 1);
         return character.at(0).isPrint() || QChar::isSurrogate(character.at(0).unicode())
                    ? character
                    : QStringLiteral("%1").arg(code, 4, 16, QChar(u'0')).toUpper();
