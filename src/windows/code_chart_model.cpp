@@ -207,7 +207,8 @@ QVariant CodeChartModel::data(const QModelIndex& index, int role) const {
                              : DrawGlyph(character.pattern, 1, 1, 0, character.width);
         }
         case Qt::AccessibleTextRole:
-            return SpokenName(code);
+            // Past 255 a screen reader hears what the tooltip says.
+            return code > kLastCode ? data(index, Qt::ToolTipRole) : QVariant(SpokenName(code));
         case Qt::AccessibleDescriptionRole:
             return LitCount(character.pattern);
         case Qt::ToolTipRole:

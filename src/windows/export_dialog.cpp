@@ -117,10 +117,12 @@ void ExportDialog::Write() {
     View->setPlainText(text_);
     Copy->setEnabled(true);
     Save->setEnabled(true);
+    const std::string leftOut = table ? DescribeTableLeftOut(set_) : std::string();
     Say(QStringLiteral("%1 characters of %2, %3 lines")
             .arg(set_.Size())
             .arg(QString::fromStdString(ToString(set_.Cell())))
-            .arg(View->blockCount()));
+            .arg(View->blockCount()) +
+        (leftOut.empty() ? QString() : QStringLiteral("; ") + QString::fromStdString(leftOut)));
 }
 
 QString ExportDialog::Suffix() const {

@@ -42,7 +42,11 @@ void SetTransfer::Copy(SetFormat format) {
     }
     forms_.clipboard.Clear();
     forms_.clipboard.SetText(QString::fromStdString(ExportText(format, name)));
-    window_.Say(QStringLiteral("Copied %1 characters").arg(window_.Set().Size()));
+    const std::string leftOut =
+        format == SetFormat::CFontTable ? DescribeTableLeftOut(window_.Set()) : std::string();
+    window_.Say(
+        QStringLiteral("Copied %1 characters").arg(window_.Set().Size()) +
+        (leftOut.empty() ? QString() : QStringLiteral("; ") + QString::fromStdString(leftOut)));
 }
 
 void SetTransfer::ExportFile() {
