@@ -282,12 +282,11 @@ int RunWithoutWindow(QCoreApplication& app) {
         Say(QStringLiteral("%1: %2").arg(input, exported.error));
         return 1;
     }
-    // BDF holds the whole font, the glyphs kept as they are included; tables hold the set,
-    // and byte tables its codes up to 255 where it has codes past them too.
+    // BDF holds the whole font, the glyphs kept as they are included; tables and BASIC
+    // blocks hold the set, its codes up to 255 where it has codes past them too.
     const bool bdf = parser.value(kExport) == QLatin1String("bdf");
-    const bool bytes = TextFormNamed(parser.value(kExport)) == nullptr;
     const std::string leftOut = bdf ? std::string() : DescribeLeftOut(*loaded.font);
-    const std::string pastByte = bytes ? DescribeTableLeftOut(loaded.font->set) : std::string();
+    const std::string pastByte = bdf ? std::string() : DescribeTableLeftOut(loaded.font->set);
     for (const std::string& line : {leftOut, pastByte}) {
         if (!line.empty()) {
             Say(QStringLiteral("%1: %2").arg(input, QString::fromStdString(line)));

@@ -173,7 +173,7 @@ std::string DescribeTableLeftOut(const CharacterSet& set) {
 std::string WriteSet(const CharacterSet& whole, SetFormat format, ListingOrder order,
                      std::string_view name) {
     const std::optional<CharacterSet> subset =
-        format == SetFormat::CFontTable ? TableSubset(whole) : std::nullopt;
+        format != SetFormat::Bdf ? TableSubset(whole) : std::nullopt;
     const CharacterSet& set = subset ? *subset : whole;
     switch (format) {
         case SetFormat::BasicBlock:

@@ -32,8 +32,8 @@ std::string WriteLcdTable(const CharacterSet& set, std::string_view name);
 enum class SetFormat { BasicBlock, CFontTable, LcdCharacters, Bdf };
 
 // A byte table runs densely from its first code to its last, so a set with codes both up
-// to 255 and past it is written with those up to 255, as tables always were. The set a
-// table is written from: those, or none where the whole set is.
+// to 255 and past it is written with those up to 255, as tables and BASIC blocks always
+// were. The set a table is written from: those, or none where the whole set is.
 std::optional<CharacterSet> TableSubset(const CharacterSet& set);
 // One line saying what a table of the set leaves out: "" where nothing.
 std::string DescribeTableLeftOut(const CharacterSet& set);

@@ -117,7 +117,9 @@ void ExportDialog::Write() {
     View->setPlainText(text_);
     Copy->setEnabled(true);
     Save->setEnabled(true);
-    const std::string leftOut = table ? DescribeTableLeftOut(set_) : std::string();
+    const bool bdf =
+        !table && TextForms()[static_cast<std::size_t>(chosen)].format == SetFormat::Bdf;
+    const std::string leftOut = bdf ? std::string() : DescribeTableLeftOut(set_);
     Say(QStringLiteral("%1 characters of %2, %3 lines")
             .arg(set_.Size())
             .arg(QString::fromStdString(ToString(set_.Cell())))

@@ -43,7 +43,7 @@ void SetTransfer::Copy(SetFormat format) {
     forms_.clipboard.Clear();
     forms_.clipboard.SetText(QString::fromStdString(ExportText(format, name)));
     const std::string leftOut =
-        format == SetFormat::CFontTable ? DescribeTableLeftOut(window_.Set()) : std::string();
+        format != SetFormat::Bdf ? DescribeTableLeftOut(window_.Set()) : std::string();
     window_.Say(
         QStringLiteral("Copied %1 characters").arg(window_.Set().Size()) +
         (leftOut.empty() ? QString() : QStringLiteral("; ") + QString::fromStdString(leftOut)));
