@@ -52,8 +52,9 @@ namespace {
 
 constexpr char kHex[] = "0123456789ABCDEF";
 
+// The line's first word, as the reader takes it: blanks and CRs before it are none of it.
 std::string_view Keyword(std::string_view line) {
-    const std::size_t start = std::min(line.find_first_not_of(" \t"), line.size());
+    const std::size_t start = std::min(line.find_first_not_of(" \t\r"), line.size());
     line.remove_prefix(start);
     return line.substr(0, std::min(line.find_first_of(" \t\r\n"), line.size()));
 }
