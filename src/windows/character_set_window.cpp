@@ -5,12 +5,10 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QUndoGroup>
 #include <QUndoStack>
@@ -18,11 +16,10 @@
 
 #include "cell_size_dialog.h"
 #include "character_chart.h"
+#include "character_commands.h"
 #include "code_chart.h"
 #include "code_chart_model.h"
-#include "core/code_text.h"
 #include "core/data_listing.h"
-#include "core/pattern_parser.h"
 #include "forms.h"
 #include "import_set_command.h"
 #include "main_window.h"
@@ -59,6 +56,7 @@ FrmCharSet::FrmCharSet(Forms& forms)
       recovery_(new Recovery(*document_, this)),
       transfer_(*this, forms),
       files_(*this, *document_, transfer_),
+      characters_(*this, *document_, forms),
       model_(new CodeChartModel(*document_, this)) {
     setObjectName(QStringLiteral("FrmCharSet"));
     CreateActions();
@@ -112,10 +110,10 @@ void FrmCharSet::CreateActions() {
     OnTriggered(actions_.save, [this] { files_.Save_Click(); });
     OnTriggered(actions_.saveAs, [this] { files_.SaveAs_Click(); });
     OnTriggered(actions_.close, [this] { close(); });
-    OnTriggered(actions_.add, [this] { Add_Click(); });
-    OnTriggered(actions_.remove, [this] { Delete_Click(); });
-    OnTriggered(actions_.copy, [this] { Copy_Click(); });
-    OnTriggered(actions_.paste, [this] { Paste_Click(); });
+    OnTriggered(actions_.add, [this] { characters_.Add_Click(); });
+    OnTriggered(actions_.remove, [this] { characters_.Delete_Click(); });
+    OnTriggered(actions_.copy, [this] { characters_.Copy_Click(); });
+    OnTriggered(actions_.paste, [this] { characters_.Paste_Click(); });
 }
 
 void FrmCharSet::CreateMenus() {
@@ -237,23 +235,7 @@ QWidget* FrmCharSet::CreatePreviewRow() {
 // Beside the editor, on whichever side has more room or on the side it stands, both moved
 // or the set window made narrower where the screen asks for it.
 void FrmCharSet::PlaceBesideEditor() {
-    FrmMain* editor = forms_.main.Get();
-    const QRect screen = editor->screen()->availableGeometry();
-    // Before the window manager has framed this window, it will be framed as the editor is.
-    const QSize frame = isVisible() ? frameGeometry().size() - size()
-                                    : editor->frameGeometry().size() - editor->size();
-    const Side side = !isVisible() ? Side::Roomier
-                      : frameGeometry().center().x() >= editor->frameGeometry().center().x()
-                          ? Side::Right
-                          : Side::Left;
-    const SideBySide placed = PlaceSideBySide(screen, editor->frameGeometry(), sizeHint() + frame,
-                                              minimumSizeHint().width() + frame.width(), side);
-    if (placed.editor != editor->frameGeometry().topLeft()) {
-        editor->move(placed.editor);
-    }
-    resize(placed.set.size() - frame);
-    move(placed.set.topLeft());
-    if (placed.covers) {
+    if (PlaceBeside(*this, *forms_.main.Get())) {
         Say(QStringLiteral("The screen is too narrow to show the set beside the editor"));
     }
 }
@@ -377,18 +359,7 @@ bool FrmCharSet::MaybeSave() {
 }
 
 bool FrmCharSet::AddCharacter(int code) {
-    if (code < kFirstCode || code > kLastUnicode || Set().Find(code) != nullptr) {
-        Say(QStringLiteral("Code %1 already has a character").arg(code));
-        return false;
-    }
-    if (Set().IsKept(code)) {
-        Say(QStringLiteral("%1 holds a glyph too large to edit")
-                .arg(CodeChartModel::CodeName(code)));
-        return false;
-    }
-    document_->Put(code, {Pattern(Set().Cell()), {}});
-    Chart->MakeCurrent(code);
-    return true;
+    return characters_.Add(code);
 }
 
 // The field shows the character and edits it from now on, into the character's own history.
@@ -493,64 +464,6 @@ void FrmCharSet::FitWidths() {
     document_->SetHistory()->push(new ImportSetCommand(
         *this, fitted, QStringLiteral("Fit Widths"),
         QStringLiteral("Fitted %1 characters to their dots").arg(fitted.Size())));
-}
-
-// The code in any form the Go to box takes; a free one is offered.
-void FrmCharSet::Add_Click() {
-    const std::optional<int> free = Set().FreeCode(std::max(current_, 0));
-    const QString offered = !free               ? QString()
-                            : *free > kLastCode ? CodeChartModel::CodeName(*free)
-                                                : QString::number(*free);
-    bool chosen = false;
-    const QString text =
-        QInputDialog::getText(this, QStringLiteral("Add Character"),
-                              QStringLiteral("Code (U+0416, 0x416, 1046 or the character):"),
-                              QLineEdit::Normal, offered, &chosen);
-    if (!chosen) {
-        return;
-    }
-    if (const std::optional<int> code = ParseCode(text.toStdString())) {
-        AddCharacter(*code);
-    } else {
-        Say(QStringLiteral("Not added: \"%1\" is no code from 0 to U+10FFFF").arg(text));
-    }
-}
-
-void FrmCharSet::Delete_Click() {
-    const int code = current_;
-    if (code < 0) {
-        return;
-    }
-    MakeCurrent(-1);
-    document_->Remove(code);
-    Say(QStringLiteral("Deleted %1").arg(CodeChartModel::SpokenName(code)));
-}
-
-// A character travels as its listing, so it can also be pasted into the editor or
-// another program.
-void FrmCharSet::Copy_Click() {
-    if (current_ < 0) {
-        return;
-    }
-    forms_.clipboard.Clear();
-    forms_.clipboard.SetText(
-        QString::fromLatin1(BuildListing(GridOf(Set().Find(current_)->pattern), EditorOrder())));
-}
-
-void FrmCharSet::Paste_Click() {
-    if (current_ < 0) {
-        Say(QStringLiteral("Not pasted: choose the character to paste into first"));
-        return;
-    }
-    const std::optional<QString> text = forms_.clipboard.Text();
-    const ParsedPattern parsed =
-        ParsePattern(text.value_or(QString()).left(kMaxPatternText + 1).toStdString(), Set().Cell(),
-                     EditorOrder());
-    if (!parsed.grid) {
-        Say(QStringLiteral("Not pasted: ") + QString::fromStdString(parsed.error));
-        return;
-    }
-    forms_.main.Get()->Edit(*parsed.grid, QStringLiteral("Paste"));
 }
 
 std::string FrmCharSet::ExportText(Format format, const QString& arrayName) const {

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "character_commands.h"
 #include "core/character_set.h"
 #include "core/set_export.h"
 #include "core/table_reader.h"
@@ -147,10 +148,6 @@ private:
     void ConnectDocument();
     void FitChart();
 
-    void Add_Click();
-    void Delete_Click();
-    void Copy_Click();
-    void Paste_Click();
     void CellSize_Click();
     QWidget* CreateWidthRow();
     QWidget* CreatePreviewRow();
@@ -168,6 +165,7 @@ private:
     Recovery* recovery_;
     SetTransfer transfer_;
     SetFiles files_;
+    CharacterCommands characters_;
     RecoveryOffer* recoveryOffer_;
     CodeChartModel* model_;
     int current_ = -1;  // the character the field edits

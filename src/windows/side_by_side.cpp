@@ -1,5 +1,7 @@
 #include "side_by_side.h"
 
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 namespace zrl {
@@ -33,6 +35,26 @@ SideBySide PlaceSideBySide(const QRect& screen, const QRect& editor, QSize set, 
     const int top = std::clamp(editor.top(), screen.top(), screen.bottom() + 1 - height);
     placed.set = QRect(left, top, std::min(width, screen.width()), height);
     return placed;
+}
+
+bool PlaceBeside(QWidget& set, QWidget& editor) {
+    const QRect screen = editor.screen()->availableGeometry();
+    // Before the window manager has framed the set window, it will be framed as the editor is.
+    const QSize frame = set.isVisible() ? set.frameGeometry().size() - set.size()
+                                        : editor.frameGeometry().size() - editor.size();
+    const Side side = !set.isVisible() ? Side::Roomier
+                      : set.frameGeometry().center().x() >= editor.frameGeometry().center().x()
+                          ? Side::Right
+                          : Side::Left;
+    const SideBySide placed =
+        PlaceSideBySide(screen, editor.frameGeometry(), set.sizeHint() + frame,
+                        set.minimumSizeHint().width() + frame.width(), side);
+    if (placed.editor != editor.frameGeometry().topLeft()) {
+        editor.move(placed.editor);
+    }
+    set.resize(placed.set.size() - frame);
+    set.move(placed.set.topLeft());
+    return placed.covers;
 }
 
 }  // namespace zrl

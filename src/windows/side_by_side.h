@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+class QWidget;
+
 namespace zrl {
 
 // Where the editor and the set window stand, in frame coordinates: beside each other on the
@@ -20,5 +22,10 @@ enum class Side { Roomier, Left, Right };
 
 SideBySide PlaceSideBySide(const QRect& screen, const QRect& editor, QSize set, int leastSetWidth,
                            Side side = Side::Roomier);
+
+// Moves the set window beside the editor on the editor's screen, as wide as it would be or
+// as the room allows, on the side it stands or, not yet shown, on the roomier one, and the
+// editor as far as it must. True where the screen is too narrow for both.
+bool PlaceBeside(QWidget& set, QWidget& editor);
 
 }  // namespace zrl
