@@ -1,7 +1,6 @@
 #include "character_set_window.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -26,6 +25,7 @@
 #include "platform/font_file.h"
 #include "platform/history_keys.h"
 #include "platform/runtime_error.h"
+#include "preview_row.h"
 #include "preview_strip.h"
 #include "recovery_offer.h"
 #include "resize_set_command.h"
@@ -168,7 +168,12 @@ void FrmCharSet::CreateControls() {
     layout->addWidget(RecoveryBar);
     layout->addWidget(chart, 1);
     layout->addWidget(CreateWidthRow());
-    layout->addWidget(CreatePreviewRow());
+    auto* previewRow = new PreviewRow(Preview, this);
+    PreviewText = previewRow->Text;
+    DotColour = previewRow->DotColour;
+    ScrollSpeed = previewRow->ScrollSpeed;
+    connect(PreviewText, &QLineEdit::textChanged, this, [this] { UpdatePreview(); });
+    layout->addWidget(previewRow);
     layout->addWidget(Preview);
     layout->addWidget(Status);
 
@@ -195,40 +200,6 @@ QWidget* FrmCharSet::CreateWidthRow() {
     OnClick(fit, [this] { FitWidths(); });
     connect(Width, &QSpinBox::valueChanged, this,
             [this](int width) { RunHandler(this, [this, width] { SetCurrentWidth(width); }); });
-    return row;
-}
-
-// The preview's text, and how it shows: the colour of its dots, and how fast it scrolls.
-QWidget* FrmCharSet::CreatePreviewRow() {
-    auto* row = new QWidget(this);
-    PreviewText = new QLineEdit(row);
-    PreviewText->setPlaceholderText(QStringLiteral("Type a text to preview"));
-    PreviewText->setAccessibleName(QStringLiteral("Preview text"));
-    DotColour = new QComboBox(row);
-    DotColour->setAccessibleName(QStringLiteral("Dot colour"));
-    for (const PreviewStrip::Colour& colour : PreviewStrip::Colours()) {
-        DotColour->addItem(colour.name);
-    }
-    ScrollSpeed = new QComboBox(row);
-    ScrollSpeed->setAccessibleName(QStringLiteral("Scrolling"));
-    for (const PreviewStrip::Speed& speed : PreviewStrip::Speeds()) {
-        ScrollSpeed->addItem(speed.name);
-    }
-    // Visible labels, as screen readers name a combo box by the label it is the buddy of.
-    auto* dots = new QLabel(QStringLiteral("D&ots:"), row);
-    dots->setBuddy(DotColour);
-    auto* scroll = new QLabel(QStringLiteral("Scro&ll:"), row);
-    scroll->setBuddy(ScrollSpeed);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(PreviewText, 1);
-    layout->addWidget(dots);
-    layout->addWidget(DotColour);
-    layout->addWidget(scroll);
-    layout->addWidget(ScrollSpeed);
-    connect(PreviewText, &QLineEdit::textChanged, this, [this] { UpdatePreview(); });
-    connect(DotColour, &QComboBox::currentIndexChanged, Preview, &PreviewStrip::SetColour);
-    connect(ScrollSpeed, &QComboBox::currentIndexChanged, Preview, &PreviewStrip::SetSpeed);
     return row;
 }
 

@@ -150,7 +150,6 @@ private:
 
     void CellSize_Click();
     QWidget* CreateWidthRow();
-    QWidget* CreatePreviewRow();
     void UpdateWidth();
 
     void FieldShown(const CharacterGrid& grid);
