@@ -116,6 +116,7 @@ TEST_F(RecoveryTest, EachSetIsOfferedOnceAndDiscardLeavesNoCopy) {
     ASSERT_TRUE(copy.open(QIODevice::ReadWrite));
     copy.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                      QFileDevice::FileModificationTime);
+    copy.close();  // an open file cannot be removed on Windows
 
     FrmCharSet* set = forms.charSet.Get();
     ASSERT_TRUE(set->OfferRecovery());
