@@ -93,27 +93,30 @@ int PreviewStrip::Pitch() const {
     return std::clamp(kTallest / Cell().height, 2, kLargestPitch);
 }
 
-const SetCharacter* PreviewStrip::CharacterFor(QChar character) const {
-    return set_ != nullptr && character.unicode() <= kLastCode ? set_->Find(character.unicode())
-                                                               : nullptr;
+const SetCharacter* PreviewStrip::CharacterFor(char32_t code) const {
+    return set_ != nullptr && code <= static_cast<char32_t>(kLastUnicode)
+               ? set_->Find(static_cast<int>(code))
+               : nullptr;
 }
 
 std::vector<std::vector<int>> PreviewStrip::Dots() const {
     const CellSize size = Cell();
+    // Each character of the text by its code point, those past U+FFFF included.
+    const QList<uint> codes = text_.toUcs4();
     std::vector<int> advances;
     int columns = 0;
-    for (const QChar c : text_) {
+    for (const uint c : codes) {
         const SetCharacter* found = CharacterFor(c);
         advances.push_back(found != nullptr ? found->width + 1 : size.width + 1);
         columns += advances.back();
     }
     // The last character's cell ends the strip, with no gap after it.
-    columns = text_.isEmpty() ? 0 : columns - advances.back() + size.width;
+    columns = codes.isEmpty() ? 0 : columns - advances.back() + size.width;
     std::vector<std::vector<int>> dots(static_cast<std::size_t>(size.height),
                                        std::vector<int>(static_cast<std::size_t>(columns), -1));
     int left = 0;
-    for (qsizetype i = 0; i < text_.size(); ++i) {
-        const SetCharacter* found = CharacterFor(text_[i]);
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        const SetCharacter* found = CharacterFor(codes[i]);
         const int own = found != nullptr ? found->width : size.width;
         for (int row = 0; row < size.height; ++row) {
             for (int column = 0; column < size.width && left + column < columns; ++column) {

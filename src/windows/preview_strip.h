@@ -51,7 +51,8 @@ protected:
 
 private:
     CellSize Cell() const;
-    const SetCharacter* CharacterFor(QChar character) const;
+    // The set's character at a code point of the text, if it has one.
+    const SetCharacter* CharacterFor(char32_t code) const;
     // Each dot of the text, lit or not, from the left: -1 where no character has a dot.
     std::vector<std::vector<int>> Dots() const;
     void Render();

@@ -6,6 +6,7 @@
 #include "windows/character_set_window.h"
 #include "windows/code_chart.h"
 #include "windows/code_chart_model.h"
+#include "windows/preview_strip.h"
 
 namespace zrl::testing {
 namespace {
@@ -53,6 +54,8 @@ TEST_F(UnicodeChartTest, GoToFindsACodeInEveryFormAndTheFieldShowsIt) {
         QStringLiteral("CJK Unified Ideographs U+4E00-U+9FFF")));
     ASSERT_EQ(set->Current(), 0x4E2D);
     EXPECT_EQ(PatternOf(editor->Grid()), set->Set().Find(0x4E2D)->pattern) << "中 in the field";
+    set->PreviewText->setText(QStringLiteral("Ж"));
+    EXPECT_TRUE(set->Preview->Rows().join(QString()).contains(u'#')) << "drawn by its code point";
     GoTo(set, QStringLiteral("U+110000"));
     EXPECT_EQ(set->Current(), 0x4E2D);
     EXPECT_TRUE(set->Status->text().contains(QStringLiteral("is no code")));
