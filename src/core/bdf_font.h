@@ -31,6 +31,9 @@ ReadFont ReadBdf(std::string_view text);
 // byte for byte, and a changed glyph changes its own block alone.
 std::string WriteBdf(const CharacterSet& set);
 
+// SWIDTH: an advance in thousandths of the point size at the resolution.
+long ScalableWidth(int advance, double points, double resolution);
+
 // A name as one line of a BDF file reads it back: no line break, no blanks around it.
 std::string OneLine(std::string name);
 

@@ -20,6 +20,10 @@ std::string OneLine(std::string name) {
     return name.substr(first, name.find_last_not_of(" \t\r") - first + 1);
 }
 
+long ScalableWidth(int advance, double points, double resolution) {
+    return std::lround(advance * 72000.0 / (points * resolution));
+}
+
 namespace {
 
 // A set with a code past 255 is a Unicode font.
@@ -84,8 +88,7 @@ std::string CellBox(const CharacterSet& set) {
 // 6 pixels of a 7-point font.
 std::string Widths(const SetCharacter& character) {
     const int height = character.pattern.Size().height;
-    const long scalable =
-        std::lround(Advance(character) * 72000.0 / (75.0 * static_cast<double>(height)));
+    const long scalable = ScalableWidth(Advance(character), height, 75);
     return "\nSWIDTH " + std::to_string(scalable) + " 0\nDWIDTH " +
            std::to_string(Advance(character)) + " 0";
 }
@@ -184,10 +187,10 @@ std::string WriteFontText(BitmapFont& font) {
     out += "\n";
     for (BitmapGlyph& glyph : font.glyphs) {
         glyph.startChar = out.size();
-        const long scalable =
-            glyph.scalableWidth >= 0
-                ? glyph.scalableWidth
-                : std::lround(glyph.advance * 72000.0 / static_cast<double>(points * resolution));
+        const long scalable = glyph.scalableWidth >= 0
+                                  ? glyph.scalableWidth
+                                  : ScalableWidth(glyph.advance, static_cast<double>(points),
+                                                  static_cast<double>(resolution));
         out += "STARTCHAR " + glyph.name + "\nENCODING " + std::to_string(glyph.code) +
                "\nSWIDTH " + std::to_string(scalable) + " 0\nDWIDTH " +
                std::to_string(glyph.advance) + " 0\nBBX " + box(glyph.box) + "\nBITMAP\n";

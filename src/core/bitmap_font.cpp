@@ -74,9 +74,7 @@ std::string DefaultFontName(const CharacterSet& set) {
                             set);
 }
 
-// Fields 11 and 12 of the 14 an XLFD name has, each after a hyphen.
-std::string AgreeingFontName(const std::string& name, const CharacterSet& set) {
-    constexpr int kSpacingField = 11;
+std::string WithXlfdField(const std::string& name, int field, const std::string& value) {
     std::vector<std::size_t> hyphens;
     for (std::size_t at = name.find('-'); at != std::string::npos; at = name.find('-', at + 1)) {
         hyphens.push_back(at);
@@ -84,8 +82,15 @@ std::string AgreeingFontName(const std::string& name, const CharacterSet& set) {
     if (hyphens.size() != 14 || hyphens.front() != 0) {
         return name;
     }
-    return name.substr(0, hyphens[kSpacingField - 1] + 1) + (set.IsProportional() ? "P" : "C") +
-           "-" + std::to_string(AverageWidth(set)) + name.substr(hyphens[kSpacingField + 1]);
+    const std::size_t start = hyphens[static_cast<std::size_t>(field - 1)] + 1;
+    const std::size_t end = field < 14 ? hyphens[static_cast<std::size_t>(field)] : name.size();
+    return name.substr(0, start) + value + name.substr(end);
+}
+
+// The spacing is field 11 and the average width field 12.
+std::string AgreeingFontName(const std::string& name, const CharacterSet& set) {
+    return WithXlfdField(WithXlfdField(name, 11, set.IsProportional() ? "P" : "C"), 12,
+                         std::to_string(AverageWidth(set)));
 }
 
 namespace {

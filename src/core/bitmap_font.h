@@ -79,6 +79,8 @@ std::string DefaultFontName(const CharacterSet& set);
 // The advance of an average character, in tenths of a pixel, each character as wide as its
 // width and one column more.
 long AverageWidth(const CharacterSet& set);
+// An XLFD name with one of its 14 fields, counted from 1, replaced; any other name as it is.
+std::string WithXlfdField(const std::string& name, int field, const std::string& value);
 // An XLFD font name with its spacing and average width fields as the set's properties say
 // them; any other name as it is.
 std::string AgreeingFontName(const std::string& name, const CharacterSet& set);

@@ -1,9 +1,9 @@
 #include "font_source.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <map>
+#include <utility>
 
 #include "bdf_font.h"
 
@@ -29,7 +29,6 @@ std::shared_ptr<const FontSource> ReadSource(const BitmapFont& font, std::string
         kept.text = text.substr(previous, glyph.end - previous);
         kept.startChar = glyph.startChar - previous;
         kept.box = glyph.box;
-        kept.advance = glyph.advance;
         kept.editable = held[i].has_value();
         if (kept.editable) {
             kept.read = std::move(*held[i]);
@@ -98,20 +97,6 @@ std::string ValueOf(std::string_view text, std::string_view keyword) {
     return {};
 }
 
-// One field of an XLFD name, counted from 1; any other name as it is.
-std::string WithXlfdField(const std::string& name, int field, const std::string& value) {
-    std::vector<std::size_t> hyphens;
-    for (std::size_t at = name.find('-'); at != std::string::npos; at = name.find('-', at + 1)) {
-        hyphens.push_back(at);
-    }
-    if (hyphens.size() != 14 || hyphens.front() != 0) {
-        return name;
-    }
-    const std::size_t start = hyphens[static_cast<std::size_t>(field - 1)] + 1;
-    const std::size_t end = field < 14 ? hyphens[static_cast<std::size_t>(field)] : name.size();
-    return name.substr(0, start) + value + name.substr(end);
-}
-
 // How the set's cell and widths differ from the font's as it was read.
 struct Changes {
     bool cell;
@@ -154,17 +139,16 @@ std::string Header(const CharacterSet& set, const FontSource& source, const Chan
     return header;
 }
 
-// Thousandths of the point size, as the font's SIZE line gives it.
-long ScalableWidth(const std::string& header, int advance, int height) {
+// The point size and resolution the font's SIZE line gives, or the cell's height at 75 dpi.
+std::pair<double, double> PointsAndResolution(const std::string& header, int height) {
     double points = height;
     double resolution = 75;
     const std::string size = ValueOf(header, "SIZE");
     if (std::sscanf(size.c_str(), "%lf %lf", &points, &resolution) < 2 || points <= 0 ||
         resolution <= 0) {
-        points = height;
-        resolution = 75;
+        return {height, 75};
     }
-    return std::lround(advance * 72000.0 / (points * resolution));
+    return {points, resolution};
 }
 
 // The glyph's dots within a box, in font coordinates, of the set's cell.
@@ -211,6 +195,7 @@ public:
           source_(source),
           changes_(ChangesOf(set, source)),
           header_(Header(set, source, changes_)),
+          size_(PointsAndResolution(header_, set.Cell().height)),
           cellBox_{set.Cell().width, set.Cell().height, source.cellLeft, -set.Descent()} {
         for (const FontSource::Glyph& glyph : source.glyphs) {
             if (glyph.editable) {
@@ -277,7 +262,7 @@ private:
         const int advance = character.width + 1;
         out += "STARTCHAR " + (name.empty() ? DefaultGlyphName(code) : name) + end;
         out += "ENCODING " + std::to_string(code) + end;
-        out += "SWIDTH " + std::to_string(ScalableWidth(header_, advance, set_.Cell().height)) +
+        out += "SWIDTH " + std::to_string(ScalableWidth(advance, size_.first, size_.second)) +
                " 0" + end;
         out += "DWIDTH " + std::to_string(advance) + " 0" + end;
         AddBox(out, cellBox_);
@@ -306,7 +291,7 @@ private:
             const std::string_view keyword = Keyword(line);
             if (keyword == "SWIDTH" && widthChanged) {
                 out += "SWIDTH " +
-                       std::to_string(ScalableWidth(header_, advance, set_.Cell().height)) + " 0" +
+                       std::to_string(ScalableWidth(advance, size_.first, size_.second)) + " 0" +
                        end;
             } else if (keyword == "DWIDTH" && widthChanged) {
                 out += "DWIDTH " + std::to_string(advance) + " 0" + end;
@@ -327,6 +312,7 @@ private:
     const FontSource& source_;
     Changes changes_;
     std::string header_;
+    std::pair<double, double> size_;  // the point size and resolution SWIDTH is reckoned at
     GlyphBox cellBox_;
     std::vector<long> read_;  // sorted: the codes of the glyphs the set was read with
 };

@@ -31,7 +31,6 @@ struct FontSource {
         bool editable = false;      // the set holds it; otherwise it is kept as it is
         SetCharacter read;          // what the set made of it, in the cell below
         GlyphBox box;
-        int advance = -1;
     };
 
     std::string all;          // the whole text, which the parts below are views of

@@ -22,28 +22,25 @@ bool IsPcf(const QByteArray& data) {
 namespace {
 
 // PCF's own tables that FreeType reads but does not tell: the properties, all of them in
-// their order, and the ascent and descent that X gives its lines.
+// their order, the ascent and descent that X gives its lines, the default character, and
+// the glyphs' names and scalable widths.
 class PcfTables {
 public:
     explicit PcfTables(const QByteArray& data) : data_(data) {}
 
     std::vector<FontProperty> Properties() const {
         std::vector<FontProperty> properties;
-        std::size_t at = 0;
-        bool msb = false;
-        if (!Find(kProperties, at, msb)) {
-            return properties;
-        }
-        const std::uint32_t count = Word(at, msb);
-        at += 4;
+        const std::optional<Table> table = Find(kProperties);
+        const std::uint32_t count = table ? Word(table->at, table->msb) : 0;
         if (count > 100000) {
             return properties;
         }
+        std::size_t at = table ? table->at + 4 : 0;
         const std::size_t strings = at + count * 9 + (count % 4 == 0 ? 0 : 4 - count % 4) + 4;
         for (std::uint32_t i = 0; i < count; ++i, at += 9) {
-            const std::string name = String(strings + Word(at, msb));
+            const std::string name = String(strings + Word(at, table->msb));
             const bool text = Byte(at + 4) != 0;
-            const std::uint32_t value = Word(at + 5, msb);
+            const std::uint32_t value = Word(at + 5, table->msb);
             if (name.empty()) {
                 continue;
             }
@@ -53,18 +50,16 @@ public:
         return properties;
     }
 
-    // The glyphs' names, in the order of the font's metrics.
+    // The glyphs' names, in the order of the font's metrics: offsets into the strings that
+    // follow them and their length.
     std::vector<std::string> GlyphNames() const {
         std::vector<std::string> names;
-        std::size_t at = 0;
-        bool msb = false;
-        if (!Find(kGlyphNames, at, msb)) {
-            return names;
-        }
-        const std::uint32_t count = std::min<std::uint32_t>(Word(at, msb), 1u << 20);
-        const std::size_t strings = at + 4 + 4 * static_cast<std::size_t>(count) + 4;
-        for (std::uint32_t i = 0; i < count; ++i) {
-            names.push_back(String(strings + Word(at + 4 + 4 * static_cast<std::size_t>(i), msb)));
+        if (const std::optional<Table> table = Find(kGlyphNames)) {
+            const std::vector<std::uint32_t> offsets = Counted(*table);
+            const std::size_t strings = table->at + 4 + 4 * offsets.size() + 4;
+            for (const std::uint32_t offset : offsets) {
+                names.push_back(String(strings + offset));
+            }
         }
         return names;
     }
@@ -72,40 +67,38 @@ public:
     // The glyphs' scalable widths (BDF's SWIDTH), in the order of the font's metrics.
     std::vector<int> ScalableWidths() const {
         std::vector<int> widths;
-        std::size_t at = 0;
-        bool msb = false;
-        if (!Find(kScalableWidths, at, msb)) {
-            return widths;
-        }
-        const std::uint32_t count = std::min<std::uint32_t>(Word(at, msb), 1u << 20);
-        for (std::uint32_t i = 0; i < count; ++i) {
-            widths.push_back(static_cast<std::int32_t>(Word(at + 4 + 4 * std::size_t{i}, msb)));
+        if (const std::optional<Table> table = Find(kScalableWidths)) {
+            for (const std::uint32_t width : Counted(*table)) {
+                widths.push_back(static_cast<std::int32_t>(width));
+            }
         }
         return widths;
     }
 
     // DEFAULT_CHAR, the code a missing character is drawn with, as the encodings say it.
     std::optional<FontProperty> DefaultChar() const {
-        std::size_t at = 0;
-        bool msb = false;
-        if (!Find(kEncodings, at, msb)) {
+        const std::optional<Table> table = Find(kEncodings);
+        if (!table) {
             return std::nullopt;
         }
+        const std::size_t at = table->at;
         const unsigned code =
-            msb ? Byte(at + 8) << 8 | Byte(at + 9) : Byte(at + 9) << 8 | Byte(at + 8);
+            table->msb ? Byte(at + 8) << 8 | Byte(at + 9) : Byte(at + 9) << 8 | Byte(at + 8);
         return code == 0xFFFF ? std::nullopt
                               : std::optional(FontProperty{"DEFAULT_CHAR", std::to_string(code)});
     }
 
     // FONT_ASCENT and FONT_DESCENT, as the accelerators say them.
     std::vector<FontProperty> AscentAndDescent() const {
-        std::size_t at = 0;
-        bool msb = false;
-        if (!Find(kBdfAccelerators, at, msb) && !Find(kAccelerators, at, msb)) {
+        std::optional<Table> table = Find(kBdfAccelerators);
+        table = table ? table : Find(kAccelerators);
+        if (!table) {
             return {};
         }
-        return {{"FONT_DESCENT", std::to_string(static_cast<std::int32_t>(Word(at + 12, msb)))},
-                {"FONT_ASCENT", std::to_string(static_cast<std::int32_t>(Word(at + 8, msb)))}};
+        const auto number = [this, &table](std::size_t offset) {
+            return std::to_string(static_cast<std::int32_t>(Word(table->at + offset, table->msb)));
+        };
+        return {{"FONT_DESCENT", number(12)}, {"FONT_ASCENT", number(8)}};
     }
 
 private:
@@ -144,19 +137,31 @@ private:
         }
         return quoted + "\"";
     }
-    // Where the table's data starts, past its format word, and its byte order.
-    bool Find(std::uint32_t type, std::size_t& at, bool& msb) const {
+    // Where a table's data starts, past its format word, and its byte order.
+    struct Table {
+        std::size_t at;
+        bool msb;
+    };
+    std::optional<Table> Find(std::uint32_t type) const {
         const std::uint32_t tables = Word(4, false);
         for (std::uint32_t i = 0; i < std::min(tables, 64u); ++i) {
             const std::size_t entry = 8 + 16 * static_cast<std::size_t>(i);
             if (Word(entry, false) == type) {
                 const std::size_t offset = Word(entry + 12, false);
-                msb = (Word(offset, false) & kMsbFirst) != 0;
-                at = offset + 4;
-                return true;
+                return Table{offset + 4, (Word(offset, false) & kMsbFirst) != 0};
             }
         }
-        return false;
+        return std::nullopt;
+    }
+    // A table's words after the count of them that starts it.
+    std::vector<std::uint32_t> Counted(const Table& table) const {
+        const std::uint32_t count = std::min<std::uint32_t>(Word(table.at, table.msb), 1u << 20);
+        std::vector<std::uint32_t> words;
+        words.reserve(count);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            words.push_back(Word(table.at + 4 + 4 * std::size_t{i}, table.msb));
+        }
+        return words;
     }
 
     const QByteArray& data_;

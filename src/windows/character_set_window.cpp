@@ -289,8 +289,13 @@ void FrmCharSet::ChangeCellSize(CellSize size) {
     if (size == Set().Cell()) {
         return;
     }
-    Chart->MakeCurrent(-1);  // a step of the set, not of a character
-    document_->SetHistory()->push(new ResizeSetCommand(*this, Set().Resized(size)));
+    PushSetStep(new ResizeSetCommand(*this, Set().Resized(size)));
+}
+
+// A step of the set, not of a character: none is current while it is done.
+void FrmCharSet::PushSetStep(SetStep* step) {
+    Chart->MakeCurrent(-1);
+    document_->SetHistory()->push(step);
 }
 
 void FrmCharSet::PutSet(const CharacterSet& set) {
@@ -431,8 +436,7 @@ void FrmCharSet::FitWidths() {
         Say(QStringLiteral("Every character already fits its dots"));
         return;
     }
-    Chart->MakeCurrent(-1);  // a step of the set, not of a character
-    document_->SetHistory()->push(new ImportSetCommand(
+    PushSetStep(new ImportSetCommand(
         *this, fitted, QStringLiteral("Fit Widths"),
         QStringLiteral("Fitted %1 characters to their dots").arg(fitted.Size())));
 }

@@ -29,6 +29,7 @@ class Forms;
 class PreviewStrip;
 class RecoveryOffer;
 class SetDocument;
+class SetStep;
 
 // A set of characters kept in a font file, beside the editor: it presents the set's
 // document. The character made current in the chart is what the editor's field shows and
@@ -128,6 +129,8 @@ public:
     void SetCurrentWidth(int width);
     // Every character as wide as its rightmost lit column, as one step of the set.
     void FitWidths();
+    // Does the step on the set's own history, with no character current.
+    void PushSetStep(SetStep* step);
     // Puts each character at its code, or removes the code's character for none.
     void PutCharacters(const std::map<int, std::optional<SetCharacter>>& characters);
     // The whole set, as a step of its history puts it back: the characters' own histories

@@ -5,15 +5,12 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QUndoStack>
 
 #include "character_set_window.h"
-#include "code_chart.h"
 #include "core/set_import.h"
 #include "export_dialog.h"
 #include "forms.h"
 #include "import_set_command.h"
-#include "main_window.h"
 #include "platform/font_file.h"
 #include "read_table_dialog.h"
 
@@ -97,8 +94,7 @@ bool SetTransfer::Take(const ParsedSet& read) {
                              QString::fromStdString(ToString(size))));
         return false;
     }
-    window_.Chart->MakeCurrent(-1);  // the import is a step of the set, not of a character
-    forms_.main.Get()->History()->push(new ImportSetCommand(window_, *read.set));
+    window_.PushSetStep(new ImportSetCommand(window_, *read.set));
     return true;
 }
 
