@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <string_view>
 
+#include "chosen_set.h"
+#include "core/bdf_font.h"
+#include "core/code_map.h"
 #include "core/gfx_font.h"
 #include "core/set_export.h"
 #include "core/set_import.h"
@@ -23,6 +26,7 @@ const QString kFirst = QStringLiteral("first");
 const QString kSize = QStringLiteral("size");
 const QString kLanguage = QStringLiteral("language");
 const QString kFrom = QStringLiteral("from");
+const QString kSparse = QStringLiteral("sparse");
 constexpr int kDefaultFirstCode = 32;
 
 void Say(const QString& line) {
@@ -132,22 +136,59 @@ LoadedFont LoadInput(const QString& path, const Reading& reading) {
 struct Exported {
     std::string text;
     QString error;
+    QStringList notes = {};  // what the text leaves out or costs, a line each
 };
 
-Exported Export(const QCommandLineParser& parser, const CharacterSet& set) {
-    const QString form = parser.value(kExport);
-    if (const TextForm* named = TextFormNamed(form)) {
-        return {WriteSet(set, named->format, named->order, {}), {}};
+Exported WriteText(const TextForm& form, const ChosenSet& chosen, const CharacterSet& whole) {
+    if (form.format == SetFormat::Bdf) {
+        return {WriteBdf(chosen.selected ? ChosenForBdf(whole, chosen.set, !chosen.moved.empty())
+                                         : whole),
+                {}};
     }
+    return {chosen.selected ? WriteBasicBlock(Narrowed(chosen.set), form.order)
+                            : WriteSet(whole, form.format, form.order, {}),
+            {}};
+}
+
+TableFormat FormatOf(const QCommandLineParser& parser, const ChosenSet& chosen) {
     // KnowsForm has made sure of both names.
     const std::optional<Language> language =
         parser.isSet(kLanguage) ? LanguageNamed(parser.value(kLanguage).toStdString())
                                 : Language::C;
-    const TableFormat format{*LayoutOf(form), *language, parser.value(kName).toStdString()};
+    TableFormat format{*LayoutOf(parser.value(kExport)), *language,
+                       parser.value(kName).toStdString()};
+    format.sparse = parser.isSet(kSparse);
+    format.whole = chosen.selected;
+    format.moved = chosen.moved;
+    return format;
+}
+
+Exported Export(const QCommandLineParser& parser, const ChosenSet& chosen,
+                const CharacterSet& whole) {
+    const QString form = parser.value(kExport);
+    if (const TextForm* named = TextFormNamed(form)) {
+        if (parser.isSet(kSparse)) {
+            return {{}, QStringLiteral("--sparse is for tables of bytes; %1 is none").arg(form)};
+        }
+        return WriteText(*named, chosen, whole);
+    }
+    const TableFormat format = FormatOf(parser, chosen);
+    const CharacterSet set = chosen.selected ? Narrowed(chosen.set) : chosen.set;
     if (const std::string why = WhyNotWritten(set, format); !why.empty()) {
         return {{}, QString::fromStdString(why)};
     }
-    return {WriteTable(set, format), {}};
+    Exported exported{WriteTable(set, format), {}};
+    if (const Gaps gaps = GapsOf(set, format); gaps.blanks > 0) {
+        exported.notes << QStringLiteral(
+                              "%1 blank characters: %2 bytes; --map with > or --sparse "
+                              "leaves them out")
+                              .arg(QString::fromStdString(WithThousands(gaps.blanks)),
+                                   QString::fromStdString(WithThousands(gaps.bytes)));
+    }
+    if (const std::string past = DescribeGfxPastByte(set, format); !past.empty()) {
+        exported.notes << QString::fromStdString(past);
+    }
+    return exported;
 }
 
 bool Write(const QString& path, const std::string& text) {
@@ -211,6 +252,7 @@ void DescribeArguments(QCommandLineParser& parser) {
                       QStringLiteral("The cell size of a table INPUT that does not say it, "
                                      "from 1x1 to 32x32 (default 5x7)."),
                       QStringLiteral("WxH")});
+    DescribeSelection(parser);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A character set to open, or with --export the "
                                                 "font to convert and the file to write."),
@@ -277,20 +319,31 @@ int RunWithoutWindow(QCoreApplication& app) {
         Say(QStringLiteral("%1: %2").arg(input, loaded.error));
         return 1;
     }
-    const Exported exported = Export(parser, loaded.font->set);
+    const std::optional<ChosenSet> chosen = ChooseFrom(parser, loaded.font->set);
+    if (!chosen) {
+        return 1;
+    }
+    const Exported exported = Export(parser, *chosen, loaded.font->set);
     if (!exported.error.isEmpty()) {
         Say(QStringLiteral("%1: %2").arg(input, exported.error));
         return 1;
     }
     // BDF holds the whole font, the glyphs kept as they are included; tables and BASIC
-    // blocks hold the set, its codes up to 255 where it has codes past them too.
+    // blocks hold the set, its codes up to 255 where it has codes past them too, unless
+    // the characters were chosen.
     const bool bdf = parser.value(kExport) == QLatin1String("bdf");
     const std::string leftOut = bdf ? std::string() : DescribeLeftOut(*loaded.font);
-    const std::string pastByte = bdf ? std::string() : DescribeTableLeftOut(loaded.font->set);
-    for (const std::string& line : {leftOut, pastByte}) {
+    const std::string pastByte = bdf || chosen->selected || parser.isSet(kSparse)
+                                     ? std::string()
+                                     : DescribeTableLeftOut(loaded.font->set);
+    QStringList lines = chosen->notes + exported.notes;
+    for (const std::string& line : {pastByte, leftOut}) {
         if (!line.empty()) {
-            Say(QStringLiteral("%1: %2").arg(input, QString::fromStdString(line)));
+            lines.prepend(QString::fromStdString(line));
         }
+    }
+    for (const QString& line : lines) {
+        Say(QStringLiteral("%1: %2").arg(input, line));
     }
     return Write(files.value(1), exported.text) ? 0 : 1;
 }

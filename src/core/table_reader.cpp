@@ -89,11 +89,27 @@ std::optional<std::string> CheckBytes(const std::vector<ScannedValue>& values) {
     return std::nullopt;
 }
 
-ParsedSet ReadCharacters(const Reading& reading, int first) {
+// Each character at the next code from `first` on, or at the next of `codes` where given.
+ParsedSet ReadCharacters(const Reading& reading, int first,
+                         const std::vector<ScannedValue>* codes = nullptr) {
     CharacterSet set(reading.size);
     int code = first;
-    for (std::size_t at = 0; at < reading.values.size(); ++code) {
+    std::size_t index = 0;
+    for (std::size_t at = 0; at < reading.values.size(); ++code, ++index) {
         const int line = reading.values[at].line;
+        if (codes != nullptr) {
+            if (index >= codes->size()) {
+                return Fail("line " + std::to_string(line) +
+                            ": the table has more characters "
+                            "than its codes array has codes");
+            }
+            const long long given = (*codes)[index].number;
+            if (given < code || given > kLastUnicode) {
+                return Fail("line " + std::to_string((*codes)[index].line) +
+                            ": the codes are not rising within 0 to U+10FFFF");
+            }
+            code = static_cast<int>(given);
+        }
         Character character = Decode(reading, at, code);
         if (!character.pattern) {
             return Fail(character.error);
@@ -107,7 +123,11 @@ ParsedSet ReadCharacters(const Reading& reading, int first) {
         }
         set.Put(code, {*character.pattern, {}, character.width});
     }
-    if (reading.layout == ByteLayout::Lcd && code - first > 8) {
+    if (codes != nullptr && index != codes->size()) {
+        return Fail("the codes array has " + std::to_string(codes->size()) +
+                    " codes for the table's " + std::to_string(index) + " characters");
+    }
+    if (codes == nullptr && reading.layout == ByteLayout::Lcd && code - first > 8) {
         return Fail("an LCD has 8 custom characters; the table has " +
                     std::to_string(code - first));
     }
@@ -136,7 +156,11 @@ std::optional<int> FirstCodeOf(std::string_view text) {
 
 TableHeader ReadTableHeader(std::string_view text) {
     const std::string_view head = HeadOf(text);
-    TableHeader header{{}, SizeNamedBefore(head, " font:"), FirstCodeOf(head), {}};
+    TableHeader header{{},
+                       SizeNamedBefore(head, " font:"),
+                       FirstCodeOf(head),
+                       {},
+                       head.find(" font: sparse,") != std::string_view::npos};
     if (const std::size_t at = head.find(", layout "); at != std::string_view::npos) {
         const std::string_view rest = head.substr(at + 9);
         header.layout = LayoutNamed(rest.substr(0, rest.find_first_of(":, \r\n")));
@@ -184,7 +208,14 @@ ParsedSet ReadTable(std::string_view text, const TableOptions& options) {
     if (first < kFirstCode || first > kLastUnicode) {
         return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to U+10FFFF");
     }
-    return ReadCharacters(reading, first);
+    if (!header.sparse) {
+        return ReadCharacters(reading, first);
+    }
+    const ScannedArray codes = scanner.ArrayFrom(array.end);
+    if (!codes.error.empty()) {
+        return Fail("the codes of a sparse table: " + codes.error);
+    }
+    return ReadCharacters(reading, 0, &codes.values);
 }
 
 }  // namespace zrl

@@ -15,6 +15,7 @@ struct TableHeader {
     std::optional<CellSize> size;
     std::optional<int> first;
     std::optional<int> ascent;
+    bool sparse = false;  // "font: sparse,": the characters' codes follow in an array
 };
 TableHeader ReadTableHeader(std::string_view text);
 
@@ -32,7 +33,8 @@ struct TableOptions {
 
 // The set a table of bytes in a fixed layout or width-prefixed holds, in C, Arduino C or
 // Python. Its own comment's size and first code come before the options'. A code whose
-// line says "(no character)" has none; refused: a value that is no byte or has dots outside
+// line says "(no character)" has none; a sparse table's characters take their codes from
+// the array after it. Refused: a value that is no byte or has dots outside
 // the cell, bytes that are no whole number of characters, a code past 255, no character.
 ParsedSet ReadTable(std::string_view text, const TableOptions& options);
 

@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <span>
 
+#include "code_map.h"
 #include "gfx_font.h"
 #include "set_export.h"
+#include "sparse_lookup.h"
 
 namespace zrl {
 
@@ -68,6 +70,26 @@ std::string Header(const CharacterSet& set, ByteLayout layout, Range codes) {
            "; a character's bytes start at (code - " + Number(codes.first) + ") * " + bytes;
 }
 
+// The comment of a sparse table: no first code, the lookup instead.
+std::string SparseHeader(const CharacterSet& set, const TableFormat& format,
+                         std::string_view name) {
+    const CellSize size = set.Cell();
+    std::string text = ToString(size) + " font: sparse, " + Number(set.Size()) +
+                       " characters, layout " + std::string(InfoOf(format.layout).name) + ": ";
+    const std::string index = std::string(name) + "_index(code)";
+    if (format.layout == ByteLayout::WidthPrefixed) {
+        text += "each a byte with its width w, then w columns from the left of " +
+                Number((size.height + 7) / 8) +
+                " bytes each, bit 0 the top row of each eight; skip " + index +
+                " characters to reach one";
+    } else {
+        const std::string bytes = Number(FixedBytes(size, format.layout));
+        text += bytes + " bytes each, " + Described(format.layout, size) +
+                "; a character's bytes start at " + index + " * " + bytes;
+    }
+    return text + DescribeLookup(name, format.language);
+}
+
 // LCD rows in binary, a digit for each of the cell's columns: 0b01110.
 void AppendBinaryBytes(std::string& out, std::span<const std::uint8_t> bytes, int width) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -89,7 +111,9 @@ Syntax SyntaxOf(Language language) {
 }
 
 std::string Declaration(const TableFormat& format, std::string_view name) {
-    const std::string dimensions = format.layout == ByteLayout::Lcd ? "[8][8]" : "[]";
+    const std::string dimensions = format.layout != ByteLayout::Lcd ? "[]"
+                                   : format.sparse                  ? "[][8]"
+                                                                    : "[8][8]";
     switch (format.language) {
         case Language::C:
             return "static const unsigned char " + std::string(name) + dimensions + " = {";
@@ -121,6 +145,68 @@ void AppendCharacter(std::string& out, const CharacterSet& set, int code,
     out += syntax.comment;
     out += LineComment(code, found != nullptr);
     out += kCrLf;
+}
+
+// The set a table holds: a set with codes both up to 255 and past them is cut to those up
+// to 255, unless it is written whole or sparse.
+std::optional<CharacterSet> Cut(const CharacterSet& whole, const TableFormat& format) {
+    return format.whole || format.sparse ? std::nullopt : TableSubset(whole);
+}
+
+std::string Closing(Language language) {
+    return std::string(language == Language::Python ? "]" : "};") + std::string(kCrLf);
+}
+
+std::string WriteSparse(const CharacterSet& set, const TableFormat& format, std::string_view name) {
+    const Syntax syntax = SyntaxOf(format.language);
+    std::string out = std::string(syntax.comment) + SparseHeader(set, format, name);
+    out += kCrLf;
+    if (format.language == Language::C) {
+        out += "#include <stdint.h>";
+        out += kCrLf;
+    }
+    out += Declaration(format, name);
+    out += kCrLf;
+    std::vector<int> codes;
+    for (const auto& [code, character] : set.Characters()) {
+        AppendCharacter(out, set, code, format);
+        codes.push_back(code);
+    }
+    out += Closing(format.language);
+    out += kCrLf;
+    return out + WriteLookup(name, codes, format.language);
+}
+
+std::string WriteDense(const CharacterSet& set, const TableFormat& format,
+                       const std::string& name) {
+    if (format.layout == ByteLayout::GfxFont) {
+        return WriteGfxFont(set, name);
+    }
+    if (format.language == Language::C && format.layout == ByteLayout::Glcd) {
+        return WriteCFontTable(set, name);
+    }
+    if (format.language == Language::C && format.layout == ByteLayout::Lcd) {
+        return WriteLcdTable(set, name);
+    }
+    const Range codes = CodesOf(set, format.layout);
+    const Syntax syntax = SyntaxOf(format.language);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(codes.last - codes.first + 2) *
+                static_cast<std::size_t>(24 + 6 * FixedBytes(set.Cell(), ByteLayout::Glcd)));
+    out += std::string(syntax.comment) + Header(set, format.layout, codes);
+    out += kCrLf;
+    out += Declaration(format, name);
+    out += kCrLf;
+    for (int code = codes.first; code <= codes.last; ++code) {
+        AppendCharacter(out, set, code, format);
+    }
+    return out + Closing(format.language);
+}
+
+std::string CodeText(int code) {
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
+    return text;
 }
 
 }  // namespace
@@ -156,6 +242,20 @@ std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(past->first));
         return std::string("a GFXfont holds codes up to U+FFFF; ") + code + " is past them";
     }
+    if (format.layout == ByteLayout::GfxFont && format.sparse) {
+        return "a GFXfont is never sparse: its glyphs run from its first code to its last";
+    }
+    if (const std::optional<CharacterSet> subset = Cut(set, format);
+        !format.sparse && format.layout != ByteLayout::Lcd) {
+        const auto& written = subset ? subset->Characters() : characters;
+        constexpr long long kMostCodes = 65536;
+        if (!written.empty() && written.rbegin()->first - written.begin()->first >= kMostCodes) {
+            return "a dense table from " + CodeText(written.begin()->first) + " to " +
+                   CodeText(written.rbegin()->first) + " would run over " +
+                   WithThousands(kMostCodes) +
+                   " codes; choose fewer characters, or write a sparse table";
+        }
+    }
     if (!format.name.empty() && !IsIdentifier(format.name)) {
         return "\"" + format.name + "\" is no array name; use letters, digits and _";
     }
@@ -163,34 +263,56 @@ std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
 }
 
 std::string WriteTable(const CharacterSet& whole, const TableFormat& format) {
-    const std::optional<CharacterSet> subset = TableSubset(whole);
+    const std::optional<CharacterSet> subset = Cut(whole, format);
     const CharacterSet& set = subset ? *subset : whole;
     const std::string name =
         format.name.empty() ? std::string(DefaultArrayName(format.layout)) : format.name;
-    if (format.layout == ByteLayout::GfxFont) {
-        return WriteGfxFont(set, name);
+    std::string out =
+        format.sparse ? WriteSparse(set, format, name) : WriteDense(set, format, name);
+    if (!format.moved.empty()) {
+        const std::string line = std::string(SyntaxOf(format.language).comment) + format.moved;
+        out.insert(out.find(kCrLf) + kCrLf.size(), line + std::string(kCrLf));
     }
-    if (format.language == Language::C && format.layout == ByteLayout::Glcd) {
-        return WriteCFontTable(set, name);
-    }
-    if (format.language == Language::C && format.layout == ByteLayout::Lcd) {
-        return WriteLcdTable(set, name);
+    return out;
+}
+
+Gaps GapsOf(const CharacterSet& whole, const TableFormat& format) {
+    const std::optional<CharacterSet> subset = Cut(whole, format);
+    const CharacterSet& set = subset ? *subset : whole;
+    if (format.sparse || format.layout == ByteLayout::Lcd || set.IsEmpty()) {
+        return {};
     }
     const Range codes = CodesOf(set, format.layout);
-    const Syntax syntax = SyntaxOf(format.language);
-    std::string out;
-    out.reserve(static_cast<std::size_t>(codes.last - codes.first + 2) *
-                static_cast<std::size_t>(24 + 6 * FixedBytes(set.Cell(), ByteLayout::Glcd)));
-    out += std::string(syntax.comment) + Header(set, format.layout, codes);
-    out += kCrLf;
-    out += Declaration(format, name);
-    out += kCrLf;
-    for (int code = codes.first; code <= codes.last; ++code) {
-        AppendCharacter(out, set, code, format);
+    const long long blanks = static_cast<long long>(codes.last) - codes.first + 1 - set.Size();
+    constexpr int kGlyphBytes = 7;  // a GFXglyph: a 16-bit offset and five bytes
+    const int each = format.layout == ByteLayout::GfxFont ? kGlyphBytes
+                     : format.layout == ByteLayout::WidthPrefixed
+                         ? 1
+                         : FixedBytes(set.Cell(), format.layout);
+    return {blanks, blanks * each};
+}
+
+std::string DescribeGfxPastByte(const CharacterSet& whole, const TableFormat& format) {
+    const std::optional<CharacterSet> subset = Cut(whole, format);
+    const CharacterSet& set = subset ? *subset : whole;
+    const auto& characters = set.Characters();
+    const auto past = characters.upper_bound(kLastCode);
+    if (format.layout != ByteLayout::GfxFont || past == characters.end()) {
+        return {};
     }
-    out += format.language == Language::Python ? "]" : "};";
-    out += kCrLf;
-    return out;
+    // The run of codes from the first past 255, as many as fit at the top of the 8 bits.
+    int last = past->first;
+    constexpr int kTop = 128;
+    for (auto it = std::next(past);
+         it != characters.end() && it->first == last + 1 && last + 1 - past->first < kTop; ++it) {
+        last = it->first;
+    }
+    const int to = kLastCode + 1 - (last - past->first + 1);
+    char map[48];
+    std::snprintf(map, sizeof map, "$%X-$%X>$%X", static_cast<unsigned>(past->first),
+                  static_cast<unsigned>(last), static_cast<unsigned>(to));
+    return "Adafruit GFX draws codes 0 to 255 only, and " + CodeText(past->first) +
+           " is past them; a map such as " + map + " moves characters below 256";
 }
 
 }  // namespace zrl

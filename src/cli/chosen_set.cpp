@@ -1,0 +1,83 @@
+#include "chosen_set.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <cstdio>
+
+#include "core/code_map.h"
+#include "core/code_text.h"
+
+namespace zrl {
+
+namespace {
+
+const QString kMap = QStringLiteral("map");
+const QString kCharsFrom = QStringLiteral("chars-from");
+
+void Say(const QString& line) {
+    std::fprintf(stderr, "zerlin: %s\n", qPrintable(line));
+}
+
+}  // namespace
+
+void DescribeSelection(QCommandLineParser& parser) {
+    parser.addOption(
+        {kMap,
+         QStringLiteral("The characters a table or font holds, as bdfconv's maps say it: "
+                        "'32-126,$410-$44F,~$420' (ranges, decimal or $hex, ~ to leave out, "
+                        "* for all, later ones deciding), and A-B>C to move A-B to code C."),
+         QStringLiteral("MAP")});
+    parser.addOption({kCharsFrom,
+                      QStringLiteral("Also the characters a UTF-8 text FILE holds, such as a "
+                                     "firmware's strings."),
+                      QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("sparse"),
+                      QStringLiteral("A table of the chosen characters only, with their codes, "
+                                     "a lookup by code point and a UTF-8 decoder.")});
+}
+
+std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const CharacterSet& set) {
+    if (!parser.isSet(kMap) && !parser.isSet(kCharsFrom)) {
+        return ChosenSet{set, false, {}, {}};
+    }
+    std::string error;
+    const CodeMap map = CodeMap::Parse(parser.value(kMap).toStdString(), error);
+    if (!error.empty()) {
+        Say(QStringLiteral("--map \"%1\": %2")
+                .arg(parser.value(kMap), QString::fromStdString(error)));
+        return std::nullopt;
+    }
+    ChosenSet chosen{set, true, {}, {}};
+    TextCodes text;
+    if (parser.isSet(kCharsFrom)) {
+        QFile file(parser.value(kCharsFrom));
+        if (!file.open(QIODevice::ReadOnly)) {
+            Say(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
+            return std::nullopt;
+        }
+        const QByteArray bytes = file.readAll();
+        text = CodesOfText(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        if (text.malformed > 0) {
+            chosen.notes << QStringLiteral("%1: passed over %2 malformed UTF-8 %3")
+                                .arg(file.fileName())
+                                .arg(text.malformed)
+                                .arg(text.malformed == 1 ? "sequence" : "sequences");
+        }
+    }
+    Selection selection = Select(set, map, text.codes);
+    if (selection.set.IsEmpty()) {
+        Say(QStringLiteral("the map and text choose none of the set's %1 characters")
+                .arg(QString::fromStdString(WithThousands(set.Size()))));
+        return std::nullopt;
+    }
+    if (!selection.absent.empty()) {
+        chosen.notes << QStringLiteral("not in the set: %1")
+                            .arg(QString::fromStdString(ListedCharacters(selection.absent)));
+    }
+    chosen.set = std::move(selection.set);
+    chosen.moved = std::move(selection.moved);
+    return chosen;
+}
+
+}  // namespace zrl
