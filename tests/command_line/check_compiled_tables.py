@@ -19,6 +19,8 @@ PRELUDE = r"""#include <stdint.h>
 #include <stdio.h>
 #include <string.h>
 #define PROGMEM
+#define pgm_read_word(p) (*(p))
+#define pgm_read_dword(p) (*(p))
 typedef struct {
     uint16_t bitmapOffset;
     uint8_t width, height, xAdvance;
@@ -89,20 +91,25 @@ def run(*args, **kwargs):
 
 
 def read_bdf(text):
-    """The cell, rows above the baseline, and each code's (dots, advance)."""
+    """The cell, rows above the baseline, and each code's (dots, advance), each glyph's box
+    placed in the cell."""
     lines, glyphs, i = text.splitlines(), {}, 0
     while i < len(lines):
         words = lines[i].split()
         if words[:1] == ["FONTBOUNDINGBOX"]:
-            w, h, descent = int(words[1]), int(words[2]), -int(words[4])
+            w, h, left, descent = int(words[1]), int(words[2]), int(words[3]), -int(words[4])
         elif words[:1] == ["ENCODING"]:
             code = int(words[1])
         elif words[:1] == ["DWIDTH"]:
             advance = int(words[1])
+        elif words[:1] == ["BBX"]:
+            bw, bh, bx, by = map(int, words[1:5])
         elif words[:1] == ["BITMAP"]:
-            rows = [int(lines[i + 1 + r], 16) for r in range(h)]
-            bits = (w + 7) // 8 * 8
-            dots = {(r, c) for r in range(h) for c in range(w) if rows[r] >> (bits - 1 - c) & 1}
+            rows = [int(lines[i + 1 + r], 16) for r in range(bh)]
+            bits = (bw + 7) // 8 * 8
+            top = h - descent - (by + bh)
+            dots = {(top + r, bx - left + c) for r in range(bh) for c in range(bw)
+                    if rows[r] >> (bits - 1 - c) & 1}
             glyphs[code] = (dots, advance)
         i += 1
     return w, h, h - descent, glyphs
@@ -161,6 +168,70 @@ def check_font(zerlin, font, folder, compiler):
     return failures
 
 
+SPARSE_MAIN = r"""
+#define FOR_DOTS(WIDTH, LIT) \
+    for (int r = 0; r < H; ++r) for (int c = 0; c < (WIDTH); ++c) if (LIT) pixel(x + c, r);
+static int draw(int x, int index) {
+%(draw)s
+}
+int main(void) {
+    const char *s = "%(text)s";
+    memset(canvas, '.', sizeof canvas);
+    int x = 0;
+    while (*s) {
+        const int index = font_index(font_next(&s));
+        if (index < 0) return 2;
+        x += draw(x, index);
+    }
+    for (int r = 0; r < H; ++r) printf("%%.*s\n", x, canvas[r]);
+    /* A lead byte cut short by the end, and one followed by no continuation byte. */
+    const char *bad = "\xC3(\xE2\x82";
+    while (*bad) printf("%%X ", (unsigned)font_next(&bad));
+    printf("\n");
+    return 0;
+}
+"""
+
+TEXT = "Привет, мир!"
+
+
+def check_sparse(zerlin, folder, compiler):
+    """Unifont's ASCII and Cyrillic as sparse tables: UTF-8 text decoded by the table's own
+    functions and drawn dot for dot; the Python list and functions find the same."""
+    path = os.path.join(FOLDER, "unifont.pcf.gz")
+    if not os.path.exists(path):
+        return []
+    chosen = ["--map", "32-126,$410-$44F"]
+    _, h, ascent, glyphs = read_bdf(run(zerlin, "--export", "bdf", *chosen, path))
+    codes, failures = [ord(c) for c in TEXT], []
+    for layout in ["glcd", "pages", "rows-msb", "rows-lsb", "width-prefixed"]:
+        for language in ["c", "arduino"]:
+            table = run(zerlin, "--export", layout, "--sparse", "--language", language, *chosen,
+                        path)
+            w = int(re.match(r"// (\d+)x", table).group(1))
+            with open(os.path.join(folder, "table.h"), "w") as out:
+                out.write(table)
+            draw = DRAW[layout].replace("(code - FIRST)", "index").replace(
+                "k = FIRST; k < code", "k = 0; k < index")
+            source = PRELUDE % {"w": w, "h": h, "ascent": ascent, "first": 0}
+            source += SPARSE_MAIN % {"draw": draw, "text": TEXT}
+            with open(os.path.join(folder, "draw.c"), "w") as out:
+                out.write(source)
+            program = os.path.join(folder, "draw")
+            run(compiler, "-std=c11", "-Wall", "-Wextra", "-Werror", "-o", program,
+                os.path.join(folder, "draw.c"))
+            drawn = expected(layout, (w, h, ascent, glyphs), codes) + "FFFD 28 FFFD \n"
+            if run(program) != drawn:
+                failures.append(f"unifont sparse {layout} {language}: the drawn dots differ")
+        scope = {}
+        exec(run(zerlin, "--export", layout, "--sparse", "--language", "python", *chosen, path),
+             scope)
+        found = [scope["font_index"](c) for c in scope["font_decode"](TEXT.encode())]
+        if [scope["font_codes"][i] for i in found] != codes or -1 in found:
+            failures.append(f"unifont sparse {layout} python: the text's characters not found")
+    return failures
+
+
 def check_gfx_read_back(zerlin, folder):
     path = os.path.join(FOLDER, "6x13.pcf.gz")
     header = os.path.join(folder, "font.h")
@@ -199,6 +270,7 @@ def main():
         for font in FONTS:
             failures += check_font(zerlin, font, folder, compiler)
         failures += check_gfx_read_back(zerlin, folder)
+        failures += check_sparse(zerlin, folder, compiler)
         failures += check_conversions(zerlin, folder)
     for failure in failures:
         print("FAIL:", failure)
