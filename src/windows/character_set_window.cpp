@@ -153,6 +153,8 @@ void FrmCharSet::CreateControls() {
     GoTo = chart->GoTo;
     connect(chart, &CharacterChart::Said, this, &FrmCharSet::Say);
     Preview = new PreviewStrip(this);
+    PreviewNote = new QLabel(this);
+    PreviewNote->hide();
     Status = new QLabel(this);
     Status->setWordWrap(true);
     recoveryOffer_ = new RecoveryOffer(*this, *recovery_);
@@ -175,6 +177,7 @@ void FrmCharSet::CreateControls() {
     connect(PreviewText, &QLineEdit::textChanged, this, [this] { UpdatePreview(); });
     layout->addWidget(previewRow);
     layout->addWidget(Preview);
+    layout->addWidget(PreviewNote);
     layout->addWidget(Status);
 
     connect(Chart, &CodeChart::CurrentChanged, this,
@@ -403,6 +406,8 @@ quint64 FrmCharSet::Generation() const {
 
 void FrmCharSet::UpdatePreview() {
     Preview->Show(&Set(), PreviewText->text());
+    PreviewNote->setText(Preview->Missing());
+    PreviewNote->setVisible(!PreviewNote->text().isEmpty());
 }
 
 // The width box shows the current character's width, and is off while none is current.

@@ -53,6 +53,7 @@ public:
     QComboBox* DotColour;
     QComboBox* ScrollSpeed;
     PreviewStrip* Preview;
+    QLabel* PreviewNote;  // names the preview's characters the set lacks
     QLabel* Status;
     // Shown while a copy left by a run that ended without saving is offered.
     QWidget* RecoveryBar;

@@ -1,17 +1,23 @@
 #include "export_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/bdf_font.h"
+#include "core/code_map.h"
+#include "core/code_text.h"
 #include "core/set_export.h"
 #include "core/table_writer.h"
 #include "platform/clipboard.h"
@@ -28,6 +34,13 @@ const auto kTextForms = static_cast<int>(TextForms().size());
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+QString Counted(long long count) {
+    return QString::fromStdString(WithThousands(count));
+}
+
+// A text to choose characters from is some firmware's strings; a larger file is no such text.
+constexpr qint64 kMostText = 16 * 1024 * 1024;
 
 }  // namespace
 
@@ -52,6 +65,7 @@ void ExportDialog::CreateControls() {
                         QStringLiteral("Python list")});
     Name = new QLineEdit(this);
     Name->setPlaceholderText(QStringLiteral("font"));
+    QWidget* selection = CreateSelection();
     View = new QPlainTextEdit(this);
     View->setReadOnly(true);
     View->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -70,6 +84,7 @@ void ExportDialog::CreateControls() {
     Save = buttons->addButton(QStringLiteral("&Save..."), QDialogButtonBox::ActionRole);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(selection);
     layout->addWidget(View, 1);
     layout->addWidget(Status);
     layout->addWidget(buttons);
@@ -79,11 +94,75 @@ void ExportDialog::CreateControls() {
     connect(Layout, &QComboBox::currentIndexChanged, this, write);
     connect(Language, &QComboBox::currentIndexChanged, this, write);
     connect(Name, &QLineEdit::textChanged, this, write);
+    connect(Characters, &QLineEdit::textChanged, this, write);
+    connect(Sparse, &QCheckBox::toggled, this, write);
+    connect(FromText, &QPushButton::clicked, this,
+            [this] { RunHandler(this, [this] { FromText_Click(); }); });
+    connect(ForgetText, &QPushButton::clicked, this, [this, write] {
+        textCodes_.clear();
+        textNote_.clear();
+        write();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(Copy, &QPushButton::clicked, this,
             [this] { RunHandler(this, [this] { Copy_Click(); }); });
     connect(Save, &QPushButton::clicked, this,
             [this] { RunHandler(this, [this] { Save_Click(); }); });
+}
+
+QWidget* ExportDialog::CreateSelection() {
+    auto* box = new QWidget(this);
+    Characters = new QLineEdit(box);
+    Characters->setPlaceholderText(QStringLiteral("All; or as 32-126,$410-$44F>$C0,~$420"));
+    Characters->setAccessibleName(QStringLiteral("Characters"));
+    Characters->setToolTip(
+        QStringLiteral("Codes and ranges, decimal or $hex, separated by commas; ~ leaves a "
+                       "range out, A-B>C moves A-B to code C, * is every character. A later "
+                       "one decides over an earlier one."));
+    FromText = new QPushButton(QStringLiteral("Characters from te&xt..."), box);
+    ForgetText = new QPushButton(QStringLiteral("&Forget Text"), box);
+    Sparse = new QCheckBox(QStringLiteral("S&parse: these characters only, with their codes, a "
+                                          "lookup and a UTF-8 decoder"),
+                           box);
+    Chosen = new QLabel(box);
+    Chosen->setWordWrap(true);
+    auto* label = new QLabel(QStringLiteral("C&haracters:"), box);
+    label->setBuddy(Characters);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(Characters, 1);
+    row->addWidget(FromText);
+    row->addWidget(ForgetText);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(row);
+    layout->addWidget(Sparse);
+    layout->addWidget(Chosen);
+    return box;
+}
+
+std::optional<CharacterSet> ExportDialog::ChosenSet(std::string& moved) {
+    std::string error;
+    const CodeMap map = CodeMap::Parse(Characters->text().toStdString(), error);
+    if (!error.empty()) {
+        Chosen->setText(QStringLiteral("Characters: ") + QString::fromStdString(error));
+        return std::nullopt;
+    }
+    if (map.IsEmpty() && textCodes_.empty()) {
+        return set_;
+    }
+    Selection selection = Select(set_, map, textCodes_);
+    moved = selection.moved;
+    absent_ = selection.absent;
+    return std::move(selection.set);
+}
+
+void ExportDialog::Refuse(const QString& why) {
+    text_.clear();
+    View->clear();
+    Say(QStringLiteral("Cannot be written so: ") + why);
+    Copy->setEnabled(false);
+    Save->setEnabled(false);
 }
 
 void ExportDialog::Write() {
@@ -94,37 +173,114 @@ void ExportDialog::Write() {
     Language->setEnabled(table && layout != ByteLayout::GfxFont);
     Name->setEnabled(table);
     Name->setPlaceholderText(FromView(DefaultArrayName(layout)));
+    Sparse->setEnabled(table && layout != ByteLayout::GfxFont);
+    ForgetText->setEnabled(!textCodes_.empty());
+    absent_.clear();
+    std::string moved;
+    const std::optional<CharacterSet> picked = ChosenSet(moved);
+    if (!picked) {
+        Refuse(Chosen->text());
+        return;
+    }
+    const bool selected = !Characters->text().trimmed().isEmpty() || !textCodes_.empty();
+    CharacterSet written = selected ? Narrowed(*picked) : TableSubset(set_).value_or(set_);
     std::string text;
+    QStringList more;
     if (!table) {
         const TextForm& form = TextForms()[static_cast<std::size_t>(chosen)];
-        text = WriteSet(set_, form.format, form.order, {});
+        if (form.format == SetFormat::Bdf) {
+            written = selected ? ChosenForBdf(set_, *picked, !moved.empty()) : set_;
+            text = WriteBdf(written);
+        } else {
+            text = selected ? WriteBasicBlock(written, form.order)
+                            : WriteSet(set_, form.format, form.order, {});
+        }
     } else {
         const auto language = layout == ByteLayout::GfxFont
                                   ? Language::C
                                   : static_cast<enum Language>(Language->currentIndex());
-        const TableFormat format{layout, language, Name->text().trimmed().toStdString()};
-        if (const std::string why = WhyNotWritten(set_, format); !why.empty()) {
-            text_.clear();
-            View->clear();
-            Say(QStringLiteral("Cannot be written so: ") + QString::fromStdString(why));
-            Copy->setEnabled(false);
-            Save->setEnabled(false);
+        TableFormat format{layout, language, Name->text().trimmed().toStdString()};
+        format.sparse = Sparse->isEnabled() && Sparse->isChecked();
+        format.whole = selected;
+        format.moved = moved;
+        const CharacterSet& from = selected ? written : set_;
+        if (const std::string why = WhyNotWritten(from, format); !why.empty()) {
+            Refuse(QString::fromStdString(why));
+            SayChosen(written, {});
             return;
         }
-        text = WriteTable(set_, format);
+        text = WriteTable(from, format);
+        if (format.sparse) {
+            written = from;
+        }
+        if (const Gaps gaps = GapsOf(from, format); gaps.blanks > 0) {
+            more << QStringLiteral(
+                        "%1 blank characters: %2 bytes; moving codes with > or "
+                        "Sparse leaves them out")
+                        .arg(Counted(gaps.blanks), Counted(gaps.bytes));
+        }
+        if (const std::string past = DescribeGfxPastByte(from, format); !past.empty()) {
+            more << QString::fromStdString(past);
+        }
     }
     text_ = QString::fromStdString(text);
     View->setPlainText(text_);
     Copy->setEnabled(true);
     Save->setEnabled(true);
+    SayChosen(written, more);
     const bool bdf =
         !table && TextForms()[static_cast<std::size_t>(chosen)].format == SetFormat::Bdf;
-    const std::string leftOut = bdf ? std::string() : DescribeTableLeftOut(set_);
+    const std::string leftOut =
+        bdf || selected || Sparse->isChecked() ? std::string() : DescribeTableLeftOut(set_);
     Say(QStringLiteral("%1 characters of %2, %3 lines")
-            .arg(set_.Size())
-            .arg(QString::fromStdString(ToString(set_.Cell())))
+            .arg(written.Size())
+            .arg(QString::fromStdString(ToString(written.Cell())))
             .arg(View->blockCount()) +
         (leftOut.empty() ? QString() : QStringLiteral("; ") + QString::fromStdString(leftOut)));
+}
+
+// "160 of 57,086 characters", what the text chose and lacks, and a line for each note.
+void ExportDialog::SayChosen(const CharacterSet& written, const QStringList& more) {
+    QString line =
+        QStringLiteral("%1 of %2 characters").arg(Counted(written.Size()), Counted(set_.Size()));
+    if (!textNote_.isEmpty()) {
+        line += QStringLiteral(", with ") + textNote_;
+    }
+    if (!absent_.empty()) {
+        line += QStringLiteral("; not in the set: ") +
+                QString::fromStdString(ListedCharacters(absent_));
+    }
+    Chosen->setText(QStringList(QStringList{line + u'.'} + more).join(u'\n'));
+}
+
+void ExportDialog::FromText_Click() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Characters from Text"), folder_,
+        QStringLiteral("Text (*.txt *.h *.c *.cpp *.ino *.py *.json);;All files (*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    if (file.size() > kMostText || !file.open(QIODevice::ReadOnly)) {
+        Say(QStringLiteral("Not read: %1: %2")
+                .arg(QFileInfo(path).fileName(),
+                     file.size() > kMostText ? QStringLiteral("over 16 MB; no text of strings")
+                                             : file.errorString()));
+        return;
+    }
+    UseText(file.readAll(), QFileInfo(path).fileName());
+}
+
+void ExportDialog::UseText(const QByteArray& text, const QString& name) {
+    const TextCodes read =
+        CodesOfText(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    textCodes_ = read.codes;
+    textNote_ =
+        QStringLiteral("the %1 characters of %2").arg(Counted(std::ssize(read.codes)), name);
+    if (read.malformed > 0) {
+        textNote_ += QStringLiteral(" (%1 malformed UTF-8 passed over)").arg(read.malformed);
+    }
+    Write();
 }
 
 QString ExportDialog::Suffix() const {

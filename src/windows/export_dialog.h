@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
+#include <optional>
+#include <vector>
 
 #include "core/character_set.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +29,12 @@ public:
     QComboBox* Layout;
     QComboBox* Language;
     QLineEdit* Name;
+    // The characters written: a map in bdfconv's syntax, and those of a UTF-8 text.
+    QLineEdit* Characters;
+    QPushButton* FromText;
+    QPushButton* ForgetText;
+    QCheckBox* Sparse;
+    QLabel* Chosen;  // "160 of 57,086 characters", with what blanks cost or a warning
     QPlainTextEdit* View;
     QLabel* Status;
     QPushButton* Copy;
@@ -32,10 +42,19 @@ public:
 
     // The text as chosen, or empty with Status saying why it cannot be written.
     QString Text() const { return text_; }
+    // Chooses the characters a UTF-8 text holds, as Characters from Text does with a file.
+    void UseText(const QByteArray& text, const QString& name);
 
 private:
     void CreateControls();
+    QWidget* CreateSelection();
     void Write();
+    // The set to write and what the line above the text says of it, or none when the map
+    // does not parse (the line says why).
+    std::optional<CharacterSet> ChosenSet(std::string& moved);
+    void SayChosen(const CharacterSet& written, const QStringList& more);
+    void Refuse(const QString& why);
+    void FromText_Click();
     void Copy_Click();
     void Save_Click();
     void Say(const QString& text);
@@ -45,6 +64,9 @@ private:
     Clipboard& clipboard_;
     QString text_;
     QString folder_;
+    std::vector<int> textCodes_;  // sorted: the characters of the text chosen from
+    QString textNote_;            // "the 42 characters of strings.txt"
+    std::vector<int> absent_;     // the text's characters the set lacks
 };
 
 }  // namespace zrl

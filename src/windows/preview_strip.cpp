@@ -13,8 +13,18 @@ constexpr int kMargin = 4;
 // Dots of 3 pixels with one between, smaller for tall cells so the strip stays low.
 constexpr int kLargestPitch = 4;
 constexpr int kTallest = 40;
-// How bright an unlit dot is beside a lit one.
+// How bright an unlit dot is beside a lit one, and a dot of a missing character's box.
 constexpr qreal kUnlit = 0.16;
+constexpr qreal kBox = 0.45;
+// What Dots() holds for a dot: none, unlit, lit, or on a missing character's box.
+enum Dot { kNone = -1, kOff = 0, kOn = 1, kBoxDot = 2 };
+
+QColor Dimmed(const QColor& colour, qreal brightness) {
+    QColor dimmed = colour;
+    dimmed.setRgbF(colour.redF() * brightness, colour.greenF() * brightness,
+                   colour.blueF() * brightness);
+    return dimmed;
+}
 
 const std::array<PreviewStrip::Colour, 5> kColours{{
     {QStringLiteral("Red"), QColor(255, 40, 24)},
@@ -49,10 +59,11 @@ PreviewStrip::PreviewStrip(QWidget* parent) : QWidget(parent), timer_(new QTimer
 }
 
 void PreviewStrip::Show(const CharacterSet* set, const QString& text) {
-    const CellSize before = Cell();
     set_ = set;
     text_ = text;
-    if (Cell() != before) {
+    // The set may be the same object with another cell: the strip's height follows the cell.
+    if (Cell() != cell_) {
+        cell_ = Cell();
         setMinimumHeight(sizeHint().height());
         updateGeometry();
     }
@@ -121,11 +132,14 @@ std::vector<std::vector<int>> PreviewStrip::Dots() const {
         for (int row = 0; row < size.height; ++row) {
             for (int column = 0; column < size.width && left + column < columns; ++column) {
                 const bool lit = found != nullptr && found->pattern.Lit(row, column);
+                const bool edge =
+                    row == 0 || row == size.height - 1 || column == 0 || column == size.width - 1;
+                const int value = found == nullptr && edge ? kBoxDot : lit ? kOn : kOff;
                 // Past its width a character shows only the dots it lights.
                 if (lit || column < own) {
                     int& dot = dots[static_cast<std::size_t>(row)]
                                    [static_cast<std::size_t>(left + column)];
-                    dot = std::max(dot, lit ? 1 : 0);
+                    dot = std::max(dot, value);
                 }
             }
         }
@@ -139,11 +153,24 @@ QStringList PreviewStrip::Rows() const {
     for (const std::vector<int>& row : Dots()) {
         QString line;
         for (const int dot : row) {
-            line += dot > 0 ? u'#' : u'.';
+            line += dot == kOn ? u'#' : u'.';
         }
         rows << line;
     }
     return rows;
+}
+
+QString PreviewStrip::Missing() const {
+    QStringList missing;
+    for (const uint c : text_.toUcs4()) {
+        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        if (CharacterFor(c) == nullptr && !missing.contains(character)) {
+            missing << character;
+        }
+    }
+    return missing.isEmpty()
+               ? QString()
+               : QStringLiteral("Not in the set: ") + missing.join(QStringLiteral(", "));
 }
 
 // As wide as ten 5x7 characters, as high as the set's cell.
@@ -163,15 +190,14 @@ void PreviewStrip::Render() {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     const QColor lit = kColours[static_cast<std::size_t>(colour_)].lit;
-    QColor unlit = lit;
-    unlit.setRgbF(lit.redF() * kUnlit, lit.greenF() * kUnlit, lit.blueF() * kUnlit);
+    const QColor shades[] = {Dimmed(lit, kUnlit), lit, Dimmed(lit, kBox)};
     const qreal size = pitch - 1;
     for (std::size_t row = 0; row < dots.size(); ++row) {
         for (std::size_t column = 0; column < dots[row].size(); ++column) {
-            if (dots[row][column] < 0) {
+            if (dots[row][column] == kNone) {
                 continue;
             }
-            painter.setBrush(dots[row][column] > 0 ? lit : unlit);
+            painter.setBrush(shades[dots[row][column]]);
             painter.drawEllipse(QRectF(static_cast<qreal>(column) * pitch,
                                        static_cast<qreal>(row) * pitch, size, size));
         }

@@ -13,8 +13,8 @@ namespace zrl {
 
 // A text as an LED display shows it with the set: round dots on black, the unlit ones
 // faintly there, each character as far from the next as its advance (its width and one
-// column); a character the set lacks shows as a cell of unlit dots. The text can scroll
-// through the strip from the right, as on a sign.
+// column); a character the set lacks shows as an empty box the size of the cell. The text can
+// scroll through the strip from the right, as on a sign.
 class PreviewStrip : public QWidget {
     Q_OBJECT
 
@@ -33,8 +33,10 @@ public:
     explicit PreviewStrip(QWidget* parent);
 
     void Show(const CharacterSet* set, const QString& text);
-    // The strip's dots, one string of '#' and '.' per row, for tests and screen readers.
+    // The strip's dots, one string of '#' (lit) and '.' per row, for tests and screen readers.
     QStringList Rows() const;
+    // "Not in the set: ä, €": the characters of the text the set lacks, or "" when none.
+    QString Missing() const;
     // Dots the text has scrolled to the left so far.
     int Scrolled() const { return scrolled_; }
 
@@ -60,6 +62,7 @@ private:
     int Pitch() const;
 
     const CharacterSet* set_ = nullptr;
+    CellSize cell_ = kDefaultSize;  // the cell the strip's height was made for
     QString text_;
     int colour_ = 0;
     int scrolled_ = 0;

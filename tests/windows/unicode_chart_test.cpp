@@ -61,5 +61,27 @@ TEST_F(UnicodeChartTest, GoToFindsACodeInEveryFormAndTheFieldShowsIt) {
     EXPECT_TRUE(set->Status->text().contains(QStringLiteral("is no code")));
 }
 
+// The preview draws UTF-8 text by code point in every row of a 16-row cell, a missing
+// character as an empty box, and names it under the strip.
+TEST_F(UnicodeChartTest, ThePreviewShowsEveryRowAndNamesTheCharactersTheSetLacks) {
+    if (!QFile::exists(kUnifont)) {
+        GTEST_SKIP() << "xfonts-unifont is not installed";
+    }
+    FrmCharSet* set = forms.charSet.Get();
+    ASSERT_TRUE(set->OpenFile(kUnifont));
+    EXPECT_EQ(set->Preview->minimumHeight(), set->Preview->sizeHint().height())
+        << "the strip grew with the cell, so the descenders' rows show";
+    set->PreviewText->setText(QStringLiteral("Привет \U0001F600"));
+    const QStringList rows = set->Preview->Rows();
+    ASSERT_EQ(rows.size(), 16);
+    EXPECT_TRUE(rows[14].contains(u'#')) << "р's descender";
+    for (const QString& row : rows) {
+        EXPECT_FALSE(row.right(16).contains(u'#')) << "the box is no lit dot";
+    }
+    EXPECT_EQ(set->PreviewNote->text(), QStringLiteral("Not in the set: \U0001F600"));
+    set->PreviewText->setText(QStringLiteral("Привет"));
+    EXPECT_TRUE(set->PreviewNote->isHidden());
+}
+
 }  // namespace
 }  // namespace zrl::testing

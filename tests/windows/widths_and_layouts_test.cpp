@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,6 +108,35 @@ TEST_F(WidthsAndLayoutsTest, TheExportDialogShowsTheTextAsItWillBeWritten) {
         dialog.Layout->findText(QStringLiteral("lcd"), Qt::MatchStartsWith));
     EXPECT_FALSE(dialog.Copy->isEnabled());
     EXPECT_TRUE(dialog.Status->text().contains(QStringLiteral("at most 8x8")));
+}
+
+// The characters a map and a text choose, moved where the map says, dense or sparse: what
+// the dialog shows is what it copies, and a map that does not parse is refused at its column.
+TEST_F(WidthsAndLayoutsTest, TheExportDialogWritesTheCharactersChosen) {
+    CharacterSet set;
+    for (const int code : {65, 66, 0x416, 0x44F}) {
+        set.Put(code, {Pattern(static_cast<unsigned long long>(code)), {}});
+    }
+    ExportDialog dialog(set, clipboard, nullptr);
+    dialog.Characters->setText(QStringLiteral("65,$416>$C0"));
+    EXPECT_TRUE(
+        dialog.Chosen->text().startsWith(QStringLiteral("2 of 4 characters.\n126 blank "
+                                                        "characters: 630 bytes")));
+    EXPECT_TRUE(dialog.View->toPlainText().contains(QStringLiteral("\n// U+0416 at 0xC0\n")));
+    dialog.Sparse->setChecked(true);
+    EXPECT_TRUE(dialog.View->toPlainText().contains(QStringLiteral("font_index(uint32_t code)")));
+    dialog.Copy->click();
+    EXPECT_EQ(clipboard.text, dialog.Text());
+    EXPECT_EQ(QString(clipboard.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+              dialog.View->toPlainText());
+
+    dialog.Characters->setText(QStringLiteral("65-"));
+    EXPECT_FALSE(dialog.Copy->isEnabled());
+    EXPECT_TRUE(dialog.Status->text().endsWith(QStringLiteral("column 4: a code was expected")));
+    dialog.Characters->clear();
+    dialog.UseText(QByteArray("AЖ\xC3\xA4"), QStringLiteral("ui.txt"));
+    EXPECT_EQ(dialog.Chosen->text(), QStringLiteral("2 of 4 characters, with the 3 characters of "
+                                                    "ui.txt; not in the set: \u00E4."));
 }
 
 TEST_F(WidthsAndLayoutsTest, ATableThatDoesNotSayItsLayoutIsReadAsTheUserTells) {
