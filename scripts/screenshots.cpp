@@ -3,6 +3,7 @@
 // set beside the editor. Run by
 // scripts/screenshots under Xvfb.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -120,6 +121,30 @@ bool SaveProportional(zrl::Forms& forms, const QDir& folder) {
     return ok;
 }
 
+// GNU Unifont whole, its preview writing Russian and a character it lacks; then the Export
+// dialog writing its Latin and Cyrillic as a sparse table.
+bool SaveUnicode(zrl::Forms& forms, const QDir& folder) {
+    zrl::FrmCharSet* set = forms.charSet.Get();
+    const QString unifont = QStringLiteral("/usr/share/fonts/X11/misc/unifont.pcf.gz");
+    if (!QFile::exists(unifont) || !set->OpenFile(unifont)) {
+        return false;
+    }
+    set->GoTo->setText(QStringLiteral("U+0416"));
+    QTest::keyClick(set->GoTo, Qt::Key_Return);
+    set->DotColour->setCurrentIndex(2);
+    set->PreviewText->setText(QStringLiteral("Привет, мир! \U0001F600"));
+    bool ok = SaveWithMenu(forms.main.Get(), nullptr, folder,
+                           QStringLiteral("character-set-unifont.png"), set->frameGeometry());
+    zrl::ExportDialog dialog(set->Set(), forms.clipboard, set);
+    dialog.Layout->setCurrentIndex(
+        dialog.Layout->findText(QStringLiteral("pages"), Qt::MatchStartsWith));
+    dialog.Characters->setText(QStringLiteral("32-126,$410-$44F"));
+    dialog.Sparse->setChecked(true);
+    dialog.show();
+    ok &= Save(&dialog, folder, QStringLiteral("export-sparse.png"));
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -156,5 +181,6 @@ int main(int argc, char* argv[]) {
     ok &= SaveCharacterSet(forms, folder);
     ok &= SaveLargerSet(forms, folder);
     ok &= SaveProportional(forms, folder);
+    ok &= SaveUnicode(forms, folder);
     return ok ? 0 : 1;
 }

@@ -65,7 +65,7 @@ void ExportDialog::CreateControls() {
                         QStringLiteral("Python list")});
     Name = new QLineEdit(this);
     Name->setPlaceholderText(QStringLiteral("font"));
-    QWidget* selection = CreateSelection();
+    QHBoxLayout* selection = CreateSelection();
     View = new QPlainTextEdit(this);
     View->setReadOnly(true);
     View->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -79,12 +79,16 @@ void ExportDialog::CreateControls() {
     form->addRow(QStringLiteral("&Layout:"), Layout);
     form->addRow(QStringLiteral("Lan&guage:"), Language);
     form->addRow(QStringLiteral("Array &name:"), Name);
+    auto* characters = new QLabel(QStringLiteral("C&haracters:"), this);
+    characters->setBuddy(Characters);  // a layout in the row takes no buddy of its own
+    form->addRow(characters, selection);
+    form->addRow(Sparse);
+    form->addRow(Chosen);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     Copy = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
     Save = buttons->addButton(QStringLiteral("&Save..."), QDialogButtonBox::ActionRole);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(selection);
     layout->addWidget(View, 1);
     layout->addWidget(Status);
     layout->addWidget(buttons);
@@ -110,35 +114,27 @@ void ExportDialog::CreateControls() {
             [this] { RunHandler(this, [this] { Save_Click(); }); });
 }
 
-QWidget* ExportDialog::CreateSelection() {
-    auto* box = new QWidget(this);
-    Characters = new QLineEdit(box);
+// The row of the map and the text, under the form's other rows; the sparse box and the line
+// that says what is chosen go under it.
+QHBoxLayout* ExportDialog::CreateSelection() {
+    Characters = new QLineEdit(this);
     Characters->setPlaceholderText(QStringLiteral("All; or as 32-126,$410-$44F>$C0,~$420"));
-    Characters->setAccessibleName(QStringLiteral("Characters"));
     Characters->setToolTip(
         QStringLiteral("Codes and ranges, decimal or $hex, separated by commas; ~ leaves a "
                        "range out, A-B>C moves A-B to code C, * is every character. A later "
                        "one decides over an earlier one."));
-    FromText = new QPushButton(QStringLiteral("Characters from te&xt..."), box);
-    ForgetText = new QPushButton(QStringLiteral("&Forget Text"), box);
+    FromText = new QPushButton(QStringLiteral("Characters from te&xt..."), this);
+    ForgetText = new QPushButton(QStringLiteral("&Forget Text"), this);
     Sparse = new QCheckBox(QStringLiteral("S&parse: these characters only, with their codes, a "
                                           "lookup and a UTF-8 decoder"),
-                           box);
-    Chosen = new QLabel(box);
+                           this);
+    Chosen = new QLabel(this);
     Chosen->setWordWrap(true);
-    auto* label = new QLabel(QStringLiteral("C&haracters:"), box);
-    label->setBuddy(Characters);
     auto* row = new QHBoxLayout;
-    row->addWidget(label);
     row->addWidget(Characters, 1);
     row->addWidget(FromText);
     row->addWidget(ForgetText);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(row);
-    layout->addWidget(Sparse);
-    layout->addWidget(Chosen);
-    return box;
+    return row;
 }
 
 std::optional<CharacterSet> ExportDialog::ChosenSet(std::string& moved) {

@@ -8,6 +8,7 @@
 #include "core/character_set.h"
 
 class QCheckBox;
+class QHBoxLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -47,7 +48,7 @@ public:
 
 private:
     void CreateControls();
-    QWidget* CreateSelection();
+    QHBoxLayout* CreateSelection();
     void Write();
     // The set to write and what the line above the text says of it, or none when the map
     // does not parse (the line says why).

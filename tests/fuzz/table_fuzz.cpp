@@ -1,7 +1,7 @@
 // libFuzzer target: any text read as a table in any layout (the first byte chooses the
 // layout and the cell), and as a GFXfont. A set it reads must write out in that layout, in
-// C and in Python, and read back the same: its codes up to 255 where it has codes on both
-// sides of 256, as a table holds them.
+// C and in Python, dense and sparse, and read back the same: its codes up to 255 where it
+// has codes on both sides of 256, as a dense table holds them.
 #include <cstdlib>
 #include <optional>
 #include <string_view>
@@ -24,18 +24,23 @@ zrl::CharacterSet WithoutWidths(const zrl::CharacterSet& set) {
 
 void CheckRoundTrip(const zrl::CharacterSet& whole, zrl::ByteLayout layout) {
     const std::optional<zrl::CharacterSet> subset = zrl::TableSubset(whole);
-    const zrl::CharacterSet& set = subset ? *subset : whole;
     const bool widths =
         layout == zrl::ByteLayout::WidthPrefixed || layout == zrl::ByteLayout::GfxFont;
-    const zrl::CharacterSet expected = widths ? set : WithoutWidths(set);
-    for (const zrl::Language language : {zrl::Language::C, zrl::Language::Python}) {
-        const zrl::TableFormat format{layout, language, {}};
-        if (!zrl::WhyNotWritten(whole, format).empty()) {
-            continue;
-        }
-        const zrl::ParsedSet again = zrl::ReadSetText(zrl::WriteTable(whole, format), std::nullopt);
-        if (!again.set || *again.set != expected) {
-            std::abort();
+    for (const bool sparse : {false, true}) {
+        // A sparse table holds the whole set.
+        const zrl::CharacterSet& set = subset && !sparse ? *subset : whole;
+        const zrl::CharacterSet expected = widths ? set : WithoutWidths(set);
+        for (const zrl::Language language : {zrl::Language::C, zrl::Language::Python}) {
+            zrl::TableFormat format{layout, language, {}};
+            format.sparse = sparse;
+            if (!zrl::WhyNotWritten(whole, format).empty()) {
+                continue;
+            }
+            const zrl::ParsedSet again =
+                zrl::ReadSetText(zrl::WriteTable(whole, format), std::nullopt);
+            if (!again.set || *again.set != expected) {
+                std::abort();
+            }
         }
     }
 }
