@@ -1,6 +1,7 @@
 // libFuzzer target: the UTF-8 decoder a sparse table carries, compiled from the text the
 // program writes, walks any bytes to their end exactly as the program's own decoder does,
 // and never reads past the terminating NUL (AddressSanitizer watches the copy's end).
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -12,7 +13,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     std::vector<char> text(data, data + size);
-    const std::size_t end = std::find(text.begin(), text.end(), '\0') - text.begin();
+    const auto end =
+        static_cast<std::size_t>(std::find(text.begin(), text.end(), '\0') - text.begin());
     text.resize(end);
     text.push_back('\0');
     const std::string_view view(text.data(), end);
