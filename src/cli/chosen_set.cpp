@@ -36,7 +36,8 @@ void DescribeSelection(QCommandLineParser& parser) {
                                      "a lookup by code point and a UTF-8 decoder.")});
 }
 
-std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const CharacterSet& set) {
+std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const CharacterSet& set,
+                                    const QString& input) {
     if (!parser.isSet(kMap) && !parser.isSet(kCharsFrom)) {
         return ChosenSet{set, false, {}, {}};
     }
@@ -72,8 +73,9 @@ std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const Char
         return std::nullopt;
     }
     if (!selection.absent.empty()) {
-        chosen.notes << QStringLiteral("not in the set: %1")
-                            .arg(QString::fromStdString(ListedCharacters(selection.absent)));
+        chosen.notes << QStringLiteral("%1: not in %2: %3")
+                            .arg(parser.value(kCharsFrom), input,
+                                 QString::fromStdString(ListedCharacters(selection.absent)));
     }
     chosen.set = std::move(selection.set);
     chosen.moved = std::move(selection.moved);

@@ -15,13 +15,16 @@ struct ChosenSet {
     CharacterSet set;
     bool selected = false;  // a map or a text chose them; otherwise the set as it is
     std::string moved;      // the codes the map moved, for the table's comment
-    QStringList notes;      // lines for standard error: characters the text has and the set lacks
+    // Whole lines for standard error: what of the text was malformed or is not in the set.
+    QStringList notes;
 };
 
 // Adds --map, --chars-from and --sparse to the parser.
 void DescribeSelection(QCommandLineParser& parser);
 
-// The set as the options choose it, or none after one line on standard error saying why.
-std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const CharacterSet& set);
+// The set as the options choose it from INPUT's, or none after one line on standard error
+// saying why.
+std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const CharacterSet& set,
+                                    const QString& input);
 
 }  // namespace zrl

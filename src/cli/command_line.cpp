@@ -319,7 +319,7 @@ int RunWithoutWindow(QCoreApplication& app) {
         Say(QStringLiteral("%1: %2").arg(input, loaded.error));
         return 1;
     }
-    const std::optional<ChosenSet> chosen = ChooseFrom(parser, loaded.font->set);
+    const std::optional<ChosenSet> chosen = ChooseFrom(parser, loaded.font->set, input);
     if (!chosen) {
         return 1;
     }
@@ -336,14 +336,17 @@ int RunWithoutWindow(QCoreApplication& app) {
     const std::string pastByte = bdf || chosen->selected || parser.isSet(kSparse)
                                      ? std::string()
                                      : DescribeTableLeftOut(loaded.font->set);
-    QStringList lines = chosen->notes + exported.notes;
-    for (const std::string& line : {pastByte, leftOut}) {
+    QStringList lines;
+    for (const std::string& line : {leftOut, pastByte}) {
         if (!line.empty()) {
-            lines.prepend(QString::fromStdString(line));
+            lines << QString::fromStdString(line);
         }
     }
-    for (const QString& line : lines) {
+    for (const QString& line : lines + exported.notes) {
         Say(QStringLiteral("%1: %2").arg(input, line));
+    }
+    for (const QString& line : chosen->notes) {
+        Say(line);
     }
     return Write(files.value(1), exported.text) ? 0 : 1;
 }
