@@ -2,8 +2,11 @@
 // 16x16 (Debian's xfonts-unifont). Targets: it opens in under 300 ms and saves in under
 // 300 ms, Go to shows a code in under 16 ms, a click in the field reaches the listing in
 // under 50 us with U+0416 current, and the program holds under 150 MB more with it open.
+// The Export dialog writes a sparse table of Unifont's Latin and Cyrillic afresh, as the
+// Characters field changes, in under 50 ms.
 #include <malloc.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +15,7 @@
 #include "platform/text_box.h"
 #include "qt_bench_support.h"
 #include "windows/character_set_window.h"
+#include "windows/export_dialog.h"
 
 namespace {
 
@@ -90,5 +94,24 @@ void BM_ClickWithUnifont(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClickWithUnifont)->Apply([](benchmark::internal::Benchmark* b) { Repeated(b); });
+
+// Each change of the map chooses, narrows and writes the table again.
+void BM_ChooseFromUnifont(benchmark::State& state) {
+    if (!HaveUnifont(state)) {
+        return;
+    }
+    Editor program;
+    zrl::FrmCharSet* set = program.forms.charSet.Get();
+    set->OpenFile(kUnifont);
+    zrl::ExportDialog dialog(set->Set(), program.clipboard, nullptr);
+    dialog.Sparse->setChecked(true);
+    const QString maps[] = {QStringLiteral("32-126,$410-$44F"),
+                            QStringLiteral("32-126,$410-$44F>$C0")};
+    int turn = 0;
+    for (auto _ : state) {
+        dialog.Characters->setText(maps[turn++ % 2]);
+    }
+}
+BENCHMARK(BM_ChooseFromUnifont)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
