@@ -132,6 +132,18 @@ std::optional<int> CharacterSet::FreeCode(int from) const {
     return std::nullopt;
 }
 
+int InkedWidth(const SetCharacter& character) {
+    const CellSize size = character.pattern.Size();
+    for (int column = size.width - 1; column >= character.width; --column) {
+        for (int row = 0; row < size.height; ++row) {
+            if (character.pattern.Lit(row, column)) {
+                return column + 1;
+            }
+        }
+    }
+    return character.width;
+}
+
 std::map<int, SetCharacter> FittedCharacters(const CharacterSet& set) {
     std::map<int, SetCharacter> fitted;
     const CellSize size = set.Cell();

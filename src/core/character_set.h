@@ -101,6 +101,10 @@ private:
     std::shared_ptr<const FontSource> source_;
 };
 
+// The columns from the left that hold the character: its width, or as far as its last lit
+// dot where its dots reach past its width (a font's glyph may touch its advance).
+int InkedWidth(const SetCharacter& character);
+
 // The characters as "Fit Widths" makes them: each character that has a lit dot moves to
 // the left edge of its cell, past any blank columns there, and is as wide as its
 // rightmost lit column and no wider; blank characters stay as they are. Only the

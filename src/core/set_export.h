@@ -54,6 +54,9 @@ std::string CodeComment(int code, bool quoted);
 // character (its values are blank, and readers skip it).
 inline constexpr std::string_view kCrLf = "\r\n";
 inline constexpr std::string_view kNoCharacter = "(no character)";
+// How a width-prefixed line's comment gives a character's advance where its dots reach past
+// its width, so that the written columns are not its advance: "(advance 7)".
+inline constexpr std::string_view kAdvance = "(advance ";
 
 // The comment of a table's line: the code and its character, or that it has none.
 std::string LineComment(int code, bool present);

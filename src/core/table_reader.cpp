@@ -53,6 +53,14 @@ Character Decode(const Reading& reading, std::size_t at, int code) {
                         " columns wide; the cell is " + std::to_string(cell.width)};
         }
         character.width = cell.width = static_cast<int>(width);
+        // Dots past a character's width are written too; its advance is then in the comment.
+        const std::string_view comment = reading.scanner.CommentOn(line);
+        if (const std::size_t said = comment.find(kAdvance); said != std::string_view::npos) {
+            const std::optional<int> advance = NumberAt(comment.substr(said + kAdvance.size()));
+            if (advance && *advance >= 1 && *advance <= width) {
+                character.width = *advance - 1;
+            }
+        }
     }
     const auto count = static_cast<std::size_t>(FixedBytes(cell, reading.layout));
     if (at + count > reading.values.size()) {

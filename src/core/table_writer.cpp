@@ -130,8 +130,11 @@ void AppendCharacter(std::string& out, const CharacterSet& set, int code,
     const SetCharacter* found = set.Find(code);
     const Syntax syntax = SyntaxOf(format.language);
     const bool nested = format.layout == ByteLayout::Lcd;
+    // Width-prefixed: every column to the last lit one, and the advance in the comment
+    // where it is not the next column.
+    const int columns = found != nullptr ? InkedWidth(*found) : 0;
     const std::vector<std::uint8_t> bytes =
-        found != nullptr ? CharacterBytes(found->pattern, found->width, format.layout)
+        found != nullptr ? CharacterBytes(found->pattern, columns, format.layout)
                          : CharacterBytes(Pattern(set.Cell()), 0, format.layout);
     out += "    ";
     out += nested ? syntax.open : "";
@@ -144,6 +147,9 @@ void AppendCharacter(std::string& out, const CharacterSet& set, int code,
     out += ",  ";
     out += syntax.comment;
     out += LineComment(code, found != nullptr);
+    if (format.layout == ByteLayout::WidthPrefixed && found != nullptr && columns != found->width) {
+        out += " " + std::string(kAdvance) + Number(found->width + 1) + ")";
+    }
     out += kCrLf;
 }
 

@@ -120,11 +120,11 @@ def expected(layout, cell, codes):
     canvas, x = [["."] * 400 for _ in range(h)], 0
     for code in codes:
         dots, advance = glyphs.get(code, (set(), w + 1))
-        width = advance - 1 if layout == "width-prefixed" else w
         for r, c in dots:
-            if c < width:
-                canvas[r][x + c] = "#"
-        x += advance if layout in ("width-prefixed", "gfxfont") else w + 1
+            canvas[r][x + c] = "#"
+        # Width-prefixed: every column to the last lit one, then the reader's own gap.
+        columns = max([advance - 1] + [c + 1 for _, c in dots])
+        x += {"width-prefixed": columns + 1, "gfxfont": advance}.get(layout, w + 1)
     return "".join("".join(row[:x]) + "\n" for row in canvas)
 
 
