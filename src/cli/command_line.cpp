@@ -333,9 +333,12 @@ int RunWithoutWindow(QCoreApplication& app) {
     // the characters were chosen.
     const bool bdf = parser.value(kExport) == QLatin1String("bdf");
     const std::string leftOut = bdf ? std::string() : DescribeLeftOut(*loaded.font);
-    const std::string pastByte = bdf || chosen->selected || parser.isSet(kSparse)
-                                     ? std::string()
-                                     : DescribeTableLeftOut(loaded.font->set);
+    const bool lcd = LayoutOf(parser.value(kExport)) == ByteLayout::Lcd;
+    const std::string pastByte =
+        bdf || ((chosen->selected || parser.isSet(kSparse)) && !lcd)
+            ? std::string()
+            : DescribeTableLeftOut(chosen->set,
+                                   lcd ? SetFormat::LcdCharacters : SetFormat::CFontTable);
     QStringList lines;
     for (const std::string& line : {leftOut, pastByte}) {
         if (!line.empty()) {

@@ -1,5 +1,7 @@
 #include "set_export.h"
 
+#include <iterator>
+
 #include "bdf_font.h"
 #include "byte_layout.h"
 #include "c_initializer.h"
@@ -160,14 +162,25 @@ std::optional<CharacterSet> TableSubset(const CharacterSet& set) {
     return subset;
 }
 
-std::string DescribeTableLeftOut(const CharacterSet& set) {
-    const std::optional<CharacterSet> subset = TableSubset(set);
-    if (!subset) {
+int CharactersWritten(const CharacterSet& set, SetFormat format) {
+    if (format == SetFormat::LcdCharacters) {
+        const auto& characters = set.Characters();
+        return static_cast<int>(std::distance(characters.begin(), characters.upper_bound(7)));
+    }
+    const std::optional<CharacterSet> subset =
+        format != SetFormat::Bdf ? TableSubset(set) : std::nullopt;
+    return subset ? subset->Size() : set.Size();
+}
+
+std::string DescribeTableLeftOut(const CharacterSet& set, SetFormat format) {
+    const int past = set.Size() - CharactersWritten(set, format);
+    if (past == 0) {
         return {};
     }
-    const int past = set.Size() - subset->Size();
-    return "left out " + std::to_string(past) + (past == 1 ? " character" : " characters") +
-           " past code 255; the table holds codes 0 to 255";
+    const std::string count = std::to_string(past) + (past == 1 ? " character" : " characters");
+    return format == SetFormat::LcdCharacters
+               ? "left out " + count + " past code 7; an LCD has custom characters 0 to 7 only"
+               : "left out " + count + " past code 255; the table holds codes 0 to 255";
 }
 
 std::string WriteSet(const CharacterSet& whole, SetFormat format, ListingOrder order,

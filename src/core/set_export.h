@@ -35,8 +35,11 @@ enum class SetFormat { BasicBlock, CFontTable, LcdCharacters, Bdf };
 // to 255 and past it is written with those up to 255, as tables and BASIC blocks always
 // were. The set a table is written from: those, or none where the whole set is.
 std::optional<CharacterSet> TableSubset(const CharacterSet& set);
-// One line saying what a table of the set leaves out: "" where nothing.
-std::string DescribeTableLeftOut(const CharacterSet& set);
+// One line saying what a table of the set leaves out, "" where nothing: its codes past 255
+// where it has codes up to 255 too; for LCD characters, every code past 7.
+std::string DescribeTableLeftOut(const CharacterSet& set, SetFormat format = SetFormat::CFontTable);
+// How many of the set's characters the form holds.
+int CharactersWritten(const CharacterSet& set, SetFormat format);
 
 // Why the set cannot be written in the form ("" when it can): LCD rows hold at most 8x8.
 std::string WhyNotWritten(const CharacterSet& set, SetFormat format);

@@ -202,7 +202,7 @@ void ExportDialog::Write() {
         const CharacterSet& from = selected ? written : set_;
         if (const std::string why = WhyNotWritten(from, format); !why.empty()) {
             Refuse(QString::fromStdString(why));
-            SayChosen(written, {});
+            SayChosen(written.Size(), {});
             return;
         }
         text = WriteTable(from, format);
@@ -223,22 +223,26 @@ void ExportDialog::Write() {
     View->setPlainText(text_);
     Copy->setEnabled(true);
     Save->setEnabled(true);
-    SayChosen(written, more);
+    const bool lcd = table && layout == ByteLayout::Lcd;
+    const int held = lcd ? CharactersWritten(written, SetFormat::LcdCharacters) : written.Size();
+    SayChosen(held, more);
     const bool bdf =
         !table && TextForms()[static_cast<std::size_t>(chosen)].format == SetFormat::Bdf;
     const std::string leftOut =
-        bdf || selected || Sparse->isChecked() ? std::string() : DescribeTableLeftOut(set_);
+        bdf || ((selected || Sparse->isChecked()) && !lcd)
+            ? std::string()
+            : DescribeTableLeftOut(selected ? written : set_,
+                                   lcd ? SetFormat::LcdCharacters : SetFormat::CFontTable);
     Say(QStringLiteral("%1 characters of %2, %3 lines")
-            .arg(written.Size())
+            .arg(held)
             .arg(QString::fromStdString(ToString(written.Cell())))
             .arg(View->blockCount()) +
         (leftOut.empty() ? QString() : QStringLiteral("; ") + QString::fromStdString(leftOut)));
 }
 
 // "160 of 57,086 characters", what the text chose and lacks, and a line for each note.
-void ExportDialog::SayChosen(const CharacterSet& written, const QStringList& more) {
-    QString line =
-        QStringLiteral("%1 of %2 characters").arg(Counted(written.Size()), Counted(set_.Size()));
+void ExportDialog::SayChosen(int held, const QStringList& more) {
+    QString line = QStringLiteral("%1 of %2 characters").arg(Counted(held), Counted(set_.Size()));
     if (!textNote_.isEmpty()) {
         line += QStringLiteral(", with ") + textNote_;
     }

@@ -53,7 +53,7 @@ private:
     // The set to write and what the line above the text says of it, or none when the map
     // does not parse (the line says why).
     std::optional<CharacterSet> ChosenSet(std::string& moved);
-    void SayChosen(const CharacterSet& written, const QStringList& more);
+    void SayChosen(int held, const QStringList& more);
     void Refuse(const QString& why);
     void FromText_Click();
     void Copy_Click();

@@ -22,6 +22,16 @@ std::string SetTransfer::ExportText(SetFormat format, const QString& arrayName) 
     return WriteSet(window_.Set(), format, window_.EditorOrder(), arrayName.toStdString());
 }
 
+namespace {
+
+// "; left out 120 characters past code 7; ...": what the form leaves out, for the status line.
+QString LeftOut(const CharacterSet& set, SetFormat format) {
+    const std::string line = format != SetFormat::Bdf ? DescribeTableLeftOut(set, format) : "";
+    return line.empty() ? QString() : QStringLiteral("; ") + QString::fromStdString(line);
+}
+
+}  // namespace
+
 void SetTransfer::Copy(SetFormat format) {
     if (const std::string why = WhyNotWritten(window_.Set(), format); !why.empty()) {
         window_.Say(QStringLiteral("Not copied: ") + QString::fromStdString(why));
@@ -39,11 +49,9 @@ void SetTransfer::Copy(SetFormat format) {
     }
     forms_.clipboard.Clear();
     forms_.clipboard.SetText(QString::fromStdString(ExportText(format, name)));
-    const std::string leftOut =
-        format != SetFormat::Bdf ? DescribeTableLeftOut(window_.Set()) : std::string();
     window_.Say(
-        QStringLiteral("Copied %1 characters").arg(window_.Set().Size()) +
-        (leftOut.empty() ? QString() : QStringLiteral("; ") + QString::fromStdString(leftOut)));
+        QStringLiteral("Copied %1 characters").arg(CharactersWritten(window_.Set(), format)) +
+        LeftOut(window_.Set(), format));
 }
 
 void SetTransfer::ExportFile() {
@@ -68,8 +76,9 @@ void SetTransfer::ExportFile() {
         return;
     }
     window_.Say(QStringLiteral("Exported %1 characters to %2")
-                    .arg(window_.Set().Size())
-                    .arg(QFileInfo(path).fileName()));
+                    .arg(CharactersWritten(window_.Set(), format))
+                    .arg(QFileInfo(path).fileName()) +
+                LeftOut(window_.Set(), format));
 }
 
 bool SetTransfer::Import(const QString& text, int firstCode) {

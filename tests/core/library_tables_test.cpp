@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/gfx_font.h"
+#include "core/set_export.h"
 #include "core/set_import.h"
 #include "core/table_writer.h"
 
@@ -47,6 +48,13 @@ TEST(LibraryTables, NoLayoutCutsADotThatReachesPastItsWidth) {
             }
         }
     }
+}
+
+TEST(LibraryTables, AnLcdTableSaysWhatItLeavesOut) {
+    const CharacterSet set = CharacterSet::Blank(0, 127);
+    EXPECT_EQ(CharactersWritten(set, SetFormat::LcdCharacters), 8);
+    EXPECT_EQ(DescribeTableLeftOut(set, SetFormat::LcdCharacters),
+              "left out 120 characters past code 7; an LCD has custom characters 0 to 7 only");
 }
 
 }  // namespace
