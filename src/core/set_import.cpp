@@ -41,6 +41,33 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// The text with /* */ comments and quoted text blanked out, their line ends kept, so that a
+// brace inside them, as in /* 123 0x7b '{' */, is no brace; // comments stay, as they mark
+// the codes with no character.
+std::string BlankedComments(std::string_view text) {
+    std::string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        std::size_t end = i;
+        if (out.compare(i, 2, "//") == 0) {
+            i = std::min(out.find('\n', i), out.size());
+            continue;
+        }
+        if (out.compare(i, 2, "/*") == 0) {
+            end = std::min(out.find("*/", i + 2), out.size() - 2) + 2;
+        } else if (out[i] == '"' || out[i] == '\'') {
+            const std::size_t close = out.find_first_of(std::string{out[i], '\n'}, i + 1);
+            end = close == std::string::npos ? out.size() : close + (out[close] != '\n');
+        } else {
+            continue;
+        }
+        for (std::size_t j = i; j < end && j < out.size(); ++j) {
+            out[j] = out[j] == '\n' ? '\n' : ' ';
+        }
+        i = end - 1;
+    }
+    return out;
+}
+
 // "' 8x8 characters, listed by column": the size and order of a block's characters.
 std::optional<std::pair<CellSize, ListingOrder>> BasicHeader(std::string_view content) {
     if (content.empty() || content.front() != '\'') {
@@ -84,14 +111,20 @@ struct Group {
 
 // The values of a table between its outer braces, `perCharacter` a character, or each inner
 // { ... } one character; a group whose line comment says "(no character)" is a filler.
-std::variant<std::vector<Group>, std::string> Groups(std::string_view text, bool braced,
+std::variant<std::vector<Group>, std::string> Groups(std::string_view source, bool braced,
                                                      int perCharacter) {
+    const std::string blanked = BlankedComments(source);
+    const std::string_view text = blanked;
     std::vector<Group> groups;
     Group current{0, {}, false};
     int values = 0;
     bool inside = false;
     int depth = 0;
+    bool done = false;
     for (const Line& line : Lines(text)) {
+        if (done) {
+            break;
+        }
         const std::size_t before = groups.size();
         const std::size_t slash = line.text.find("//");
         const std::string_view code = line.text.substr(0, slash);
@@ -122,7 +155,9 @@ std::variant<std::vector<Group>, std::string> Groups(std::string_view text, bool
                     values = 0;
                 }
                 if (--depth == 0) {
-                    inside = false;
+                    // The table ends here; code after it (a function, a struct) is no part.
+                    done = true;
+                    break;
                 }
                 continue;
             }
@@ -242,9 +277,10 @@ ParsedSet ReadBraced(std::string_view text, int first, bool braced, CellSize siz
 }
 
 // Braces inside braces, outside comments: a table of LCD rows.
-bool Nested(std::string_view text) {
+bool Nested(std::string_view source) {
+    const std::string blanked = BlankedComments(source);
     int depth = 0;
-    for (const Line& line : Lines(text)) {
+    for (const Line& line : Lines(blanked)) {
         for (char c : line.text.substr(0, line.text.find("//"))) {
             depth += c == '{' ? 1 : c == '}' ? -1 : 0;
             if (depth >= 2) {
@@ -297,6 +333,32 @@ Form FormOf(std::string_view text) {
     return Nested(text) ? Form::Lcd : Form::CTable;
 }
 
+// A table that does not say its layout, read as column bytes: taken where no other layout
+// reads it, or reads it as the same dots (pages and glcd, for cells up to 8 rows high);
+// otherwise refused, naming the layouts that would read it.
+ParsedSet OneReading(std::string_view text, ParsedSet glcd, CellSize size, int first) {
+    // This program's own C font tables, whose comment names their first code, are glcd.
+    if (FirstCodeOf(text)) {
+        return glcd;
+    }
+    std::vector<std::string_view> fitting{InfoOf(ByteLayout::Glcd).name};
+    for (const ByteLayout other : {ByteLayout::Pages, ByteLayout::RowsMsb, ByteLayout::RowsLsb}) {
+        const ParsedSet read = ReadTable(text, {other, size, first});
+        if (read.set && *read.set != *glcd.set) {
+            fitting.push_back(InfoOf(other).name);
+        }
+    }
+    if (fitting.size() == 1) {
+        return glcd;
+    }
+    std::string names;
+    for (std::size_t i = 0; i < fitting.size(); ++i) {
+        names += i == 0 ? "" : i + 1 == fitting.size() ? " or " : ", ";
+        names += fitting[i];
+    }
+    return Fail("the table reads as " + names + " alike: say which with --from");
+}
+
 }  // namespace
 
 bool NeedsFirstCode(std::string_view text) {
@@ -332,7 +394,17 @@ ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellS
     // Column bytes read fastest by value; a C table that does not read so is read again
     // character by character, for the line that says what is wrong with it.
     ParsedSet read = ReadTable(text, {ByteLayout::Glcd, size, *first});
-    return read.set || form == Form::List ? read : ReadCFontTable(text, firstCode, size);
+    if (!read.set) {
+        ParsedSet why = form == Form::List ? read : ReadCFontTable(text, firstCode, size);
+        // Column bytes with dots below the cell: a 5x8 font (Adafruit's classic one) read at 5x7.
+        const CellSize bands{size.width, std::min(CellSize::kLargest, (size.height + 7) / 8 * 8)};
+        if (!why.set && bands != size && ReadTable(text, {ByteLayout::Glcd, bands, *first}).set) {
+            why.error +=
+                "; it reads as " + ToString(bands) + " characters: --size " + ToString(bands);
+        }
+        return why;
+    }
+    return OneReading(text, std::move(read), size, *first);
 }
 
 }  // namespace zrl

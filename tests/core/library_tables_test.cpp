@@ -50,6 +50,66 @@ TEST(LibraryTables, NoLayoutCutsADotThatReachesPastItsWidth) {
     }
 }
 
+// Hex bytes, `per` to a line, each line's comment as `comment(index)` gives it.
+std::string Lines(const std::vector<int>& bytes, int per, std::string (*comment)(int)) {
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        text += (i % static_cast<std::size_t>(per) == 0 ? "\n    " : " ") +
+                std::to_string(bytes[i]) + ",";
+        if ((i + 1) % static_cast<std::size_t>(per) == 0 && comment != nullptr) {
+            text += comment(static_cast<int>(i) / per);
+        }
+    }
+    return text;
+}
+
+std::vector<int> Counting(int count, int modulo) {
+    std::vector<int> bytes;
+    for (int i = 0; i < count; ++i) {
+        bytes.push_back(i * 37 % modulo);
+    }
+    return bytes;
+}
+
+TEST(LibraryTables, ATableThatReadsSeveralWaysIsRefusedNamingThem) {
+    // A page-order 8x16 table with no comment: every 16-byte layout reads it.
+    const std::string pages =
+        "const uint8_t f[] = {" + Lines(Counting(48, 256), 16, nullptr) + "};";
+    EXPECT_EQ(ReadSetText(pages, 32, {8, 16}).error,
+              "the table reads as glcd, pages, rows-msb or rows-lsb alike: say which with --from");
+    // The classic 5x7 column table still reads as it always has.
+    const std::string classic =
+        "const uint8_t f[] = {" + Lines(Counting(475, 128), 5, nullptr) + "};";
+    const ParsedSet read = ReadSetText(classic, 32, kDefaultSize);
+    ASSERT_TRUE(read.set) << read.error;
+    EXPECT_EQ(read.set->Size(), 95);
+}
+
+TEST(LibraryTables, CommentsAndCodeAroundATableAreNoPartOfIt) {
+    // As the console fonts are written: each character under a comment naming it, braces too.
+    const std::string console =
+        "/* 8x16 console font */\nstatic const unsigned char fontdata[48] = {" +
+        Lines(Counting(48, 256), 1,
+              [](int i) { return i % 16 == 0 ? std::string(" /* 123 0x7b '{' */") : ""; }) +
+        "\n};\n";
+    EXPECT_EQ(ReadSetText(console, 123, {8, 16}).error,
+              "the table reads as glcd, pages, rows-msb or rows-lsb alike: say which with --from");
+    const ParsedSet rows = ReadTable(console, {ByteLayout::RowsMsb, {8, 16}, 123});
+    ASSERT_TRUE(rows.set) << rows.error;
+    EXPECT_EQ(rows.set->Size(), 3);
+
+    // A 5x8 font of 256 x 5 bytes, a function after it: read at 5x7, it says the size.
+    const std::string glcd = "static const unsigned char font[] PROGMEM = {" +
+                             Lines(Counting(1280, 256), 5, nullptr) +
+                             "\n};\nstatic inline void unused(void) { (void)font; }\n";
+    const ParsedSet small = ReadSetText(glcd, 0, kDefaultSize);
+    EXPECT_FALSE(small.set);
+    EXPECT_TRUE(small.error.ends_with("; it reads as 5x8 characters: --size 5x8")) << small.error;
+    const ParsedSet tall = ReadSetText(glcd, 0, {5, 8});
+    ASSERT_TRUE(tall.set) << tall.error;
+    EXPECT_EQ(tall.set->Size(), 256);
+}
+
 TEST(LibraryTables, AnLcdTableSaysWhatItLeavesOut) {
     const CharacterSet set = CharacterSet::Blank(0, 127);
     EXPECT_EQ(CharactersWritten(set, SetFormat::LcdCharacters), 8);
