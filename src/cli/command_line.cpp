@@ -129,6 +129,9 @@ LoadedFont LoadInput(const QString& path, const Reading& reading) {
     if (!read.set) {
         return {std::nullopt, QString::fromStdString(read.error)};
     }
+    if (!read.note.empty()) {
+        Say(QStringLiteral("%1: %2").arg(path, QString::fromStdString(read.note)));
+    }
     return {ImportedFont{*read.set}, {}};
 }
 

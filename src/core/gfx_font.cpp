@@ -244,10 +244,9 @@ std::optional<std::string> Place(const Glyph& glyph, const std::vector<ScannedVa
 
 }  // namespace
 
-ParsedSet ReadGfxFont(std::string_view text) {
-    if (text.size() > kMaxSetText) {
-        return Fail("the text is over 1 MB; a font of 256 characters is far shorter");
-    }
+namespace {
+
+ParsedSet ReadGlyphTable(std::string_view text) {
     const ValueScanner scanner(text);
     const ScannedArray bitmap = scanner.ArrayFrom();
     const std::optional<std::size_t> glyphWord = scanner.Find("GFXglyph");
@@ -302,6 +301,15 @@ ParsedSet ReadGfxFont(std::string_view text) {
         return Fail("the font holds no character");
     }
     return {std::move(set), {}};
+}
+
+}  // namespace
+
+ParsedSet ReadGfxFont(std::string_view text) {
+    if (text.size() > kMaxSetText) {
+        return Fail("the text is over 1 MB; a font of 256 characters is far shorter");
+    }
+    return ReadFollowing(text, ReadGlyphTable);
 }
 
 }  // namespace zrl

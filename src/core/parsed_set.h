@@ -5,19 +5,42 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "character_set.h"
+#include "conditionals.h"
 
 namespace zrl {
 
 // Longer text is refused unread: a full 256-character table is some 20 KB.
 inline constexpr std::size_t kMaxSetText = 1024 * 1024;
 
-// A set read from text, or one line saying why the text holds none.
+// A set read from text, or one line saying why the text holds none; and one line about a
+// choice made in reading it, where one was.
 struct ParsedSet {
+    ParsedSet(std::optional<CharacterSet> set = std::nullopt, std::string error = {},
+              std::string note = {})
+        : set(std::move(set)), error(std::move(error)), note(std::move(note)) {}
+
     std::optional<CharacterSet> set;
     std::string error;
+    std::string note;
 };
+
+// What `read` makes of the text as a compiler reads it between its #if lines, with the note of
+// any choice made there.
+template <typename Read>
+ParsedSet ReadFollowing(std::string_view text, Read read) {
+    if (text.find("#if") == std::string_view::npos) {
+        return read(text);
+    }
+    const Conditionals followed = FollowConditionals(text);
+    ParsedSet parsed = read(std::string_view(followed.text));
+    if (parsed.set && parsed.note.empty()) {
+        parsed.note = followed.note;
+    }
+    return parsed;
+}
 
 // No set, and why.
 inline ParsedSet Fail(std::string error) {

@@ -369,10 +369,24 @@ bool NeedsFirstCode(std::string_view text) {
     return (form == Form::CTable || form == Form::List) && !FirstCodeOf(text);
 }
 
+namespace {
+
+ParsedSet ReadFollowedText(std::string_view text, std::optional<int> firstCode, CellSize size);
+
+}  // namespace
+
 ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellSize size) {
     if (text.size() > kMaxSetText) {
         return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
     }
+    return ReadFollowing(text, [&](std::string_view followed) {
+        return ReadFollowedText(followed, firstCode, size);
+    });
+}
+
+namespace {
+
+ParsedSet ReadFollowedText(std::string_view text, std::optional<int> firstCode, CellSize size) {
     const Form form = FormOf(text);
     switch (form) {
         case Form::Basic:
@@ -406,5 +420,7 @@ ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellS
     }
     return OneReading(text, std::move(read), size, *first);
 }
+
+}  // namespace
 
 }  // namespace zrl

@@ -184,10 +184,23 @@ TableHeader ReadTableHeader(std::string_view text) {
     return header;
 }
 
+namespace {
+
+ParsedSet ReadFollowed(std::string_view text, const TableOptions& options);
+
+}  // namespace
+
 ParsedSet ReadTable(std::string_view text, const TableOptions& options) {
     if (text.size() > kMaxSetText) {
         return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
     }
+    return ReadFollowing(
+        text, [&](std::string_view followed) { return ReadFollowed(followed, options); });
+}
+
+namespace {
+
+ParsedSet ReadFollowed(std::string_view text, const TableOptions& options) {
     if (options.layout == ByteLayout::GfxFont) {
         return ReadGfxFont(text);
     }
@@ -225,5 +238,7 @@ ParsedSet ReadTable(std::string_view text, const TableOptions& options) {
     }
     return ReadCharacters(reading, 0, &codes.values);
 }
+
+}  // namespace
 
 }  // namespace zrl

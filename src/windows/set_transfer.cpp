@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "character_set_window.h"
@@ -104,6 +105,10 @@ bool SetTransfer::Take(const ParsedSet& read) {
         return false;
     }
     window_.PushSetStep(new ImportSetCommand(window_, *read.set));
+    if (!read.note.empty()) {
+        window_.Say(window_.Status->text() + QStringLiteral("; ") +
+                    QString::fromStdString(read.note));
+    }
     return true;
 }
 

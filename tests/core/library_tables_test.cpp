@@ -110,6 +110,39 @@ TEST(LibraryTables, CommentsAndCodeAroundATableAreNoPartOfIt) {
     EXPECT_EQ(tall.set->Size(), 256);
 }
 
+// As TomThumb.h has it: glyphs past 126 behind an #if that the file itself turns off.
+TEST(LibraryTables, AGfxFontIsReadAsACompilerReadsItsIfs) {
+    const std::string font = R"(#ifdef __AVR__
+#include <avr/pgmspace.h>
+#endif
+#define TINY_USE_EXTENDED 0
+const uint8_t TinyBitmaps[] PROGMEM = {
+    0x80, 0xC0,
+#if (TINY_USE_EXTENDED)
+    0xFF, 0xFF,
+#endif
+};
+const GFXglyph TinyGlyphs[] PROGMEM = {
+    {0, 1, 1, 2, 0, -1},  // 0x41 'A'
+    {1, 2, 1, 3, 0, -1},  // 0x42 'B'
+#if (TINY_USE_EXTENDED)
+    {2, 8, 2, 9, 0, -2},  // 0xA1
+#endif
+};
+const GFXfont Tiny PROGMEM = {(uint8_t *)TinyBitmaps, (GFXglyph *)TinyGlyphs, 0x41,
+#if TINY_USE_EXTENDED
+    0xA1,
+#else
+    0x42,
+#endif
+    6};
+)";
+    const ParsedSet read = ReadSetText(font, std::nullopt);
+    ASSERT_TRUE(read.set) << read.error;
+    EXPECT_EQ(read.set->Size(), 2);
+    EXPECT_EQ(read.note, "the file does not define __AVR__; read as a compiler would without it");
+}
+
 TEST(LibraryTables, AnLcdTableSaysWhatItLeavesOut) {
     const CharacterSet set = CharacterSet::Blank(0, 127);
     EXPECT_EQ(CharactersWritten(set, SetFormat::LcdCharacters), 8);
