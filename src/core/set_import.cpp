@@ -312,7 +312,7 @@ ParsedSet ReadLcdTable(std::string_view text, CellSize size) {
 
 namespace {
 
-enum class Form { Basic, CTable, Lcd, Gfx, Laid, List };
+enum class Form { Basic, CTable, Lcd, Gfx, Laid, List, Sketch };
 
 Form FormOf(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -329,6 +329,9 @@ Form FormOf(std::string_view text) {
     const std::size_t bracket = text.find_first_of("=[");
     if (brace == std::string_view::npos) {
         return bracket == std::string_view::npos ? Form::Basic : Form::List;
+    }
+    if (text.find("createChar") != std::string_view::npos) {
+        return Form::Sketch;
     }
     return Nested(text) ? Form::Lcd : Form::CTable;
 }
@@ -395,6 +398,10 @@ ParsedSet ReadFollowedText(std::string_view text, std::optional<int> firstCode, 
             return ReadLcdTable(text, size);
         case Form::Gfx:
             return ReadGfxFont(text);
+        case Form::Sketch:
+            // An LCD's characters are 8 rows, the last one the cursor's.
+            return ReadTable(text,
+                             {ByteLayout::Lcd, size == kDefaultSize ? CellSize{5, 8} : size, 0});
         case Form::Laid:
             return ReadTable(text, {*ReadTableHeader(text).layout, size, firstCode.value_or(0)});
         case Form::List:

@@ -1,6 +1,7 @@
 #include "table_reader.h"
 
 #include <charconv>
+#include <map>
 
 #include "gfx_font.h"
 #include "set_export.h"
@@ -145,6 +146,61 @@ ParsedSet ReadCharacters(const Reading& reading, int first,
     return {std::move(set), {}};
 }
 
+// The N of each createChar(N, name) call of a sketch, by the array's name.
+std::map<std::string_view, int> CreateCharCodes(const ValueScanner& scanner) {
+    std::map<std::string_view, int> codes;
+    const auto& tokens = scanner.Tokens();
+    for (std::optional<std::size_t> at = scanner.Find("createChar"); at;
+         at = scanner.Find("createChar", *at + 1)) {
+        const std::size_t i = *at;
+        if (i + 4 < tokens.size() && tokens[i + 1].text == "(" &&
+            tokens[i + 2].kind == ValueScanner::Token::Number &&
+            tokens[i + 3].kind == ValueScanner::Token::Word && tokens[i + 4].text == ")") {
+            codes[tokens[i + 3].text] = static_cast<int>(tokens[i + 2].number);
+        }
+    }
+    return codes;
+}
+
+// The first array and each one after it, as a sketch has its characters one to an array: an
+// array is one or more characters, at the code a createChar call gives it, else at the
+// codes after the array before. The table ends at the first = that starts no array of whole
+// characters.
+ParsedSet ReadArrays(const Reading& first, int code, const ScannedArray& array) {
+    const std::map<std::string_view, int> named = CreateCharCodes(first.scanner);
+    const int each = FixedBytes(first.size, first.layout);
+    std::vector<std::string_view> names{array.name};
+    CharacterSet whole(first.size);
+    for (std::optional<ScannedArray> next = array;;) {
+        const auto found = named.find(next->name);
+        code = found != named.end() ? found->second : code;
+        const ParsedSet part =
+            ReadCharacters({first.scanner, next->values, first.size, first.layout}, code);
+        if (!part.set) {
+            return part;
+        }
+        for (const auto& [at, character] : part.set->Characters()) {
+            whole.Put(at, character);
+            code = at + 1;
+        }
+        next = first.scanner.InitializerFrom(next->end);
+        if (!next || !next->error.empty() || CheckBytes(next->values) || next->values.empty() ||
+            (first.layout != ByteLayout::WidthPrefixed &&
+             next->values.size() % static_cast<std::size_t>(each) != 0)) {
+            break;
+        }
+        names.push_back(next->name);
+    }
+    if (names.size() == 1) {
+        return {std::move(whole), {}};
+    }
+    std::string note = std::to_string(names.size()) + " arrays read as one set:";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        note += (i == 0 ? " " : ", ") + std::string(names[i]);
+    }
+    return {std::move(whole), {}, note};
+}
+
 }  // namespace
 
 std::optional<CellSize> SizeNamedBefore(std::string_view text, std::string_view words) {
@@ -230,7 +286,7 @@ ParsedSet ReadFollowed(std::string_view text, const TableOptions& options) {
         return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to U+10FFFF");
     }
     if (!header.sparse) {
-        return ReadCharacters(reading, first);
+        return ReadArrays(reading, first, array);
     }
     const ScannedArray codes = scanner.ArrayFrom(array.end);
     if (!codes.error.empty()) {

@@ -119,11 +119,30 @@ std::optional<std::size_t> ValueScanner::Find(std::string_view word, std::size_t
     return std::nullopt;
 }
 
+std::optional<ScannedArray> ValueScanner::InitializerFrom(std::size_t from) const {
+    for (std::size_t j = from; j + 1 < tokens_.size(); ++j) {
+        if (tokens_[j].text == "=") {
+            const std::string_view next = tokens_[j + 1].text;
+            return next == "{" || next == "[" ? std::optional(ArrayFrom(from)) : std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
 ScannedArray ValueScanner::ArrayFrom(std::size_t from) const {
     std::size_t i = from;
-    for (std::size_t j = from; j < tokens_.size(); ++j) {
-        if (tokens_[j].text == "=") {
+    std::string_view name;
+    // The first = that begins an array: `const int rs = 12;` before a table begins none.
+    for (std::size_t j = from; j + 1 < tokens_.size(); ++j) {
+        if (tokens_[j].text == "=" && (tokens_[j + 1].text == "{" || tokens_[j + 1].text == "[")) {
             i = j + 1;
+            // name = or name[8] =
+            std::size_t k = j;
+            while (k > from &&
+                   (tokens_[k - 1].kind != Token::Word || tokens_[k - 1].text == "PROGMEM")) {
+                --k;
+            }
+            name = k > from && tokens_[k - 1].kind == Token::Word ? tokens_[k - 1].text : "";
             break;
         }
     }
@@ -131,9 +150,10 @@ ScannedArray ValueScanner::ArrayFrom(std::size_t from) const {
         ++i;
     }
     if (i == tokens_.size()) {
-        return {{}, "no { ... } or [ ... ] holds the table's values", tokens_.size()};
+        return {{}, "no { ... } or [ ... ] holds the table's values", tokens_.size(), {}};
     }
     ScannedArray array;
+    array.name = name;
     array.values.reserve(tokens_.size() - i);
     int depth = 0;
     for (; i < tokens_.size(); ++i) {

@@ -19,6 +19,7 @@ struct ScannedArray {
     std::string error;  // one line; empty when the array was read
     // Where the array's closing bracket ends, for the next array to be looked for after it.
     std::size_t end = 0;
+    std::string_view name;  // the word before its [ or =, where there is one
 };
 
 // Splits source into numbers, words and single marks (commas only separate them), leaving
@@ -28,10 +29,13 @@ class ValueScanner {
 public:
     explicit ValueScanner(std::string_view text);
 
-    // The values of the first array from `from` on: after the first = (if there is one),
-    // between the first { or [ and the bracket that closes it, brackets inside included.
+    // The values of the first array from `from` on: the first = { or = [ (else the first {
+    // or [) to the bracket that closes it, brackets inside included.
     // Numbers are as C writes them: 0x7E, 0b01110, Arduino's B01110, octal 017, decimal.
     ScannedArray ArrayFrom(std::size_t from = 0) const;
+    // The array an = begins next after token `from`, as in `name[8] = {...}`; none where
+    // the next = begins no array (code after a table: `x = 5;`).
+    std::optional<ScannedArray> InitializerFrom(std::size_t from) const;
     // Where the first word `word` begins, from `from` on.
     std::optional<std::size_t> Find(std::string_view word, std::size_t from = 0) const;
     // The comment on the line (1 from the top), "" when it has none.

@@ -143,6 +143,54 @@ const GFXfont Tiny PROGMEM = {(uint8_t *)TinyBitmaps, (GFXglyph *)TinyGlyphs, 0x
     EXPECT_EQ(read.note, "the file does not define __AVR__; read as a compiler would without it");
 }
 
+// A LiquidCrystal sketch: pins first, five custom characters one to an array, and the
+// createChar calls that give them their codes.
+constexpr std::string_view kSketch = R"(#include <LiquidCrystal.h>
+const int rs = 12, en = 11, d4 = 5, d5 = 4, d6 = 3, d7 = 2;
+LiquidCrystal lcd(rs, en, d4, d5, d6, d7);
+
+byte heart[8] = {
+  0b00000,
+  0b01010,
+  0b11111,
+  0b11111,
+  0b11111,
+  0b01110,
+  0b00100,
+  0b00000
+};
+byte smiley[8] = {B00000, B10001, B00000, B00000, B10001, B01110, B00000, B00000};
+byte frown[8] = {B00000, B10001, B00000, B00000, B01110, B10001, B00000, B00000};
+byte arms[8] = {B00100, B01010, B00100, B11111, B00100, B00100, B01010, B10001};  // {up}
+byte bell[8] = {B00100, B01110, B01110, B01110, B11111, B00000, B00100, B00000};
+
+void setup() {
+  lcd.begin(16, 2);
+  lcd.createChar(0, heart);
+  lcd.createChar(1, smiley);
+  lcd.createChar(2, frown);
+  lcd.createChar(3, arms);
+  lcd.createChar(7, bell);
+  lcd.print("I {");
+  lcd.write(byte(0));
+}
+
+void loop() {}
+)";
+
+TEST(LibraryTables, ASketchsArraysAreOneSetAtTheirCreateCharCodes) {
+    for (const auto& read :
+         {ReadSetText(kSketch, std::nullopt), ReadTable(kSketch, {ByteLayout::Lcd, {5, 8}, 0})}) {
+        ASSERT_TRUE(read.set) << read.error;
+        EXPECT_EQ(read.set->Size(), 5);
+        EXPECT_EQ(read.set->Cell(), (CellSize{5, 8}));
+        ASSERT_NE(read.set->Find(7), nullptr) << "the bell's createChar(7, bell)";
+        EXPECT_TRUE(read.set->Find(7)->pattern.Lit(0, 2));
+        EXPECT_TRUE(read.set->Find(3)->pattern.Lit(7, 0)) << "the arms' 8th row";
+        EXPECT_EQ(read.note, "5 arrays read as one set: heart, smiley, frown, arms, bell");
+    }
+}
+
 TEST(LibraryTables, AnLcdTableSaysWhatItLeavesOut) {
     const CharacterSet set = CharacterSet::Blank(0, 127);
     EXPECT_EQ(CharactersWritten(set, SetFormat::LcdCharacters), 8);
