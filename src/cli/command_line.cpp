@@ -78,7 +78,7 @@ QString LayoutNames() {
         names << FromView(form.name);
     }
     names << QStringLiteral("c");
-    for (const LayoutInfo& info : Layouts()) {
+    for (const LayoutInfo& info : AllLayouts()) {
         names << FromView(info.name);
     }
     return names.join(QStringLiteral(", "));
@@ -216,7 +216,7 @@ QString LayoutLines() {
         lines << line(form.name, form.summary);
     }
     lines << line("c", "the classic name of glcd");
-    for (const LayoutInfo& info : Layouts()) {
+    for (const LayoutInfo& info : AllLayouts()) {
         lines << line(info.name, info.summary);
     }
     return lines.join(u'\n');

@@ -7,7 +7,7 @@ namespace zrl {
 
 namespace {
 
-constexpr std::array<LayoutInfo, 7> kLayouts{{
+constexpr std::array<LayoutInfo, 8> kLayouts{{
     {ByteLayout::Glcd, "glcd", "columns from the left, bit 0 the top row (GLCD, SSD1306 fonts)"},
     {ByteLayout::Pages, "pages", "8-row bands, a byte per column, bit 0 the top row (OLED pages)"},
     {ByteLayout::RowsMsb, "rows-msb",
@@ -17,6 +17,8 @@ constexpr std::array<LayoutInfo, 7> kLayouts{{
     {ByteLayout::WidthPrefixed, "width-prefixed",
      "a width byte, then its columns as glcd (MAX7219 scrolling text)"},
     {ByteLayout::GfxFont, "gfxfont", "Adafruit GFX's proportional GFXfont, in C only"},
+    {ByteLayout::MdMax72xx, "md-max72xx",
+     "MD_MAX72XX's font: its header, then width-prefixed columns, up to 8 rows"},
 }};
 
 constexpr std::array<std::string_view, 3> kLanguages{"c", "arduino", "python"};
@@ -33,6 +35,7 @@ constexpr std::pair<int, int> Place(CellSize size, int row, int column) {
     switch (layout) {
         case ByteLayout::Glcd:
         case ByteLayout::WidthPrefixed:
+        case ByteLayout::MdMax72xx:
             return {column * bands + row / 8, row % 8};
         case ByteLayout::Pages:
             return {row / 8 * size.width + column, row % 8};
@@ -65,6 +68,7 @@ void ForEachDot(CellSize size, ByteLayout layout, Visit visit) {
     switch (layout) {
         case ByteLayout::Glcd:
         case ByteLayout::WidthPrefixed:
+        case ByteLayout::MdMax72xx:
             return VisitDots<ByteLayout::Glcd>(size, visit);
         case ByteLayout::Pages:
             return VisitDots<ByteLayout::Pages>(size, visit);
@@ -82,6 +86,10 @@ void ForEachDot(CellSize size, ByteLayout layout, Visit visit) {
 }  // namespace
 
 std::span<const LayoutInfo> Layouts() {
+    return std::span(kLayouts).first(kLayouts.size() - 1);
+}
+
+std::span<const LayoutInfo> AllLayouts() {
     return kLayouts;
 }
 
@@ -115,6 +123,7 @@ int FixedBytes(CellSize size, ByteLayout layout) {
         case ByteLayout::Glcd:
         case ByteLayout::Pages:
         case ByteLayout::WidthPrefixed:
+        case ByteLayout::MdMax72xx:
             return size.width * Bands(size.height);
         case ByteLayout::RowsMsb:
         case ByteLayout::RowsLsb:
@@ -129,7 +138,7 @@ int FixedBytes(CellSize size, ByteLayout layout) {
 
 std::vector<std::uint8_t> CharacterBytes(const Pattern& pattern, int width, ByteLayout layout) {
     CellSize size = pattern.Size();
-    const bool prefixed = layout == ByteLayout::WidthPrefixed;
+    const bool prefixed = IsPrefixed(layout);
     if (prefixed) {
         size.width = std::clamp(width, 0, size.width);
     }

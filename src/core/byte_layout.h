@@ -21,7 +21,13 @@ enum class ByteLayout {
     Lcd,            // 8 rows from the top, p(r, c) in bit W-1-c; at most 8x8
     WidthPrefixed,  // the width w, then w columns as in Glcd
     GfxFont,        // a proportional font: each character's box, bits running across rows
+    MdMax72xx,      // MD_MAX72XX's font: 'F', 1, first, last, height; then as WidthPrefixed
 };
+
+// Whether each character is its width and then its columns: WidthPrefixed and MdMax72xx.
+inline bool IsPrefixed(ByteLayout layout) {
+    return layout == ByteLayout::WidthPrefixed || layout == ByteLayout::MdMax72xx;
+}
 
 enum class Language { C, Arduino, Python };
 
@@ -31,8 +37,10 @@ struct LayoutInfo {
     std::string_view summary;  // one line: the order and who reads it
 };
 
-// Every layout, in the order the user is offered them.
+// The layouts of bytes every cell size has, in the order the user is offered them.
 std::span<const LayoutInfo> Layouts();
+// Those and the libraries' own font formats after them, as the user is offered them all.
+std::span<const LayoutInfo> AllLayouts();
 const LayoutInfo& InfoOf(ByteLayout layout);
 std::optional<ByteLayout> LayoutNamed(std::string_view name);
 std::string_view NameOf(Language language);

@@ -312,7 +312,7 @@ ParsedSet ReadLcdTable(std::string_view text, CellSize size) {
 
 namespace {
 
-enum class Form { Basic, CTable, Lcd, Gfx, Laid, List, Sketch };
+enum class Form { Basic, CTable, Lcd, Gfx, Laid, List, Sketch, MdMax72xx };
 
 Form FormOf(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -332,6 +332,9 @@ Form FormOf(std::string_view text) {
     }
     if (text.find("createChar") != std::string_view::npos) {
         return Form::Sketch;
+    }
+    if (text.find("MD_MAX72XX::fontType_t") != std::string_view::npos) {
+        return Form::MdMax72xx;
     }
     return Nested(text) ? Form::Lcd : Form::CTable;
 }
@@ -402,6 +405,8 @@ ParsedSet ReadFollowedText(std::string_view text, std::optional<int> firstCode, 
             // An LCD's characters are 8 rows, the last one the cursor's.
             return ReadTable(text,
                              {ByteLayout::Lcd, size == kDefaultSize ? CellSize{5, 8} : size, 0});
+        case Form::MdMax72xx:
+            return ReadTable(text, {ByteLayout::MdMax72xx, size, 0});
         case Form::Laid:
             return ReadTable(text, {*ReadTableHeader(text).layout, size, firstCode.value_or(0)});
         case Form::List:

@@ -44,7 +44,7 @@ Character Decode(const Reading& reading, std::size_t at, int code) {
     const int line = reading.values[at].line;
     CellSize cell = reading.size;
     Character character;
-    if (reading.layout == ByteLayout::WidthPrefixed) {
+    if (IsPrefixed(reading.layout)) {
         const long long width = reading.values[at++].number;
         if (width > cell.width) {
             return {{},
@@ -146,6 +146,32 @@ ParsedSet ReadCharacters(const Reading& reading, int first,
     return {std::move(set), {}};
 }
 
+// MD_MAX72XX's header, 'F', 1, first, last, height, taken off the values into the header and
+// the cell, whose width is the widest character's unless the comment says it; with no
+// header, the library's version 0: codes 0 to 255, 8 rows.
+std::string TakeMdMax72xxHeader(std::vector<ScannedValue>& values, TableHeader& header,
+                                CellSize& size) {
+    int height = 8;
+    header.first = header.first.value_or(0);
+    if (values.size() >= 5 && values[0].number == 'F' && values[1].number == 1) {
+        header.first = static_cast<int>(values[2].number);
+        height = static_cast<int>(values[4].number);
+        values.erase(values.begin(), values.begin() + 5);
+    }
+    if (height < 1 || height > 8) {
+        return "line " + std::to_string(values.empty() ? 0 : values[0].line) +
+               ": MD_MAX72XX's header gives a height of " + std::to_string(height) +
+               "; its fonts are 1 to 8 rows high";
+    }
+    int widest = 1;
+    for (std::size_t at = 0; at < values.size();
+         at += static_cast<std::size_t>(values[at].number) + 1) {
+        widest = std::max(widest, static_cast<int>(values[at].number));
+    }
+    size = {header.size ? header.size->width : std::min(widest, CellSize::kLargest), height};
+    return {};
+}
+
 // The N of each createChar(N, name) call of a sketch, by the array's name.
 std::map<std::string_view, int> CreateCharCodes(const ValueScanner& scanner) {
     std::map<std::string_view, int> codes;
@@ -185,7 +211,7 @@ ParsedSet ReadArrays(const Reading& first, int code, const ScannedArray& array) 
         }
         next = first.scanner.InitializerFrom(next->end);
         if (!next || !next->error.empty() || CheckBytes(next->values) || next->values.empty() ||
-            (first.layout != ByteLayout::WidthPrefixed &&
+            (!IsPrefixed(first.layout) &&
              next->values.size() % static_cast<std::size_t>(each) != 0)) {
             break;
         }
@@ -260,22 +286,27 @@ ParsedSet ReadFollowed(std::string_view text, const TableOptions& options) {
     if (options.layout == ByteLayout::GfxFont) {
         return ReadGfxFont(text);
     }
-    const TableHeader header = ReadTableHeader(text);
-    const CellSize size = header.size.value_or(options.size);
+    TableHeader header = ReadTableHeader(text);
+    CellSize size = header.size.value_or(options.size);
     if (options.layout == ByteLayout::Lcd && (size.width > 8 || size.height > 8)) {
         return Fail("an LCD's custom characters are at most 8x8, not " + ToString(size));
     }
     const ValueScanner scanner(text);
-    const ScannedArray array = scanner.ArrayFrom();
+    ScannedArray array = scanner.ArrayFrom();
     if (!array.error.empty()) {
         return Fail(array.error);
     }
     if (auto error = CheckBytes(array.values)) {
         return Fail(*error);
     }
+    if (options.layout == ByteLayout::MdMax72xx) {
+        if (const std::string error = TakeMdMax72xxHeader(array.values, header, size);
+            !error.empty()) {
+            return Fail(error);
+        }
+    }
     const int each = FixedBytes(size, options.layout);
-    if (options.layout != ByteLayout::WidthPrefixed &&
-        array.values.size() % static_cast<std::size_t>(each) != 0) {
+    if (!IsPrefixed(options.layout) && array.values.size() % static_cast<std::size_t>(each) != 0) {
         return Fail("the table's " + std::to_string(array.values.size()) + " bytes are not " +
                     std::to_string(each) + " to each " + ToString(size) + " character");
     }

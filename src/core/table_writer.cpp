@@ -37,6 +37,7 @@ std::string Described(ByteLayout layout, CellSize size) {
                    " the left column, rows below the cell empty";
         case ByteLayout::WidthPrefixed:
         case ByteLayout::GfxFont:
+        case ByteLayout::MdMax72xx:
             break;
     }
     return {};
@@ -61,8 +62,13 @@ std::string Header(const CharacterSet& set, ByteLayout layout, Range codes) {
     std::string text = ToString(size) + " font: first code " + Number(codes.first) + ", " +
                        Number(codes.last - codes.first + 1) + " characters, layout " +
                        std::string(InfoOf(layout).name) + ": ";
-    if (layout == ByteLayout::WidthPrefixed) {
-        return text + "each a byte with its width w, then w columns from the left of " +
+    if (layout == ByteLayout::MdMax72xx) {
+        text +=
+            "MD_MAX72XX's font, version 1: 'F', 1, the first code, the last code and the "
+            "height; then for each character ";
+    }
+    if (IsPrefixed(layout)) {
+        return text + "a byte with its width w, then w columns from the left of " +
                Number((size.height + 7) / 8) + " bytes each, bit 0 the top row of each eight";
     }
     const std::string bytes = Number(FixedBytes(size, layout));
@@ -111,6 +117,9 @@ Syntax SyntaxOf(Language language) {
 }
 
 std::string Declaration(const TableFormat& format, std::string_view name) {
+    if (format.layout == ByteLayout::MdMax72xx && format.language == Language::Arduino) {
+        return "const MD_MAX72XX::fontType_t " + std::string(name) + "[] PROGMEM = {";
+    }
     const std::string dimensions = format.layout != ByteLayout::Lcd ? "[]"
                                    : format.sparse                  ? "[][8]"
                                                                     : "[8][8]";
@@ -147,7 +156,7 @@ void AppendCharacter(std::string& out, const CharacterSet& set, int code,
     out += ",  ";
     out += syntax.comment;
     out += LineComment(code, found != nullptr);
-    if (format.layout == ByteLayout::WidthPrefixed && found != nullptr && columns != found->width) {
+    if (IsPrefixed(format.layout) && found != nullptr && columns != found->width) {
         out += " " + std::string(kAdvance) + Number(found->width + 1) + ")";
     }
     out += kCrLf;
@@ -203,6 +212,17 @@ std::string WriteDense(const CharacterSet& set, const TableFormat& format,
     out += kCrLf;
     out += Declaration(format, name);
     out += kCrLf;
+    if (format.layout == ByteLayout::MdMax72xx) {
+        const std::uint8_t header[] = {'F', 1, static_cast<std::uint8_t>(codes.first),
+                                       static_cast<std::uint8_t>(codes.last),
+                                       static_cast<std::uint8_t>(set.Cell().height)};
+        out += "    ";
+        AppendHexBytes(out, header);
+        out += ",  " + std::string(syntax.comment) + "'F', version 1, codes " +
+               Number(codes.first) + " to " + Number(codes.last) + ", " +
+               Number(set.Cell().height) + " rows";
+        out += kCrLf;
+    }
     for (int code = codes.first; code <= codes.last; ++code) {
         AppendCharacter(out, set, code, format);
     }
@@ -213,6 +233,28 @@ std::string CodeText(int code) {
     char text[16];
     std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
     return text;
+}
+
+// MD_MAX72XX's fonts (version 1) are a column byte high, with 8-bit codes from the first to
+// the last.
+std::string WhyNotMdMax72xx(const CharacterSet& whole, const TableFormat& format) {
+    if (format.layout != ByteLayout::MdMax72xx) {
+        return {};
+    }
+    if (whole.Cell().height > 8) {
+        return "MD_MAX72XX's fonts are at most 8 rows high; the set's are " +
+               Number(whole.Cell().height);
+    }
+    if (format.sparse) {
+        return "MD_MAX72XX's fonts run from their first code to their last: they are never sparse";
+    }
+    const std::optional<CharacterSet> subset = Cut(whole, format);
+    const auto& written = subset ? subset->Characters() : whole.Characters();
+    if (!written.empty() && written.rbegin()->first > kLastCode) {
+        return "MD_MAX72XX's fonts hold codes 0 to 255; " + CodeText(written.rbegin()->first) +
+               " is past them";
+    }
+    return {};
 }
 
 }  // namespace
@@ -238,6 +280,9 @@ std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
     }
     if (format.layout == ByteLayout::GfxFont && format.language == Language::Python) {
         return "a GFXfont is C only";
+    }
+    if (const std::string why = WhyNotMdMax72xx(set, format); !why.empty()) {
+        return why;
     }
     // A GFXfont's first and last codes are 16 bits.
     const auto& characters = set.Characters();
@@ -292,9 +337,8 @@ Gaps GapsOf(const CharacterSet& whole, const TableFormat& format) {
     const long long blanks = static_cast<long long>(codes.last) - codes.first + 1 - set.Size();
     constexpr int kGlyphBytes = 7;  // a GFXglyph: a 16-bit offset and five bytes
     const int each = format.layout == ByteLayout::GfxFont ? kGlyphBytes
-                     : format.layout == ByteLayout::WidthPrefixed
-                         ? 1
-                         : FixedBytes(set.Cell(), format.layout);
+                     : IsPrefixed(format.layout)          ? 1
+                                                          : FixedBytes(set.Cell(), format.layout);
     return {blanks, blanks * each};
 }
 

@@ -48,6 +48,30 @@ bool IsArduinoBinary(std::string_view word) {
            word.find_first_not_of("01", 1) == std::string_view::npos;
 }
 
+// The value of a C character literal of one byte at the text's start: 'F', '\0', '\n'.
+std::optional<long long> CharacterLiteral(std::string_view text) {
+    if (text.size() >= 3 && text[0] == '\'' && text[1] != '\\' && text[1] != '\'' &&
+        text[2] == '\'') {
+        return static_cast<unsigned char>(text[1]);
+    }
+    if (text.size() >= 4 && text[0] == '\'' && text[1] == '\\' && text[3] == '\'') {
+        switch (text[2]) {
+            case '0':
+                return 0;
+            case 'n':
+                return '\n';
+            case 't':
+                return '\t';
+            case '\\':
+            case '\'':
+                return text[2];
+            default:
+                break;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ValueScanner::ValueScanner(std::string_view text) {
@@ -78,6 +102,11 @@ ValueScanner::ValueScanner(std::string_view text) {
                 }
             }
             i = std::min(end + 2, text.size());
+        } else if (const std::optional<long long> character = CharacterLiteral(text.substr(i))) {
+            // 'F', as MD_MAX72XX's fonts begin: a byte written as a character.
+            const std::size_t length = text[i + 1] == '\\' ? 4 : 3;
+            tokens_.push_back({Token::Number, text.substr(i, length), line, *character, true});
+            i += length;
         } else if (c == '"' || c == '\'') {
             const std::size_t end = text.find_first_of(std::string{c, '\n'}, i + 1);
             i = end == std::string_view::npos ? text.size() : text[end] == c ? end + 1 : end;

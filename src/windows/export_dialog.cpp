@@ -57,7 +57,7 @@ void ExportDialog::CreateControls() {
     for (const TextForm& form : TextForms()) {
         Layout->addItem(FromView(form.name) + QStringLiteral(": ") + FromView(form.summary));
     }
-    for (const LayoutInfo& info : Layouts()) {
+    for (const LayoutInfo& info : AllLayouts()) {
         Layout->addItem(FromView(info.name) + QStringLiteral(": ") + FromView(info.summary));
     }
     Language = new QComboBox(this);
@@ -165,7 +165,8 @@ void ExportDialog::Write() {
     const int chosen = Layout->currentIndex();
     const bool table = chosen >= kTextForms;
     const ByteLayout layout =
-        table ? Layouts()[static_cast<std::size_t>(chosen - kTextForms)].layout : ByteLayout::Glcd;
+        table ? AllLayouts()[static_cast<std::size_t>(chosen - kTextForms)].layout
+              : ByteLayout::Glcd;
     Language->setEnabled(table && layout != ByteLayout::GfxFont);
     Name->setEnabled(table);
     Name->setPlaceholderText(FromView(DefaultArrayName(layout)));

@@ -17,7 +17,7 @@ namespace {
 // The layouts a table can be told to be in: a GFXfont says its own.
 std::vector<ByteLayout> Offered() {
     std::vector<ByteLayout> layouts;
-    for (const LayoutInfo& info : Layouts()) {
+    for (const LayoutInfo& info : AllLayouts()) {
         if (info.layout != ByteLayout::GfxFont) {
             layouts.push_back(info.layout);
         }

@@ -13,7 +13,8 @@ import tempfile
 
 FOLDER = "/usr/share/fonts/X11/misc"
 FONTS = ["5x7", "6x13", "12x24"]
-LAYOUTS = ["glcd", "pages", "rows-msb", "rows-lsb", "lcd", "width-prefixed", "gfxfont"]
+LAYOUTS = ["glcd", "pages", "rows-msb", "rows-lsb", "lcd", "width-prefixed", "gfxfont",
+           "md-max72xx"]
 
 PRELUDE = r"""#include <stdint.h>
 #include <stdio.h>
@@ -21,6 +22,9 @@ PRELUDE = r"""#include <stdint.h>
 #define PROGMEM
 #define pgm_read_word(p) (*(p))
 #define pgm_read_dword(p) (*(p))
+#ifdef __cplusplus
+struct MD_MAX72XX { typedef uint8_t fontType_t; };
+#endif
 typedef struct {
     uint16_t bitmapOffset;
     uint8_t width, height, xAdvance;
@@ -57,6 +61,12 @@ DRAW = {
                       "for (int k = FIRST; k < code; ++k) p += 1 + p[0] * B;\n"
                       "const int w = p[0];\n"
                       "FOR_DOTS(w, (p[1 + c * B + r / 8] >> (r % 8)) & 1)\nreturn w + 1;",
+    # MD_MAX72XX's documented walk: past the header 'F', 1, first, last, height, each
+    # character's size byte and that many columns, bit 0 the top row.
+    "md-max72xx": "const unsigned char *p = font + 5;\n"
+                  "for (int k = font[2]; k < code; ++k) p += 1 + p[0];\n"
+                  "const int w = p[0];\n"
+                  "FOR_DOTS(w, (p[1 + c] >> r) & 1)\nreturn w + 1;",
     # The glyph loop of Adafruit GFX's documentation: the cursor on the baseline, the box at
     # xOffset and yOffset, bits most significant first, running on across rows.
     "gfxfont": "const GFXglyph *g = &font.glyph[code - font.first];\n"
@@ -124,7 +134,9 @@ def expected(layout, cell, codes):
             canvas[r][x + c] = "#"
         # Width-prefixed: every column to the last lit one, then the reader's own gap.
         columns = max([advance - 1] + [c + 1 for _, c in dots])
-        x += {"width-prefixed": columns + 1, "gfxfont": advance}.get(layout, w + 1)
+        prefixed = columns + 1
+        x += {"width-prefixed": prefixed, "md-max72xx": prefixed, "gfxfont": advance}.get(
+            layout, w + 1)
     return "".join("".join(row[:x]) + "\n" for row in canvas)
 
 
@@ -140,7 +152,7 @@ def check_font(zerlin, font, folder, compiler):
     w, h, ascent, glyphs = cell
     failures = []
     for layout in LAYOUTS:
-        if layout == "lcd" and (w > 8 or h > 8):
+        if (layout == "lcd" and (w > 8 or h > 8)) or (layout == "md-max72xx" and h > 8):
             continue
         codes = list(range(8)) if layout == "lcd" else [ord(c) for c in "Hello"]
         for language in ["c", "arduino"] if layout != "gfxfont" else ["c"]:
@@ -153,8 +165,11 @@ def check_font(zerlin, font, folder, compiler):
             with open(os.path.join(folder, "draw.c"), "w") as out:
                 out.write(source)
             program = os.path.join(folder, "draw")
-            run(compiler, "-std=c11", "-Wall", "-Wextra", "-Werror", "-o", program,
-                os.path.join(folder, "draw.c"))
+            # MD_MAX72XX's type is a C++ name: its Arduino table compiles as C++.
+            cplusplus = layout == "md-max72xx" and language == "arduino"
+            run(*([shutil.which("c++"), "-x", "c++", "-std=c++17"] if cplusplus
+                  else [compiler, "-std=c11"]),
+                "-Wall", "-Wextra", "-Werror", "-o", program, os.path.join(folder, "draw.c"))
             if run(program) != expected(layout, cell, codes):
                 failures.append(f"{font} {layout} {language}: the drawn dots differ")
         if layout != "gfxfont":

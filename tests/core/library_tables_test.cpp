@@ -15,11 +15,11 @@ namespace {
 // A proportional set whose glyphs' dots reach their advance, as FreeMono's A, M and W do.
 CharacterSet TouchingTheirAdvance() {
     std::mt19937 random(7);
-    CharacterSet set(CellSize{9, 12});
+    CharacterSet set(CellSize{9, 8});
     for (int code = 32; code < 96; ++code) {
-        Pattern pattern(CellSize{9, 12});
+        Pattern pattern(CellSize{9, 8});
         const int width = 1 + static_cast<int>(random() % 8);
-        for (int row = 0; row < 12; ++row) {
+        for (int row = 0; row < 8; ++row) {
             for (int column = 0; column <= width; ++column) {
                 pattern.set(static_cast<std::size_t>(row * 9 + column), random() % 3 == 0);
             }
@@ -32,18 +32,19 @@ CharacterSet TouchingTheirAdvance() {
 
 TEST(LibraryTables, NoLayoutCutsADotThatReachesPastItsWidth) {
     const CharacterSet set = TouchingTheirAdvance();
-    for (const LayoutInfo& info : Layouts()) {
+    for (const LayoutInfo& info : AllLayouts()) {
+        const TableFormat format{info.layout, Language::C, "f"};
         if (info.layout == ByteLayout::Lcd) {
             continue;  // at most 8x8
         }
-        const ParsedSet again =
-            ReadSetText(WriteTable(set, {info.layout, Language::C, "f"}), std::nullopt);
+        ASSERT_EQ(WhyNotWritten(set, format), "") << info.name;
+        const ParsedSet again = ReadSetText(WriteTable(set, format), std::nullopt);
         ASSERT_TRUE(again.set) << info.name << ": " << again.error;
         for (const auto& [code, character] : set.Characters()) {
             const SetCharacter* read = again.set->Find(code);
             ASSERT_NE(read, nullptr) << info.name << " " << code;
             EXPECT_EQ(read->pattern, character.pattern) << info.name << " " << code;
-            if (info.layout == ByteLayout::WidthPrefixed || info.layout == ByteLayout::GfxFont) {
+            if (IsPrefixed(info.layout) || info.layout == ByteLayout::GfxFont) {
                 EXPECT_EQ(read->width, character.width) << info.name << " keeps the advance";
             }
         }
@@ -189,6 +190,26 @@ TEST(LibraryTables, ASketchsArraysAreOneSetAtTheirCreateCharCodes) {
         EXPECT_TRUE(read.set->Find(3)->pattern.Lit(7, 0)) << "the arms' 8th row";
         EXPECT_EQ(read.note, "5 arrays read as one set: heart, smiley, frown, arms, bell");
     }
+}
+
+// MD_MAX72XX's own fonts: version 1 behind its header, and the older form with none.
+TEST(LibraryTables, MdMax72xxFontsReadWithAndWithoutTheirHeader) {
+    const ParsedSet versionOne = ReadSetText(
+        "const MD_MAX72XX::fontType_t f[] PROGMEM = {'F', 1, 65, 66, 3, 2, 0x07, 0x05, 0, };",
+        std::nullopt);
+    ASSERT_TRUE(versionOne.set) << versionOne.error;
+    EXPECT_EQ(versionOne.set->Cell(), (CellSize{2, 3}));
+    EXPECT_EQ(versionOne.set->Find(65)->pattern.count(), 5u);
+    EXPECT_EQ(versionOne.set->Find(66)->width, 0);
+    std::string bare = "const uint8_t f[] = {";
+    for (int code = 0; code < 256; ++code) {
+        bare += "1, " + std::to_string(code) + ", ";
+    }
+    const ParsedSet versionZero = ReadTable(bare + "};", {ByteLayout::MdMax72xx, kDefaultSize, 32});
+    ASSERT_TRUE(versionZero.set) << versionZero.error;
+    EXPECT_EQ(versionZero.set->Size(), 256);
+    EXPECT_EQ(versionZero.set->Cell(), (CellSize{1, 8}));
+    EXPECT_TRUE(versionZero.set->Find(128)->pattern.Lit(7, 0)) << "code 0 first, bit 7 the bottom";
 }
 
 TEST(LibraryTables, AnLcdTableSaysWhatItLeavesOut) {

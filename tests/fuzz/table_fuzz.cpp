@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (size < 1) {
         return 0;
     }
-    const auto layouts = zrl::Layouts();
+    const auto layouts = zrl::AllLayouts();
     const zrl::ByteLayout layout = layouts[data[0] % layouts.size()].layout;
     const zrl::CellSize cell{1 + (data[0] >> 3) % 12, 1 + (data[0] >> 3) % 17};
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
