@@ -170,7 +170,7 @@ void ExportDialog::Write() {
     Language->setEnabled(table && layout != ByteLayout::GfxFont);
     Name->setEnabled(table);
     Name->setPlaceholderText(FromView(DefaultArrayName(layout)));
-    Sparse->setEnabled(table && layout != ByteLayout::GfxFont);
+    Sparse->setEnabled(table && layout != ByteLayout::GfxFont && layout != ByteLayout::MdMax72xx);
     ForgetText->setEnabled(!textCodes_.empty());
     absent_.clear();
     std::string moved;

@@ -3,9 +3,11 @@
 #endif
 #define TINY_USE_EXTENDED 0
 const uint8_t TinyBitmaps[] PROGMEM = {
-    0x80, 0xC0,
+    0x80,
+    0xC0,
 #if (TINY_USE_EXTENDED)
-    0xFF, 0xFF,
+    0xFF,
+    0xFF,
 #endif
 };
 const GFXglyph TinyGlyphs[] PROGMEM = {
@@ -15,10 +17,10 @@ const GFXglyph TinyGlyphs[] PROGMEM = {
     {2, 8, 2, 9, 0, -2},  // 0xA1
 #endif
 };
-const GFXfont Tiny PROGMEM = {(uint8_t *)TinyBitmaps, (GFXglyph *)TinyGlyphs, 0x41,
+const GFXfont Tiny PROGMEM = {(uint8_t*)TinyBitmaps, (GFXglyph*)TinyGlyphs, 0x41,
 #if TINY_USE_EXTENDED
-    0xA1,
+                              0xA1,
 #else
-    0x42,
+                              0x42,
 #endif
-    6};
+                              6};
