@@ -24,8 +24,7 @@ zrl::CharacterSet WithoutWidths(const zrl::CharacterSet& set) {
 
 void CheckRoundTrip(const zrl::CharacterSet& whole, zrl::ByteLayout layout) {
     const std::optional<zrl::CharacterSet> subset = zrl::TableSubset(whole);
-    const bool widths =
-        layout == zrl::ByteLayout::WidthPrefixed || layout == zrl::ByteLayout::GfxFont;
+    const bool widths = zrl::IsPrefixed(layout) || layout == zrl::ByteLayout::GfxFont;
     for (const bool sparse : {false, true}) {
         // A sparse table holds the whole set.
         const zrl::CharacterSet& set = subset && !sparse ? *subset : whole;
