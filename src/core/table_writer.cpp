@@ -192,6 +192,30 @@ std::string WriteSparse(const CharacterSet& set, const TableFormat& format, std:
     return out + WriteLookup(name, codes, format.language);
 }
 
+// What sets an Arduino sketch's LCD characters: LiquidCrystal's createChar for each code,
+// its rows copied out of flash first, for any display class that has createChar.
+std::string CreateChars(std::string_view name) {
+    std::string text = R"(
+// Sets the 8 characters into a LiquidCrystal display after its begin(): NAME_create(display);
+template <typename Display>
+void NAME_create(Display &display)
+{
+    for (uint8_t code = 0; code < 8; code++) {
+        uint8_t rows[8];
+        memcpy_P(rows, NAME[code], 8);
+        display.createChar(code, rows);
+    }
+}
+)";
+    for (std::size_t at = text.find("NAME"); at != std::string::npos; at = text.find("NAME", at)) {
+        text.replace(at, 4, name);
+    }
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) {
+        text.replace(at, 1, kCrLf);
+    }
+    return text;
+}
+
 std::string WriteDense(const CharacterSet& set, const TableFormat& format,
                        const std::string& name) {
     if (format.layout == ByteLayout::GfxFont) {
@@ -226,7 +250,11 @@ std::string WriteDense(const CharacterSet& set, const TableFormat& format,
     for (int code = codes.first; code <= codes.last; ++code) {
         AppendCharacter(out, set, code, format);
     }
-    return out + Closing(format.language);
+    out += Closing(format.language);
+    if (format.layout == ByteLayout::Lcd && format.language == Language::Arduino) {
+        out += CreateChars(name);
+    }
+    return out;
 }
 
 std::string CodeText(int code) {

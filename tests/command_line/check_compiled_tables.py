@@ -24,6 +24,12 @@ PRELUDE = r"""#include <stdint.h>
 #define pgm_read_dword(p) (*(p))
 #ifdef __cplusplus
 struct MD_MAX72XX { typedef uint8_t fontType_t; };
+/* What an Arduino sketch has: a display that keeps the characters createChar gives it. */
+#define memcpy_P memcpy
+static uint8_t shown[8][8];
+struct Display {
+    void createChar(uint8_t code, uint8_t rows[]) { memcpy(shown[code], rows, 8); }
+};
 #endif
 typedef struct {
     uint16_t bitmapOffset;
@@ -88,6 +94,7 @@ static int draw(int x, int code) {
 int main(void) {
     static const int text[] = {%(codes)s};
     memset(canvas, '.', sizeof canvas);
+    %(setup)s
     int x = 0;
     for (unsigned i = 0; i < sizeof text / sizeof text[0]; ++i) x += draw(x, text[i]);
     for (int r = 0; r < H; ++r) printf("%%.*s\n", x, canvas[r]);
@@ -160,13 +167,17 @@ def check_font(zerlin, font, folder, compiler):
             with open(os.path.join(folder, "table.h"), "w") as out:
                 out.write(table)
             first = 0 if layout == "lcd" else min(glyphs)
+            # An Arduino sketch's LCD characters reach the display through createChar.
+            sketch = layout == "lcd" and language == "arduino"
+            draw = DRAW[layout].replace("lcd[code]", "shown[code]") if sketch else DRAW[layout]
             source = PRELUDE % {"w": w, "h": h, "ascent": ascent, "first": first}
-            source += MAIN % {"draw": DRAW[layout], "codes": ", ".join(map(str, codes))}
+            source += MAIN % {"draw": draw, "codes": ", ".join(map(str, codes)),
+                              "setup": "Display display; lcd_create(display);" if sketch else ""}
             with open(os.path.join(folder, "draw.c"), "w") as out:
                 out.write(source)
             program = os.path.join(folder, "draw")
             # MD_MAX72XX's type is a C++ name: its Arduino table compiles as C++.
-            cplusplus = layout == "md-max72xx" and language == "arduino"
+            cplusplus = layout in ("md-max72xx", "lcd") and language == "arduino"
             run(*([shutil.which("c++"), "-x", "c++", "-std=c++17"] if cplusplus
                   else [compiler, "-std=c11"]),
                 "-Wall", "-Wextra", "-Werror", "-o", program, os.path.join(folder, "draw.c"))
