@@ -293,8 +293,16 @@ ParsedSet ReadFollowed(std::string_view text, const TableOptions& options) {
     }
     const ValueScanner scanner(text);
     ScannedArray array = scanner.ArrayFrom();
+    std::string note;
     if (!array.error.empty()) {
-        return Fail(array.error);
+        // A struct whose first member is no byte (a header) and whose next holds the bytes.
+        const std::optional<ScannedArray> inner = scanner.LargestInnerArray();
+        if (!inner) {
+            return Fail(array.error);
+        }
+        note = "read the " + std::to_string(inner->values.size()) +
+               " values of the initializer's largest { } group; " + array.error;
+        array = *inner;
     }
     if (auto error = CheckBytes(array.values)) {
         return Fail(*error);
@@ -317,7 +325,9 @@ ParsedSet ReadFollowed(std::string_view text, const TableOptions& options) {
         return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to U+10FFFF");
     }
     if (!header.sparse) {
-        return ReadArrays(reading, first, array);
+        ParsedSet read = ReadArrays(reading, first, array);
+        read.note = read.note.empty() ? note : read.note;
+        return read;
     }
     const ScannedArray codes = scanner.ArrayFrom(array.end);
     if (!codes.error.empty()) {

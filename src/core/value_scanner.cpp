@@ -158,6 +158,40 @@ std::optional<ScannedArray> ValueScanner::InitializerFrom(std::size_t from) cons
     return std::nullopt;
 }
 
+std::optional<ScannedArray> ValueScanner::LargestInnerArray() const {
+    std::optional<ScannedArray> largest;
+    int depth = 0;
+    ScannedArray group;
+    bool clean = true;
+    std::size_t values = 0;
+    for (std::size_t i = 0; i < tokens_.size(); ++i) {
+        const Token& token = tokens_[i];
+        if (token.text == "{") {
+            if (++depth == 2) {
+                group = {};
+                clean = true;
+            }
+        } else if (token.text == "}") {
+            if (depth-- == 2 && clean && !group.values.empty() &&
+                (!largest || group.values.size() > largest->values.size())) {
+                group.end = i + 1;
+                largest = group;
+            }
+            if (depth == 0) {
+                break;
+            }
+        } else if (depth == 2 && token.kind == Token::Number && token.valid) {
+            group.values.push_back({token.number, token.line});
+            ++values;
+        } else if (depth >= 2) {
+            clean = false;
+            values += token.kind == Token::Number ? 1 : 0;
+        }
+    }
+    // Most of the values, not one row of a nested table that has a fault elsewhere.
+    return largest && largest->values.size() * 2 > values ? largest : std::nullopt;
+}
+
 ScannedArray ValueScanner::ArrayFrom(std::size_t from) const {
     std::size_t i = from;
     std::string_view name;

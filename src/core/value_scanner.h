@@ -36,6 +36,10 @@ public:
     // The array an = begins next after token `from`, as in `name[8] = {...}`; none where
     // the next = begins no array (code after a table: `x = 5;`).
     std::optional<ScannedArray> InitializerFrom(std::size_t from) const;
+    // Of an initializer's inner { } groups (a struct's members, as the console fonts'
+    // `{ {0, 0, FONTDATAMAX, 0}, { ...bytes... } }`), the one with no word among its values
+    // that holds most of the initializer's values; none where no group does.
+    std::optional<ScannedArray> LargestInnerArray() const;
     // Where the first word `word` begins, from `from` on.
     std::optional<std::size_t> Find(std::string_view word, std::size_t from = 0) const;
     // The comment on the line (1 from the top), "" when it has none.

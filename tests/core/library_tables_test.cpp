@@ -212,6 +212,25 @@ TEST(LibraryTables, MdMax72xxFontsReadWithAndWithoutTheirHeader) {
     EXPECT_TRUE(versionZero.set->Find(128)->pattern.Lit(7, 0)) << "code 0 first, bit 7 the bottom";
 }
 
+// As the kernel's console fonts are: a struct whose first member is a header, its second the
+// bytes, and a struct describing the font after it.
+TEST(LibraryTables, AConsoleFontsStructGivesItsBytes) {
+    const std::string font =
+        "#define FONTDATAMAX (16 * 3)\nstatic const struct font_data fontdata_8x16 = {\n"
+        "\t{ 0, 0, FONTDATAMAX, 0 }, {" +
+        Lines(Counting(48, 256), 1,
+              [](int i) { return i % 16 == 0 ? std::string(" /* '}' */") : ""; }) +
+        "\n} };\nconst struct font_desc font_vga_8x16 = {\n\t.idx = VGA8x16_IDX,\n"
+        "\t.name = \"VGA8x16\",\n\t.width = 8,\n\t.data = fontdata_8x16.data,\n};\n";
+    const ParsedSet read = ReadTable(font, {ByteLayout::RowsMsb, {8, 16}, 0});
+    ASSERT_TRUE(read.set) << read.error;
+    EXPECT_EQ(read.set->Size(), 3);
+    EXPECT_TRUE(
+        read.note.starts_with("read the 48 values of the initializer's largest { } "
+                              "group; line 3: \"FONTDATAMAX\" is no value"))
+        << read.note;
+}
+
 TEST(LibraryTables, AnLcdTableSaysWhatItLeavesOut) {
     const CharacterSet set = CharacterSet::Blank(0, 127);
     EXPECT_EQ(CharactersWritten(set, SetFormat::LcdCharacters), 8);
