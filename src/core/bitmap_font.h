@@ -54,9 +54,10 @@ struct BitmapFont {
 // BDF text, the set keeps those as they are, to be written back with the rest.
 struct ImportedFont {
     CharacterSet set;
-    int tooLarge = 0;      // ink outside the cell
-    int outsideCodes = 0;  // no code
-    int repeated = 0;      // a second glyph at a code already taken
+    int tooLarge = 0;       // ink outside the cell
+    int outsideCodes = 0;   // no code
+    int repeated = 0;       // a second glyph at a code already taken
+    std::string note = {};  // a choice made in reading it, as a table's #if followed
 
     int LeftOut() const { return tooLarge + outsideCodes + repeated; }
 };

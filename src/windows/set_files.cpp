@@ -64,9 +64,12 @@ bool SetFiles::Read(const QString& path) {
         return false;
     }
     const QString leftOut = QString::fromStdString(DescribeLeftOut(*loaded.font));
+    const QString note = QString::fromStdString(loaded.font->note);
     window_.ReplaceSet(std::move(loaded.font->set), path);
-    if (!leftOut.isEmpty()) {
-        window_.Say(window_.Status->text() + QStringLiteral(". ") + leftOut);
+    for (const QString& said : {leftOut, note}) {
+        if (!said.isEmpty()) {
+            window_.Say(window_.Status->text() + QStringLiteral(". ") + said);
+        }
     }
     return true;
 }

@@ -184,7 +184,9 @@ LoadedFont SetTransfer::ReadTableFile(const QString& path) {
     if (!read->set) {
         return {std::nullopt, QString::fromStdString(read->error)};
     }
-    return {ImportedFont{*read->set}, {}};
+    ImportedFont imported{*read->set};
+    imported.note = read->note;
+    return {std::move(imported), {}};
 }
 
 }  // namespace zrl

@@ -139,6 +139,26 @@ TEST_F(WidthsAndLayoutsTest, TheExportDialogWritesTheCharactersChosen) {
                                                     "ui.txt; not in the set: \u00E4."));
 }
 
+// A sketch opened as a set: its arrays at their createChar codes, and the status line says
+// how it was read.
+TEST_F(WidthsAndLayoutsTest, ASketchOpensAsASetAndTheStatusLineSaysHow) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("icons.ino"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "byte up[8] = {4, 14, 31, 4, 4, 4, 4, 0};\n"
+        "byte down[8] = {4, 4, 4, 4, 31, 14, 4, 0};\n"
+        "void setup() { lcd.createChar(5, up); lcd.createChar(6, down); }\n");
+    file.close();
+    FrmCharSet* set = OpenSet();
+    ASSERT_TRUE(set->OpenFile(path)) << set->Status->text().toStdString();
+    EXPECT_EQ(set->Set().Size(), 2);
+    EXPECT_NE(set->Set().Find(6), nullptr);
+    EXPECT_TRUE(set->Status->text().endsWith(QStringLiteral("2 arrays read as one set: up, down")))
+        << set->Status->text().toStdString();
+}
+
 TEST_F(WidthsAndLayoutsTest, ATableThatDoesNotSayItsLayoutIsReadAsTheUserTells) {
     const std::string rows = "{0x70, 0x88, 0x88, 0xF8, 0x88, 0x88, 0x88}";
     ReadTableDialog dialog(rows, kDefaultSize, nullptr);
