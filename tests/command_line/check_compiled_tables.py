@@ -3,7 +3,7 @@
 characters the way the reading library does, compared dot for dot with the set's BDF; the
 Python lists hold the same values; a table with no comment converts through other layouts
 and back unchanged. Usage: check_compiled_tables.py ZERLIN. Exits 77 where the fonts or a
-C compiler are missing."""
+C or C++ compiler are missing."""
 import os
 import re
 import shutil
@@ -286,10 +286,10 @@ def check_conversions(zerlin, folder):
 def main():
     zerlin = sys.argv[1]
     compiler = shutil.which("cc") or shutil.which("gcc")
-    if compiler is None or not all(
+    if compiler is None or shutil.which("c++") is None or not all(
         os.path.exists(os.path.join(FOLDER, f + ".pcf.gz")) for f in FONTS
     ):
-        print("SKIP: no C compiler or no X11 fonts")
+        print("SKIP: no C or C++ compiler, or no X11 fonts")
         return 77
     with tempfile.TemporaryDirectory() as folder:
         failures = []
