@@ -125,10 +125,13 @@ private:
     std::string error_;
 };
 
+// A moved code as an 8-bit table names it (0xC0), or as Unicode does.
 std::string CodeName(int code, bool target) {
-    char text[16];
-    std::snprintf(text, sizeof text, target && code <= 0xFF ? "0x%02X" : "U+%04X",
-                  static_cast<unsigned>(code));
+    if (!target || code > 0xFF) {
+        return CodePointText(code);
+    }
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(code));
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 
 #include "character_set.h"
 
@@ -82,6 +83,12 @@ std::string Utf8Of(int code) {
     }
     return {byte(0xF0 | code >> 18), byte(0x80 | (code >> 12 & 0x3F)),
             byte(0x80 | (code >> 6 & 0x3F)), byte(0x80 | (code & 0x3F))};
+}
+
+std::string CodePointText(int code) {
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
+    return text;
 }
 
 std::optional<int> ParseCode(std::string_view text) {

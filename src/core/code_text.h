@@ -28,5 +28,7 @@ TextCodes CodesOfText(std::string_view text);
 
 // The code point in UTF-8.
 std::string Utf8Of(int code);
+// The code point as Unicode writes it: "U+0416", "U+1F600".
+std::string CodePointText(int code);
 
 }  // namespace zrl

@@ -315,25 +315,6 @@ ParsedPattern ParseInitializer(std::string_view text, CellSize size, ListingOrde
     return {GridOfBytes(values, size, byColumn), {}};
 }
 
-// C's comments become blanks; line breaks stay, so line numbers keep counting the text as
-// written.
-std::string WithoutComments(std::string_view text) {
-    std::string out(text);
-    for (std::size_t i = 0; i + 1 < out.size(); ++i) {
-        if (out[i] != '/' || (out[i + 1] != '/' && out[i + 1] != '*')) {
-            continue;
-        }
-        const bool block = out[i + 1] == '*';
-        const std::size_t end = block ? out.find("*/", i + 2) : out.find('\n', i);
-        const std::size_t stop = end == std::string::npos ? out.size() : end + (block ? 2 : 0);
-        for (std::size_t j = i; j < stop; ++j) {
-            out[j] = out[j] == '\n' ? '\n' : ' ';
-        }
-        i = stop == 0 ? 0 : stop - 1;
-    }
-    return out;
-}
-
 // The forms of a character's bytes that makers copy from real sources: a C initializer
 // after its declaration, a Python list [ ... ], or one line of a font table with no braces.
 ParsedPattern ParseBytes(std::string text, CellSize size, ListingOrder order) {
@@ -356,12 +337,40 @@ ParsedPattern ParsePattern(std::string_view text, CellSize size, ListingOrder or
     if (text.size() > kMaxPatternText) {
         return Fail("the text is over 64 KB; a listing or a C initializer is far shorter");
     }
-    std::string clean = WithoutComments(text);
+    std::string clean = Blanked(text, Blanking::AllComments);
     if (Trim(clean, " \t\r\n").empty()) {
         return Fail("no text; expected a listing (Data &B lines) or a C initializer { ... }");
     }
     const bool bytes = clean.find_first_of("{[,") != std::string::npos;
     return bytes ? ParseBytes(std::move(clean), size, order) : ParseListing(clean, size, order);
+}
+
+std::string Blanked(std::string_view text, Blanking blanking) {
+    const bool lineComments = blanking == Blanking::AllComments;
+    std::string out(text);
+    for (std::size_t i = 0; i + 1 < out.size(); ++i) {
+        std::size_t end = 0;
+        if (out.compare(i, 2, "/*") == 0) {
+            const std::size_t close = out.find("*/", i + 2);
+            end = close == std::string::npos ? out.size() : close + 2;
+        } else if (out.compare(i, 2, "//") == 0) {
+            end = std::min(out.find('\n', i), out.size());
+            if (!lineComments) {
+                i = end;
+                continue;
+            }
+        } else if (!lineComments && (out[i] == '"' || out[i] == '\'')) {
+            const std::size_t close = out.find_first_of(std::string{out[i], '\n'}, i + 1);
+            end = close == std::string::npos ? out.size() : close + (out[close] != '\n');
+        } else {
+            continue;
+        }
+        for (std::size_t j = i; j < end; ++j) {
+            out[j] = out[j] == '\n' ? '\n' : ' ';
+        }
+        i = end == 0 ? 0 : end - 1;
+    }
+    return out;
 }
 
 }  // namespace zrl

@@ -35,4 +35,10 @@ struct ParsedPattern {
 ParsedPattern ParsePattern(std::string_view text, CellSize size = kDefaultSize,
                            ListingOrder order = ListingOrder::ByRow);
 
+// C source with comments blanked, line ends kept so that lines keep their numbers: every
+// comment, or, for a table whose // comments say which codes have no character, /* */
+// comments and quoted text (a brace in /* 123 0x7b '{' */ is no brace).
+enum class Blanking { AllComments, BlockCommentsAndQuotes };
+std::string Blanked(std::string_view text, Blanking blanking);
+
 }  // namespace zrl

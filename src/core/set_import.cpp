@@ -41,33 +41,6 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The text with /* */ comments and quoted text blanked out, their line ends kept, so that a
-// brace inside them, as in /* 123 0x7b '{' */, is no brace; // comments stay, as they mark
-// the codes with no character.
-std::string BlankedComments(std::string_view text) {
-    std::string out(text);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        std::size_t end = i;
-        if (out.compare(i, 2, "//") == 0) {
-            i = std::min(out.find('\n', i), out.size());
-            continue;
-        }
-        if (out.compare(i, 2, "/*") == 0) {
-            end = std::min(out.find("*/", i + 2), out.size() - 2) + 2;
-        } else if (out[i] == '"' || out[i] == '\'') {
-            const std::size_t close = out.find_first_of(std::string{out[i], '\n'}, i + 1);
-            end = close == std::string::npos ? out.size() : close + (out[close] != '\n');
-        } else {
-            continue;
-        }
-        for (std::size_t j = i; j < end && j < out.size(); ++j) {
-            out[j] = out[j] == '\n' ? '\n' : ' ';
-        }
-        i = end - 1;
-    }
-    return out;
-}
-
 // "' 8x8 characters, listed by column": the size and order of a block's characters.
 std::optional<std::pair<CellSize, ListingOrder>> BasicHeader(std::string_view content) {
     if (content.empty() || content.front() != '\'') {
@@ -113,7 +86,7 @@ struct Group {
 // { ... } one character; a group whose line comment says "(no character)" is a filler.
 std::variant<std::vector<Group>, std::string> Groups(std::string_view source, bool braced,
                                                      int perCharacter) {
-    const std::string blanked = BlankedComments(source);
+    const std::string blanked = Blanked(source, Blanking::BlockCommentsAndQuotes);
     const std::string_view text = blanked;
     std::vector<Group> groups;
     Group current{0, {}, false};
@@ -278,7 +251,7 @@ ParsedSet ReadBraced(std::string_view text, int first, bool braced, CellSize siz
 
 // Braces inside braces, outside comments: a table of LCD rows.
 bool Nested(std::string_view source) {
-    const std::string blanked = BlankedComments(source);
+    const std::string blanked = Blanked(source, Blanking::BlockCommentsAndQuotes);
     int depth = 0;
     for (const Line& line : Lines(blanked)) {
         for (char c : line.text.substr(0, line.text.find("//"))) {

@@ -79,6 +79,19 @@ def NAME_decode(data):
     return [ord(c) for c in data.decode("utf-8", "replace")]
 )";
 
+constexpr std::string_view kCreateChars = R"(
+// Sets the 8 characters into a LiquidCrystal display after its begin(): NAME_create(display);
+template <typename Display>
+void NAME_create(Display &display)
+{
+    for (uint8_t code = 0; code < 8; code++) {
+        uint8_t rows[8];
+        memcpy_P(rows, NAME[code], 8);
+        display.createChar(code, rows);
+    }
+}
+)";
+
 void ReplaceAll(std::string& text, std::string_view word, std::string_view by) {
     for (std::size_t at = text.find(word); at != std::string::npos;
          at = text.find(word, at + by.size())) {
@@ -133,6 +146,10 @@ std::string WriteLookup(std::string_view name, const std::vector<int>& codes, La
                              : wide                  ? "pgm_read_dword(&" + element + ")"
                                                      : "pgm_read_word(&" + element + ")";
     return out + Filled(kIndexC, name, read) + Filled(kNextC, name, read);
+}
+
+std::string WriteCreateChars(std::string_view name) {
+    return Filled(kCreateChars, name, {});
 }
 
 std::string DescribeLookup(std::string_view name, Language language) {

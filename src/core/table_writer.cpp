@@ -5,6 +5,7 @@
 #include <span>
 
 #include "code_map.h"
+#include "code_text.h"
 #include "gfx_font.h"
 #include "set_export.h"
 #include "sparse_lookup.h"
@@ -192,30 +193,6 @@ std::string WriteSparse(const CharacterSet& set, const TableFormat& format, std:
     return out + WriteLookup(name, codes, format.language);
 }
 
-// What sets an Arduino sketch's LCD characters: LiquidCrystal's createChar for each code,
-// its rows copied out of flash first, for any display class that has createChar.
-std::string CreateChars(std::string_view name) {
-    std::string text = R"(
-// Sets the 8 characters into a LiquidCrystal display after its begin(): NAME_create(display);
-template <typename Display>
-void NAME_create(Display &display)
-{
-    for (uint8_t code = 0; code < 8; code++) {
-        uint8_t rows[8];
-        memcpy_P(rows, NAME[code], 8);
-        display.createChar(code, rows);
-    }
-}
-)";
-    for (std::size_t at = text.find("NAME"); at != std::string::npos; at = text.find("NAME", at)) {
-        text.replace(at, 4, name);
-    }
-    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) {
-        text.replace(at, 1, kCrLf);
-    }
-    return text;
-}
-
 std::string WriteDense(const CharacterSet& set, const TableFormat& format,
                        const std::string& name) {
     if (format.layout == ByteLayout::GfxFont) {
@@ -252,15 +229,9 @@ std::string WriteDense(const CharacterSet& set, const TableFormat& format,
     }
     out += Closing(format.language);
     if (format.layout == ByteLayout::Lcd && format.language == Language::Arduino) {
-        out += CreateChars(name);
+        out += WriteCreateChars(name);
     }
     return out;
-}
-
-std::string CodeText(int code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
-    return text;
 }
 
 // MD_MAX72XX's fonts (version 1) are a column byte high, with 8-bit codes from the first to
@@ -279,7 +250,7 @@ std::string WhyNotMdMax72xx(const CharacterSet& whole, const TableFormat& format
     const std::optional<CharacterSet> subset = Cut(whole, format);
     const auto& written = subset ? subset->Characters() : whole.Characters();
     if (!written.empty() && written.rbegin()->first > kLastCode) {
-        return "MD_MAX72XX's fonts hold codes 0 to 255; " + CodeText(written.rbegin()->first) +
+        return "MD_MAX72XX's fonts hold codes 0 to 255; " + CodePointText(written.rbegin()->first) +
                " is past them";
     }
     return {};
@@ -317,9 +288,8 @@ std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
     if (format.layout == ByteLayout::GfxFont && !TableSubset(set) && !characters.empty() &&
         characters.rbegin()->first > 0xFFFF) {
         const auto past = characters.upper_bound(0xFFFF);
-        char code[16];
-        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(past->first));
-        return std::string("a GFXfont holds codes up to U+FFFF; ") + code + " is past them";
+        return "a GFXfont holds codes up to U+FFFF; " + CodePointText(past->first) +
+               " is past them";
     }
     if (format.layout == ByteLayout::GfxFont && format.sparse) {
         return "a GFXfont is never sparse: its glyphs run from its first code to its last";
@@ -329,8 +299,8 @@ std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
         const auto& written = subset ? subset->Characters() : characters;
         constexpr long long kMostCodes = 65536;
         if (!written.empty() && written.rbegin()->first - written.begin()->first >= kMostCodes) {
-            return "a dense table from " + CodeText(written.begin()->first) + " to " +
-                   CodeText(written.rbegin()->first) + " would run over " +
+            return "a dense table from " + CodePointText(written.begin()->first) + " to " +
+                   CodePointText(written.rbegin()->first) + " would run over " +
                    WithThousands(kMostCodes) +
                    " codes; choose fewer characters, or write a sparse table";
         }
@@ -389,7 +359,7 @@ std::string DescribeGfxPastByte(const CharacterSet& whole, const TableFormat& fo
     char map[48];
     std::snprintf(map, sizeof map, "$%X-$%X>$%X", static_cast<unsigned>(past->first),
                   static_cast<unsigned>(last), static_cast<unsigned>(to));
-    return "Adafruit GFX draws codes 0 to 255 only, and " + CodeText(past->first) +
+    return "Adafruit GFX draws codes 0 to 255 only, and " + CodePointText(past->first) +
            " is past them; a map such as " + map + " moves characters below 256";
 }
 

@@ -137,20 +137,21 @@ QHBoxLayout* ExportDialog::CreateSelection() {
     return row;
 }
 
-std::optional<CharacterSet> ExportDialog::ChosenSet(std::string& moved) {
+bool ExportDialog::ChosenSet(std::optional<CharacterSet>& picked, std::string& moved) {
     std::string error;
     const CodeMap map = CodeMap::Parse(Characters->text().toStdString(), error);
     if (!error.empty()) {
         Chosen->setText(QStringLiteral("Characters: ") + QString::fromStdString(error));
-        return std::nullopt;
+        return false;
     }
     if (map.IsEmpty() && textCodes_.empty()) {
-        return set_;
+        return true;
     }
     Selection selection = Select(set_, map, textCodes_);
     moved = selection.moved;
     absent_ = selection.absent;
-    return std::move(selection.set);
+    picked = std::move(selection.set);
+    return true;
 }
 
 void ExportDialog::Refuse(const QString& why) {
@@ -174,22 +175,28 @@ void ExportDialog::Write() {
     ForgetText->setEnabled(!textCodes_.empty());
     absent_.clear();
     std::string moved;
-    const std::optional<CharacterSet> picked = ChosenSet(moved);
-    if (!picked) {
+    std::optional<CharacterSet> picked;
+    if (!ChosenSet(picked, moved)) {
         Refuse(Chosen->text());
         return;
     }
-    const bool selected = !Characters->text().trimmed().isEmpty() || !textCodes_.empty();
-    CharacterSet written = selected ? Narrowed(*picked) : TableSubset(set_).value_or(set_);
+    const bool selected = picked.has_value();
+    // What is written: the chosen characters in their narrowest cell, or the set as a table
+    // holds it, copied only where it is not the set itself.
+    std::optional<CharacterSet> owned =
+        selected ? std::optional(Narrowed(*picked)) : TableSubset(set_);
+    const CharacterSet* written = owned ? &*owned : &set_;
     std::string text;
     QStringList more;
     if (!table) {
         const TextForm& form = TextForms()[static_cast<std::size_t>(chosen)];
         if (form.format == SetFormat::Bdf) {
-            written = selected ? ChosenForBdf(set_, *picked, !moved.empty()) : set_;
-            text = WriteBdf(written);
+            owned = selected ? std::optional(ChosenForBdf(set_, *picked, !moved.empty()))
+                             : std::nullopt;
+            written = owned ? &*owned : &set_;
+            text = WriteBdf(*written);
         } else {
-            text = selected ? WriteBasicBlock(written, form.order)
+            text = selected ? WriteBasicBlock(*written, form.order)
                             : WriteSet(set_, form.format, form.order, {});
         }
     } else {
@@ -200,16 +207,14 @@ void ExportDialog::Write() {
         format.sparse = Sparse->isEnabled() && Sparse->isChecked();
         format.whole = selected;
         format.moved = moved;
-        const CharacterSet& from = selected ? written : set_;
+        const CharacterSet& from = selected ? *written : set_;
         if (const std::string why = WhyNotWritten(from, format); !why.empty()) {
             Refuse(QString::fromStdString(why));
-            SayChosen(written.Size(), {});
+            SayChosen(written->Size(), {});
             return;
         }
         text = WriteTable(from, format);
-        if (format.sparse) {
-            written = from;
-        }
+        written = format.sparse ? &from : written;
         if (const Gaps gaps = GapsOf(from, format); gaps.blanks > 0) {
             more << QStringLiteral(
                         "%1 blank characters: %2 bytes; moving codes with > or "
@@ -225,18 +230,18 @@ void ExportDialog::Write() {
     Copy->setEnabled(true);
     Save->setEnabled(true);
     const bool lcd = table && layout == ByteLayout::Lcd;
-    const int held = lcd ? CharactersWritten(written, SetFormat::LcdCharacters) : written.Size();
+    const int held = lcd ? CharactersWritten(*written, SetFormat::LcdCharacters) : written->Size();
     SayChosen(held, more);
     const bool bdf =
         !table && TextForms()[static_cast<std::size_t>(chosen)].format == SetFormat::Bdf;
     const std::string leftOut =
         bdf || ((selected || Sparse->isChecked()) && !lcd)
             ? std::string()
-            : DescribeTableLeftOut(selected ? written : set_,
+            : DescribeTableLeftOut(selected ? *written : set_,
                                    lcd ? SetFormat::LcdCharacters : SetFormat::CFontTable);
     Say(QStringLiteral("%1 characters of %2, %3 lines")
             .arg(held)
-            .arg(QString::fromStdString(ToString(written.Cell())))
+            .arg(QString::fromStdString(ToString(written->Cell())))
             .arg(View->blockCount()) +
         (leftOut.empty() ? QString() : QStringLiteral("; ") + QString::fromStdString(leftOut)));
 }

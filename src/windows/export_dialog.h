@@ -50,9 +50,10 @@ private:
     void CreateControls();
     QHBoxLayout* CreateSelection();
     void Write();
-    // The set to write and what the line above the text says of it, or none when the map
-    // does not parse (the line says why).
-    std::optional<CharacterSet> ChosenSet(std::string& moved);
+    // The characters the map and the text choose into `picked` (left empty where they choose
+    // none, and the whole set is written); false when the map does not parse, and the line
+    // above the text says why.
+    bool ChosenSet(std::optional<CharacterSet>& picked, std::string& moved);
     void SayChosen(int held, const QStringList& more);
     void Refuse(const QString& why);
     void FromText_Click();
