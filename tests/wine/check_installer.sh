@@ -60,6 +60,9 @@ pass "the installed zerlin.com exports with status 0, and refuses a missing font
 "$wine" "$installed/uninstall.exe" /S
 gone() { [ ! -e "$installed" ] && [ ! -e "$shortcut" ] && ! reg "$uninstall_key" | grep -q Zerlin && echo yes; }
 wait_for gone >/dev/null || fail "the uninstaller left: $(ls -R "$installed" 2>/dev/null | head -5) $(reg "$uninstall_key" | head -3)"
+# The uninstaller runs on from a copy of itself after the files are gone; the next install
+# must not race its last steps (the PATH among them).
+timeout "$wait_seconds" /usr/lib/wine/wineserver -w || fail "the uninstaller did not end"
 reg 'HKCU\Software\Classes\.bdf' /ve | grep -q Zerlin && fail "the .bdf association stayed"
 reg 'HKCU\Software\Classes\Zerlin.CharacterSet' /ve | grep -q . && fail "the Zerlin.CharacterSet class stayed"
 [ "$(reg 'HKCU\Environment' /v Path)" = "$path_before" ] || fail "the PATH is not as it was"
