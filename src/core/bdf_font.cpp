@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <vector>
 
 namespace zrl {
@@ -183,6 +184,27 @@ BitmapGlyph ReadGlyph(Lines& lines) {
     Fail(lines, "the file ends inside glyph \"" + glyph.name + "\"");
 }
 
+// FONT_ASCENT and FONT_DESCENT, where both are numbers; other properties stay in the text.
+void ReadLineHeight(Lines& lines, BitmapFont& font) {
+    std::optional<long> ascent, descent;
+    while (lines.NextContent() && lines.Keyword() != "ENDPROPERTIES") {
+        const std::string_view rest = lines.Rest();
+        long value = 0;
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+        if (error != std::errc() || end != rest.data() + rest.size()) {
+            continue;
+        }
+        if (lines.Keyword() == "FONT_ASCENT") {
+            ascent = value;
+        } else if (lines.Keyword() == "FONT_DESCENT") {
+            descent = value;
+        }
+    }
+    if (ascent && descent && *ascent + *descent > 0 && *ascent + *descent <= 1024) {
+        font.lineHeight = static_cast<int>(*ascent + *descent);
+    }
+}
+
 void ReadHeader(Lines& lines, BitmapFont& font, long& declaredGlyphs) {
     bool haveBox = false;
     while (lines.NextContent()) {
@@ -193,8 +215,7 @@ void ReadHeader(Lines& lines, BitmapFont& font, long& declaredGlyphs) {
             font.box = ReadBox(lines);
             haveBox = true;
         } else if (keyword == "STARTPROPERTIES") {
-            while (lines.NextContent() && lines.Keyword() != "ENDPROPERTIES") {
-            }
+            ReadLineHeight(lines, font);
         } else if (keyword == "CHARS") {
             if (!haveBox) {
                 Fail(lines, "CHARS comes before the font's FONTBOUNDINGBOX");

@@ -136,6 +136,10 @@ ImportedFont ImportFont(const BitmapFont& font, std::string_view bdfText) {
                                 glyph.advance < 0 ? kCellWidth : std::max(0, glyph.advance - 1)});
         held[i] = *imported.set.Find(code);
     }
+    imported.set.SetOriginColumn(-font.box.x);
+    if (font.lineHeight > 0 && font.lineHeight != size.height) {
+        imported.set.SetLineHeight(font.lineHeight);
+    }
     imported.set.SetFontName(font.name == DefaultFontName(imported.set) ? std::string()
                                                                         : font.name);
     if (!bdfText.empty()) {

@@ -48,6 +48,8 @@ struct BitmapFont {
     std::size_t charsEnd = 0;
     // What a PCF font holds beside its glyphs, for the BDF text that says it all.
     std::vector<FontProperty> properties;
+    // FONT_ASCENT plus FONT_DESCENT, X's distance between lines; 0 where not both are given.
+    int lineHeight = 0;
 };
 
 // What became of a font's glyphs: the set, and how many it cannot hold and why. Read from a
@@ -67,6 +69,8 @@ struct ImportedFont {
 // fall inside the cell; its blank margins may lie outside. A character's width is its
 // advance less the one column between characters, at most the cell's width. Given the BDF
 // text the font was read from, the set keeps it, so that it is written back as it was.
+// A box reaching left of the glyphs' origin puts the origin inside the cell, and a line
+// height other than the cell's height is the set's own.
 ImportedFont ImportFont(const BitmapFont& font, std::string_view bdfText = {});
 
 // One line for the user: "" when the set holds every glyph, else how many it does not and

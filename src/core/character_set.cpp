@@ -46,6 +46,8 @@ CharacterSet CharacterSet::Resized(CellSize size) const {
     CharacterSet resized(size, Ascent() <= size.height ? size.height - Ascent() : 0);
     resized.fontName_ = fontName_;
     resized.source_ = source_;
+    resized.lineHeight_ = lineHeight_;
+    resized.SetOriginColumn(originColumn_);
     for (const auto& [code, character] : characters_) {
         // A character as wide as its cell stays so; a narrower one keeps its width.
         const int width = character.width == size_.width ? size.width : character.width;
@@ -63,7 +65,8 @@ void CharacterSet::CheckCode(int code) {
 
 bool CharacterSet::operator==(const CharacterSet& other) const {
     return size_ == other.size_ && descent_ == other.descent_ && characters_ == other.characters_ &&
-           fontName_ == other.fontName_;
+           fontName_ == other.fontName_ && lineHeight_ == other.lineHeight_ &&
+           originColumn_ == other.originColumn_;
 }
 
 bool CharacterSet::IsKept(int code) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -81,13 +82,24 @@ public:
     const std::string& FontName() const { return fontName_; }
     void SetFontName(std::string name) { fontName_ = std::move(name); }
 
+    // The distance between lines of text a font gives, 0 where the set has none of its own
+    // (lines are then a cell and a row apart). A set with one stands on the baseline as an
+    // outline font's glyphs do: the row just above it is the one a text cursor stands on.
+    int LineHeight() const { return lineHeight_; }
+    void SetLineHeight(int height) { lineHeight_ = std::max(0, height); }
+    // The cell's column a character starts from, past the columns that glyphs reaching left
+    // of it (a "j" with its tail under the previous letter) take; 0 for most sets.
+    int OriginColumn() const { return originColumn_; }
+    void SetOriginColumn(int column) { originColumn_ = std::clamp(column, 0, size_.width - 1); }
+
     // The font file the set was read from, or none for a new set.
     const std::shared_ptr<const FontSource>& Source() const { return source_; }
     void SetSource(std::shared_ptr<const FontSource> source) { source_ = std::move(source); }
     // Whether the font file holds a glyph at the code that the set keeps as it is.
     bool IsKept(int code) const;
 
-    // Sets are equal by their characters, cell and name, wherever they were read from.
+    // Sets are equal by their characters, cell, baseline, origin, line height and name,
+    // wherever they were read from.
     bool operator==(const CharacterSet& other) const;
 
 private:
@@ -96,6 +108,8 @@ private:
 
     CellSize size_;
     int descent_ = 1;
+    int lineHeight_ = 0;
+    int originColumn_ = 0;
     std::map<int, SetCharacter> characters_;
     std::string fontName_;
     std::shared_ptr<const FontSource> source_;

@@ -57,6 +57,17 @@ std::vector<std::uint8_t> BitsOf(const Pattern& pattern, const Box& box) {
     return bytes;
 }
 
+// Said in the table's first line of a set with a line height of its own.
+constexpr std::string_view kCursorAbove = ", the cursor on the lowest of them";
+
+// The row a glyph's yOffset counts from. A set with a line height of its own came from an
+// outline font, and stands as FreeType puts glyphs on the cursor: the cursor on the row just
+// above the baseline. Other sets have the cursor on the first row below it, as tables have
+// always been written here.
+int CursorRow(const CharacterSet& set) {
+    return set.LineHeight() > 0 ? set.Ascent() - 1 : set.Ascent();
+}
+
 std::string Comment(int code, const SetCharacter* found) {
     return "  // " + LineComment(code, found != nullptr);
 }
@@ -87,10 +98,11 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
             bitmaps += kCrLf;
         }
         const int advance = found != nullptr ? found->width + 1 : 0;
-        const int yOffset = box.width > 0 ? box.top - set.Ascent() : 0;
+        const int yOffset = box.width > 0 ? box.top - CursorRow(set) : 0;
+        const int xOffset = box.width > 0 ? box.left - set.OriginColumn() : 0;
         glyphs += "    {";
         const long long fields[] = {
-            static_cast<long long>(offset), box.width, box.height, advance, box.left, yOffset};
+            static_cast<long long>(offset), box.width, box.height, advance, xOffset, yOffset};
         for (std::size_t i = 0; i < std::size(fields); ++i) {
             char digits[24];
             const auto end = std::to_chars(digits, digits + sizeof digits, fields[i]).ptr;
@@ -107,9 +119,9 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
     }
     std::string out = "// " + ToString(set.Cell()) + " font: first code " + std::to_string(first) +
                       ", " + std::to_string(last - first + 1) + " characters, layout gfxfont, " +
-                      std::to_string(set.Ascent()) +
-                      " rows above the baseline: Adafruit GFX's GFXfont, for a sketch that "
-                      "includes Adafruit_GFX.h first";
+                      std::to_string(set.Ascent()) + " rows above the baseline" +
+                      (set.LineHeight() > 0 ? std::string(kCursorAbove) : std::string()) +
+                      ": Adafruit GFX's GFXfont, for a sketch that includes Adafruit_GFX.h first";
     out += kCrLf;
     out.reserve(out.size() + bitmaps.size() + glyphs.size() + 256);
     out += bitmaps;
@@ -122,7 +134,7 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
     out += kCrLf;
     out += "const GFXfont " + n + " PROGMEM = {(uint8_t *)" + n + "Bitmaps, (GFXglyph *)" + n +
            "Glyphs, " + std::to_string(first) + ", " + std::to_string(last) + ", " +
-           std::to_string(set.Cell().height + 1) + "};";
+           std::to_string(set.LineHeight() > 0 ? set.LineHeight() : set.Cell().height + 1) + "};";
     out += kCrLf;
     return out;
 }
@@ -147,17 +159,32 @@ struct Cell {
     CellSize size;
 };
 
-std::optional<Cell> CellOf(const std::vector<Glyph>& glyphs, const TableHeader& header) {
-    if (header.size && header.ascent) {
-        return Cell{-*header.ascent, 0, *header.size};
+// The leftmost column a glyph reaches, or the cursor's where none reaches left of it.
+long long LeftOf(const std::vector<Glyph>& glyphs) {
+    long long left = 0;
+    for (const Glyph& glyph : glyphs) {
+        if (glyph.width > 0 && glyph.height > 0) {
+            left = std::min(left, glyph.x);
+        }
     }
-    long long top = 0, bottom = 0, left = 0, right = 1;
+    return left;
+}
+
+// A table written here says its cell and baseline, and whether the cursor stands above the
+// baseline (a set with a line height of its own) or below it; its glyphs may then reach
+// left of the cursor.
+std::optional<Cell> CellOf(const std::vector<Glyph>& glyphs, const TableHeader& header,
+                           bool cursorAbove) {
+    if (header.size && header.ascent) {
+        const int left = cursorAbove ? static_cast<int>(std::max(LeftOf(glyphs), -31LL)) : 0;
+        return Cell{-*header.ascent + (cursorAbove ? 1 : 0), left, *header.size};
+    }
+    long long top = 0, bottom = 0, left = LeftOf(glyphs), right = 1;
     bool any = false;
     for (const Glyph& glyph : glyphs) {
         if (glyph.width > 0 && glyph.height > 0) {
             top = any ? std::min(top, glyph.y) : glyph.y;
             bottom = any ? std::max(bottom, glyph.y + glyph.height) : glyph.y + glyph.height;
-            left = std::min(left, glyph.x);
             right = std::max(right, glyph.x + glyph.width);
             any = true;
         }
@@ -279,11 +306,18 @@ ParsedSet ReadGlyphTable(std::string_view text) {
         return Fail("the font's codes " + std::to_string(first) + " to " + std::to_string(last) +
                     " are not its " + std::to_string(list.size()) + " glyphs within 0 to 65535");
     }
-    const std::optional<Cell> cell = CellOf(list, ReadTableHeader(text));
+    const bool cursorAbove =
+        text.substr(0, text.find('\n')).find(kCursorAbove) != std::string_view::npos;
+    const std::optional<Cell> cell = CellOf(list, ReadTableHeader(text), cursorAbove);
     if (!cell) {
         return Fail("the glyphs do not fit a cell of at most 32x32");
     }
-    CharacterSet set(cell->size, std::max(0, cell->size.height + cell->top));
+    CharacterSet set(cell->size,
+                     std::max(0, cell->size.height + cell->top - (cursorAbove ? 1 : 0)));
+    set.SetOriginColumn(-cell->left);
+    if (cursorAbove) {
+        set.SetLineHeight(static_cast<int>(std::clamp((*font)[2], 0LL, 1024LL)));
+    }
     for (std::size_t i = 0; i < list.size(); ++i) {
         const Glyph& glyph = list[i];
         if (glyph.filler) {
