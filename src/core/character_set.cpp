@@ -42,6 +42,14 @@ CharacterSet CharacterSet::Blank(int first, int last, CellSize size) {
     return set;
 }
 
+CharacterSet CharacterSet::Emptied() const {
+    CharacterSet empty(size_, descent_);
+    empty.fontName_ = fontName_;
+    empty.lineHeight_ = lineHeight_;
+    empty.originColumn_ = originColumn_;
+    return empty;
+}
+
 CharacterSet CharacterSet::Resized(CellSize size) const {
     CharacterSet resized(size, Ascent() <= size.height ? size.height - Ascent() : 0);
     resized.fontName_ = fontName_;

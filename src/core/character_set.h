@@ -52,6 +52,9 @@ public:
     // How many of the cell's rows lie below the baseline, and above it.
     int Descent() const { return descent_; }
     int Ascent() const { return size_.height - descent_; }
+    // No character, and all else as this set has it: cell, baseline, origin, line height
+    // and name.
+    CharacterSet Emptied() const;
     // Every character at the new size, anchored at the top left; the baseline keeps its
     // distance from the top where it can.
     CharacterSet Resized(CellSize size) const;

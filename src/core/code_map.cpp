@@ -188,9 +188,45 @@ std::optional<int> CodeMap::TargetOf(int code, int& rank) const {
     return std::nullopt;
 }
 
+namespace {
+
+bool Chosen(const CodeMap& map, const std::vector<int>& text, int code) {
+    int rank = 0;
+    const bool mapped = map.TargetOf(code, rank).has_value();
+    return mapped || (rank == 0 && std::binary_search(text.begin(), text.end(), code));
+}
+
+}  // namespace
+
+WantedCodes Wanted(const CodeMap& map, const std::vector<int>& text,
+                   const std::vector<int>& drawable) {
+    WantedCodes wanted;
+    for (const int code : drawable) {
+        if (Chosen(map, text, code)) {
+            wanted.codes.push_back(code);
+        }
+    }
+    std::vector<int> named(text);
+    for (const CodeMap::Command& command : map.Commands()) {
+        if (command.kind == CodeMap::Command::Kind::Select) {
+            for (int code = command.first; code <= command.last; ++code) {
+                named.push_back(code);
+            }
+        }
+    }
+    std::sort(named.begin(), named.end());
+    named.erase(std::unique(named.begin(), named.end()), named.end());
+    for (const int code : named) {
+        if (!std::binary_search(drawable.begin(), drawable.end(), code) &&
+            Chosen(map, text, code)) {
+            wanted.missing.push_back(code);
+        }
+    }
+    return wanted;
+}
+
 Selection Select(const CharacterSet& set, const CodeMap& map, const std::vector<int>& text) {
-    Selection selection{CharacterSet(set.Cell(), set.Descent()), {}, {}};
-    selection.set.SetFontName(set.FontName());
+    Selection selection{set.Emptied(), {}, {}};
     std::map<int, int> sourceOf;  // by the code each chosen character goes to
     std::map<int, int> rankOf;
     for (const auto& [code, character] : set.Characters()) {

@@ -33,6 +33,7 @@ public:
     // The code the map gives the character at `code`, none where it leaves it out; `rank`
     // says which command decided (0: none did, then 1 on from the first).
     std::optional<int> TargetOf(int code, int& rank) const;
+    const std::vector<Command>& Commands() const { return commands_; }
 
 private:
     std::vector<Command> commands_;
@@ -46,6 +47,16 @@ struct Selection {
     std::string moved;        // "U+0410-U+044F at 0xC0-0xFF", or "" where nothing moved
 };
 Selection Select(const CharacterSet& set, const CodeMap& map, const std::vector<int>& text);
+
+// The codes to take from a font that can draw `drawable` (sorted) for a map and a text, as
+// Select would choose them, and those named by a range of the map or by the text that the
+// font cannot draw (a map of "*" names none it lacks).
+struct WantedCodes {
+    std::vector<int> codes;
+    std::vector<int> missing;
+};
+WantedCodes Wanted(const CodeMap& map, const std::vector<int>& text,
+                   const std::vector<int>& drawable);
 
 // The chosen characters as a BDF font is written of them: where none moved and the font
 // keeps no glyph beside the set's, the font itself less the others, so that what stays is

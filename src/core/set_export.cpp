@@ -154,8 +154,7 @@ std::optional<CharacterSet> TableSubset(const CharacterSet& set) {
         characters.rbegin()->first <= kLastCode) {
         return std::nullopt;
     }
-    CharacterSet subset(set.Cell(), set.Descent());
-    subset.SetFontName(set.FontName());
+    CharacterSet subset = set.Emptied();
     for (auto it = characters.begin(); it != characters.end() && it->first <= kLastCode; ++it) {
         subset.Put(it->first, it->second);
     }
