@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "chosen_set.h"
+#include "outline_input.h"
 #include "core/bdf_font.h"
 #include "core/code_map.h"
 #include "core/gfx_font.h"
@@ -15,6 +16,7 @@
 #include "core/set_import.h"
 #include "core/table_writer.h"
 #include "platform/font_file.h"
+#include "platform/outline_font.h"
 
 namespace zrl {
 
@@ -236,8 +238,9 @@ void DescribeArguments(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption({kExport,
                       QStringLiteral("Convert INPUT (a BDF or PCF font, gzip-compressed or "
-                                     "not, a table in any layout or a BASIC block) to LAYOUT, "
-                                     "one of those above."),
+                                     "not, a TrueType or OpenType font at a size, a table in "
+                                     "any layout or a BASIC block) to LAYOUT, one of those "
+                                     "above."),
                       QStringLiteral("LAYOUT")});
     parser.addOption({kLanguage,
                       QStringLiteral("The language of a table: c (the default), arduino "
@@ -256,6 +259,7 @@ void DescribeArguments(QCommandLineParser& parser) {
                                      "from 1x1 to 32x32 (default 5x7)."),
                       QStringLiteral("WxH")});
     DescribeSelection(parser);
+    DescribeOutlineOptions(parser);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A character set to open, or with --export the "
                                                 "font to convert and the file to write."),
@@ -317,7 +321,15 @@ int RunWithoutWindow(QCoreApplication& app) {
         return 1;
     }
     const QString input = files[0];
-    const LoadedFont loaded = LoadInput(input, *reading);
+    QStringList outlineNotes;
+    std::optional<LoadedFont> outline;
+    if (QFile head(input); head.open(QIODevice::ReadOnly) && IsOutlineFont(head.peek(4))) {
+        outline = LoadOutline(parser, input, outlineNotes);
+        if (!outline) {
+            return 1;
+        }
+    }
+    const LoadedFont loaded = outline ? *outline : LoadInput(input, *reading);
     if (!loaded.font) {
         Say(QStringLiteral("%1: %2").arg(input, loaded.error));
         return 1;
@@ -347,6 +359,9 @@ int RunWithoutWindow(QCoreApplication& app) {
         if (!line.empty()) {
             lines << QString::fromStdString(line);
         }
+    }
+    for (const QString& line : outlineNotes) {
+        Say(line);
     }
     for (const QString& line : lines + exported.notes) {
         Say(QStringLiteral("%1: %2").arg(input, line));

@@ -1,0 +1,196 @@
+#include "outline_input.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <algorithm>
+#include <cstdio>
+
+#include "core/code_map.h"
+#include "core/code_text.h"
+#include "platform/outline_font.h"
+
+namespace zrl {
+
+namespace {
+
+const QString kPixels = QStringLiteral("pixels");
+const QString kPoints = QStringLiteral("points");
+const QString kDpi = QStringLiteral("dpi");
+const QString kHinting = QStringLiteral("hinting");
+const QString kThreshold = QStringLiteral("threshold");
+const QString kCell = QStringLiteral("cell");
+const QString kFace = QStringLiteral("face");
+
+void Say(const QString& line) {
+    std::fprintf(stderr, "zerlin: %s\n", qPrintable(line));
+}
+
+// A whole number from `low` to `high`, or none after saying what the option takes.
+std::optional<int> NumberOf(const QCommandLineParser& parser, const QString& option, int low,
+                            int high) {
+    bool ok = false;
+    const int value = parser.value(option).toInt(&ok);
+    if (!ok || value < low || value > high) {
+        Say(QStringLiteral("--%1 \"%2\" is not a whole number from %3 to %4")
+                .arg(option, parser.value(option))
+                .arg(low)
+                .arg(high));
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<OutlineOptions> OptionsOf(const QCommandLineParser& parser, const QString& path) {
+    OutlineOptions options;
+    if (parser.isSet(kPixels) && parser.isSet(kPoints)) {
+        Say(QStringLiteral("--pixels and --points are two sizes; give one"));
+        return std::nullopt;
+    }
+    if (!parser.isSet(kPixels) && !parser.isSet(kPoints)) {
+        Say(QStringLiteral("%1: an outline font needs a size: --pixels N, or --points P (at "
+                           "--dpi D, 141 if not given)")
+                .arg(path));
+        return std::nullopt;
+    }
+    if (parser.isSet(kPixels)) {
+        options.size.pixels = NumberOf(parser, kPixels, 1, 1000);
+        if (!options.size.pixels) {
+            return std::nullopt;
+        }
+    } else {
+        bool ok = false;
+        options.size.points = parser.value(kPoints).toDouble(&ok);
+        if (!ok || *options.size.points <= 0 || *options.size.points > 1000) {
+            Say(QStringLiteral("--points \"%1\" is no size from 0 to 1000").arg(parser.value(kPoints)));
+            return std::nullopt;
+        }
+    }
+    const auto dpi = parser.isSet(kDpi) ? NumberOf(parser, kDpi, 1, 2400) : std::optional(141);
+    const auto threshold =
+        parser.isSet(kThreshold) ? NumberOf(parser, kThreshold, 1, 255) : std::optional(0);
+    const auto hinting = HintingNamed(parser.value(kHinting).toStdString());
+    if (!dpi || !threshold) {
+        return std::nullopt;
+    }
+    if (parser.isSet(kHinting) && !hinting) {
+        Say(QStringLiteral("--hinting \"%1\": choose native, auto, light or none")
+                .arg(parser.value(kHinting)));
+        return std::nullopt;
+    }
+    options.size.dpi = *dpi;
+    options.threshold = *threshold;
+    options.hinting = hinting.value_or(Hinting::Native);
+    if (parser.isSet(kCell)) {
+        options.cell = ParseCellSize(parser.value(kCell).toStdString());
+        if (!options.cell) {
+            Say(QStringLiteral("--cell \"%1\" is no cell size; write it as WxH, each from 1 to 32")
+                    .arg(parser.value(kCell)));
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+// The codes the map and the text ask of the font, 32 to 126 where neither is given.
+std::optional<WantedCodes> CodesOf(const QCommandLineParser& parser, const OutlineFont& font) {
+    const QString mapText = parser.isSet(QStringLiteral("map")) ? parser.value(QStringLiteral("map"))
+                            : parser.isSet(QStringLiteral("chars-from")) ? QString()
+                                                                         : QStringLiteral("32-126");
+    std::string error;
+    const CodeMap map = CodeMap::Parse(mapText.toStdString(), error);
+    if (!error.empty()) {
+        return std::nullopt;  // said when the map is applied to the set
+    }
+    std::vector<int> text;
+    if (QFile file(parser.value(QStringLiteral("chars-from")));
+        parser.isSet(QStringLiteral("chars-from")) && file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.readAll();
+        text = CodesOfText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+                   .codes;
+    }
+    WantedCodes wanted = Wanted(map, text, font.Codes());
+    // The text's characters the font lacks are named where the text is read.
+    std::erase_if(wanted.missing, [&text](int code) {
+        return std::binary_search(text.begin(), text.end(), code);
+    });
+    return wanted;
+}
+
+QString Codes(const std::vector<int>& codes) {
+    return QString::fromStdString(ListedCharacters(codes));
+}
+
+}  // namespace
+
+void DescribeOutlineOptions(QCommandLineParser& parser) {
+    parser.addOption({kPixels,
+                      QStringLiteral("Rasterise a TrueType or OpenType INPUT with an em of N "
+                                     "pixels."),
+                      QStringLiteral("N")});
+    parser.addOption({kPoints,
+                      QStringLiteral("Rasterise it at P points (at --dpi, 141 if not given)."),
+                      QStringLiteral("P")});
+    parser.addOption(
+        {kDpi, QStringLiteral("The resolution for --points (default 141)."), QStringLiteral("D")});
+    parser.addOption({kHinting,
+                      QStringLiteral("native (the font's own, the default), auto, light or none."),
+                      QStringLiteral("HINTING")});
+    parser.addOption({kThreshold,
+                      QStringLiteral("Render in greys and light the dots of T or more (1 to "
+                                     "255); without it, in black and white."),
+                      QStringLiteral("T")});
+    parser.addOption({kCell,
+                      QStringLiteral("The cell of the rasterised characters (default: the "
+                                     "smallest that holds them)."),
+                      QStringLiteral("WxH")});
+    parser.addOption({kFace,
+                      QStringLiteral("The face of a font collection (.ttc), from 0."),
+                      QStringLiteral("N")});
+}
+
+std::optional<LoadedFont> LoadOutline(const QCommandLineParser& parser, const QString& path,
+                                      QStringList& notes) {
+    const std::optional<OutlineOptions> options = OptionsOf(parser, path);
+    const auto face = parser.isSet(kFace) ? NumberOf(parser, kFace, 0, 65535) : std::optional(0);
+    if (!options || !face) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return LoadedFont{std::nullopt, file.errorString()};
+    }
+    // The largest fonts of every script (CJK collections) are a few tens of MB.
+    if (file.size() > qint64{256} * 1024 * 1024) {
+        return LoadedFont{std::nullopt, QStringLiteral("the file is larger than 256 MB")};
+    }
+    const OutlineFont font(file.readAll(), *face);
+    if (!font.IsValid()) {
+        return LoadedFont{std::nullopt, font.Error()};
+    }
+    const std::optional<WantedCodes> wanted = CodesOf(parser, font);
+    const Rasterised rasterised =
+        font.Rasterise(wanted ? wanted->codes : font.Codes(), *options);
+    if (!rasterised.font) {
+        return LoadedFont{std::nullopt, rasterised.error};
+    }
+    std::vector<int> missing = rasterised.missing;
+    if (wanted) {
+        missing.insert(missing.end(), wanted->missing.begin(), wanted->missing.end());
+        std::sort(missing.begin(), missing.end());
+    }
+    if (!missing.empty()) {
+        notes << QStringLiteral("%1: left out %2 characters the font has no glyph for: %3")
+                     .arg(path)
+                     .arg(missing.size())
+                     .arg(Codes(missing));
+    }
+    if (!rasterised.cut.empty()) {
+        notes << QStringLiteral("%1: the %2 cell cuts the dots of %3 characters: %4")
+                     .arg(path, QString::fromStdString(ToString(*options->cell)))
+                     .arg(rasterised.cut.size())
+                     .arg(Codes(rasterised.cut));
+    }
+    return LoadedFont{*rasterised.font, {}};
+}
+
+}  // namespace zrl

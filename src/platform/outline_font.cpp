@@ -1,0 +1,406 @@
+#include "outline_font.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "core/bdf_font.h"
+#include "core/outline_cell.h"
+
+#ifdef ZRL_HAVE_FREETYPE
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
+#include FT_SFNT_NAMES_H
+#include FT_TRUETYPE_IDS_H
+#endif
+
+namespace zrl {
+
+std::optional<Hinting> HintingNamed(std::string_view name) {
+    static constexpr std::pair<std::string_view, Hinting> kNames[] = {
+        {"native", Hinting::Native},
+        {"auto", Hinting::Auto},
+        {"light", Hinting::Light},
+        {"none", Hinting::None}};
+    for (const auto& [text, hinting] : kNames) {
+        if (name == text) {
+            return hinting;
+        }
+    }
+    return std::nullopt;
+}
+
+QString OutlineSize::Text() const {
+    return pixels ? QStringLiteral("%1 px").arg(*pixels)
+                  : QStringLiteral("%1 pt").arg(points.value_or(0));
+}
+
+bool IsOutlineFont(const QByteArray& head) {
+    return head.startsWith(QByteArray("\0\1\0\0", 4)) || head.startsWith("OTTO") ||
+           head.startsWith("true") || head.startsWith("ttcf");
+}
+
+#ifdef ZRL_HAVE_FREETYPE
+
+namespace {
+
+// BDF's string property: in double quotes, a quote doubled, on one line.
+std::string Quoted(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : OneLine(text)) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+// A name table entry in UTF-8: Unicode and Windows entries are UTF-16BE, Macintosh Roman
+// entries are taken as Latin-1.
+std::string NameText(const FT_SfntName& name) {
+    const auto* bytes = reinterpret_cast<const char*>(name.string);
+    if (name.platform_id == TT_PLATFORM_MACINTOSH) {
+        return QString::fromLatin1(bytes, static_cast<qsizetype>(name.string_len)).toStdString();
+    }
+    QString text;
+    for (FT_UInt i = 0; i + 1 < name.string_len; i += 2) {
+        text += QChar(static_cast<char16_t>(name.string[i] << 8 | name.string[i + 1]));
+    }
+    return text.toStdString();
+}
+
+// The face's copyright notice, English where it has several, its lines joined by spaces.
+std::string Copyright(FT_Face face) {
+    std::string found;
+    for (FT_UInt i = 0; i < FT_Get_Sfnt_Name_Count(face); ++i) {
+        FT_SfntName name{};
+        if (FT_Get_Sfnt_Name(face, i, &name) != 0 || name.name_id != TT_NAME_ID_COPYRIGHT) {
+            continue;
+        }
+        const bool english = name.platform_id == TT_PLATFORM_MICROSOFT && name.language_id == 0x409;
+        if (found.empty() || english) {
+            found = NameText(name);
+        }
+        if (english) {
+            break;
+        }
+    }
+    std::string line;
+    for (const char c : found) {
+        const bool lineBreak = c == '\r' || c == '\n';
+        if (!lineBreak || (!line.empty() && line.back() != ' ')) {
+            line += lineBreak ? ' ' : c;
+        }
+    }
+    return OneLine(line);
+}
+
+FT_Int32 LoadFlags(Hinting hinting, bool mono) {
+    const FT_Int32 target = mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL;
+    switch (hinting) {
+    case Hinting::Native:
+        return target;
+    case Hinting::Auto:
+        return target | FT_LOAD_FORCE_AUTOHINT;
+    case Hinting::Light:
+        return FT_LOAD_TARGET_LIGHT;
+    case Hinting::None:
+        return target | FT_LOAD_NO_HINTING;
+    }
+    return target;
+}
+
+// Whether the rendered pixel is lit: set in a monochrome bitmap, at or past the threshold
+// in a greyscale one (and in a colour one's alpha).
+bool Lit(const FT_Bitmap& bitmap, unsigned row, unsigned column, int threshold) {
+    const unsigned char* line = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+    switch (bitmap.pixel_mode) {
+    case FT_PIXEL_MODE_MONO:
+        return (line[column / 8] & (0x80u >> (column % 8))) != 0;
+    case FT_PIXEL_MODE_GRAY:
+        return line[column] >= threshold;
+    case FT_PIXEL_MODE_BGRA:
+        return line[column * 4 + 3] >= threshold;
+    default:
+        return false;
+    }
+}
+
+BitmapGlyph GlyphOf(FT_Face face, FT_UInt index, int code, int threshold) {
+    const FT_GlyphSlot slot = face->glyph;
+    const FT_Bitmap& bitmap = slot->bitmap;
+    BitmapGlyph glyph;
+    glyph.code = code;
+    glyph.advance = static_cast<int>(slot->advance.x >> 6);
+    glyph.box = {static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows), slot->bitmap_left,
+                 slot->bitmap_top - static_cast<int>(bitmap.rows)};
+    char name[64] = {};
+    glyph.name = FT_HAS_GLYPH_NAMES(face) && FT_Get_Glyph_Name(face, index, name, sizeof name) == 0
+                     ? std::string(name)
+                     : DefaultGlyphName(code);
+    glyph.name = glyph.name.empty() || glyph.name.find(' ') != std::string::npos
+                     ? DefaultGlyphName(code)
+                     : glyph.name;
+    for (unsigned r = 0; r < bitmap.rows; ++r) {
+        std::uint64_t bits = 0;
+        for (unsigned c = 0; c < bitmap.width; ++c) {
+            const bool lit = Lit(bitmap, r, c, std::max(threshold, 1));
+            if (c < 64) {
+                bits |= lit ? std::uint64_t{1} << (63 - c) : 0;
+            } else {
+                glyph.inkBeyond = glyph.inkBeyond || lit;
+            }
+        }
+        glyph.rows.push_back(bits);
+    }
+    if (!glyph.inkBeyond) {
+        TrimToInk(glyph);
+    }
+    return glyph;
+}
+
+bool SetSize(FT_Face face, const OutlineSize& size) {
+    if (size.pixels) {
+        return FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(*size.pixels)) == 0;
+    }
+    const auto points = static_cast<FT_F26Dot6>(std::lround(size.points.value_or(0) * 64));
+    return FT_Set_Char_Size(face, points, 0, static_cast<FT_UInt>(size.dpi), 0) == 0;
+}
+
+int PixelSize(const OutlineSize& size) {
+    return size.pixels ? *size.pixels
+                       : static_cast<int>(std::lround(size.points.value_or(0) * size.dpi / 72.0));
+}
+
+}  // namespace
+
+struct OutlineFont::Face {
+    QByteArray data;
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    QString error;
+    std::vector<int> codes;
+
+    ~Face() {
+        if (face != nullptr) {
+            FT_Done_Face(face);
+        }
+        if (library != nullptr) {
+            FT_Done_FreeType(library);
+        }
+    }
+
+    bool Open(int index) {
+        if (FT_Init_FreeType(&library) != 0) {
+            error = QStringLiteral("FreeType could not start");
+            return false;
+        }
+        FT_UInt version = TT_INTERPRETER_VERSION_35;
+        FT_Property_Set(library, "truetype", "interpreter-version", &version);
+        if (FT_New_Memory_Face(library, reinterpret_cast<const FT_Byte*>(data.constData()),
+                               static_cast<FT_Long>(data.size()), index, &face) != 0) {
+            face = nullptr;
+            error = QStringLiteral("not a readable TrueType or OpenType font");
+            return false;
+        }
+        if (!FT_IS_SCALABLE(face)) {
+            error = QStringLiteral("the face has no outlines to rasterise");
+            return false;
+        }
+        FT_UInt glyph = 0;
+        for (FT_ULong code = FT_Get_First_Char(face, &glyph); glyph != 0;
+             code = FT_Get_Next_Char(face, code, &glyph)) {
+            if (code <= static_cast<FT_ULong>(kLastUnicode)) {
+                codes.push_back(static_cast<int>(code));
+            }
+        }
+        std::sort(codes.begin(), codes.end());
+        return true;
+    }
+
+    // The glyphs at the size, trimmed to their dots, and the codes with none.
+    bool Render(const std::vector<int>& wanted, const OutlineOptions& options,
+                BitmapFont& font, std::vector<int>& missing) const {
+        if (!SetSize(face, options.size)) {
+            return false;
+        }
+        const bool mono = options.threshold == 0;
+        const FT_Int32 flags = LoadFlags(options.hinting, mono);
+        for (const int code : wanted) {
+            const FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(code));
+            if (index == 0) {
+                missing.push_back(code);
+                continue;
+            }
+            if (FT_Load_Glyph(face, index, flags) != 0 ||
+                FT_Render_Glyph(face->glyph, mono ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) !=
+                    0) {
+                missing.push_back(code);
+                continue;
+            }
+            font.glyphs.push_back(GlyphOf(face, index, code, options.threshold));
+        }
+        font.lineHeight = static_cast<int>(std::clamp<FT_Pos>(face->size->metrics.height >> 6, 0, 1024));
+        return true;
+    }
+
+    void Describe(BitmapFont& font, const OutlineSize& size) const {
+        const std::string family = face->family_name != nullptr ? face->family_name : "Unnamed";
+        const std::string style = face->style_name != nullptr ? face->style_name : "Regular";
+        const bool bold = style.find("Bold") != std::string::npos;
+        const char* slant = style.find("Italic") != std::string::npos    ? "I"
+                            : style.find("Oblique") != std::string::npos ? "O"
+                                                                         : "R";
+        const int pixels = PixelSize(size);
+        const int resolution = size.pixels ? 72 : size.dpi;
+        const long decipoints =
+            size.pixels ? pixels * 10L : std::lround(size.points.value_or(0) * 10);
+        const int ascent = static_cast<int>(face->size->metrics.ascender >> 6);
+        font.name = "-misc-" + family + "-" + (bold ? "Bold" : "Medium") + "-" + slant +
+                    "-Normal--" + std::to_string(pixels) + "-" + std::to_string(decipoints) + "-" +
+                    std::to_string(resolution) + "-" + std::to_string(resolution) +
+                    "-P-0-ISO10646-1";
+        font.properties = {
+            {"FAMILY_NAME", Quoted(family)},
+            {"FACE_NAME", Quoted(family + " " + style)},
+            {"WEIGHT_NAME", Quoted(bold ? "Bold" : "Medium")},
+            {"SLANT", Quoted(slant)},
+            {"PIXEL_SIZE", std::to_string(pixels)},
+            {"POINT_SIZE", std::to_string(decipoints)},
+            {"RESOLUTION_X", std::to_string(resolution)},
+            {"RESOLUTION_Y", std::to_string(resolution)},
+            {"CHARSET_REGISTRY", Quoted("ISO10646")},
+            {"CHARSET_ENCODING", Quoted("1")},
+            {"FONT_ASCENT", std::to_string(ascent)},
+            {"FONT_DESCENT", std::to_string(font.lineHeight - ascent)},
+        };
+        if (const std::string notice = Copyright(face); !notice.empty()) {
+            font.properties.push_back({"COPYRIGHT", Quoted(notice)});
+        }
+    }
+};
+
+OutlineFont::OutlineFont(QByteArray data, int face) : face_(std::make_unique<Face>()) {
+    face_->data = std::move(data);
+    if (!face_->Open(face)) {
+        face_->codes.clear();
+    }
+}
+
+bool OutlineFont::IsValid() const {
+    return face_->error.isEmpty();
+}
+
+QString OutlineFont::Family() const {
+    return IsValid() ? QString::fromUtf8(face_->face->family_name) : QString();
+}
+
+QString OutlineFont::Style() const {
+    return IsValid() ? QString::fromUtf8(face_->face->style_name) : QString();
+}
+
+namespace {
+
+QString SizeTooLarge(const QString& family, const OutlineSize& size, const GlyphBox& cell,
+                     const std::optional<OutlineSize>& largest) {
+    return QStringLiteral("at %1 %2 needs a %3x%4 cell, larger than 32x32; %5")
+        .arg(size.Text(), family)
+        .arg(cell.width)
+        .arg(cell.height)
+        .arg(largest ? QStringLiteral("%1 is the largest size that fits").arg(largest->Text())
+                     : QStringLiteral("no size fits"));
+}
+
+bool Fits(const GlyphBox& box, const BitmapFont& font) {
+    return CellSize::IsValid(box.width, box.height) &&
+           std::none_of(font.glyphs.begin(), font.glyphs.end(),
+                        [](const BitmapGlyph& glyph) { return glyph.inkBeyond; });
+}
+
+}  // namespace
+
+// Steps down from a guess in proportion to the cell, a whole pixel or point at a time.
+std::optional<OutlineSize> OutlineFont::LargestFitting(const std::vector<int>& codes,
+                                                       const OutlineOptions& options) const {
+    const double asked = options.size.pixels ? *options.size.pixels : *options.size.points;
+    OutlineOptions trial = options;
+    BitmapFont font;
+    std::vector<int> missing;
+    for (int size = static_cast<int>(std::ceil(asked)) - 1; size >= 1; --size) {
+        if (options.size.pixels) {
+            trial.size.pixels = size;
+        } else {
+            trial.size.points = size;
+        }
+        font.glyphs.clear();
+        if (face_->Render(codes, trial, font, missing) &&
+            Fits(NaturalCell(font.glyphs), font)) {
+            return trial.size;
+        }
+    }
+    return std::nullopt;
+}
+
+Rasterised OutlineFont::Rasterise(const std::vector<int>& codes,
+                                  const OutlineOptions& options) const {
+    Rasterised result;
+    BitmapFont font;
+    if (!IsValid() || !face_->Render(codes, options, font, result.missing)) {
+        result.error = IsValid() ? QStringLiteral("FreeType cannot set that size") : Error();
+        return result;
+    }
+    GlyphBox cell = NaturalCell(font.glyphs);
+    if (options.cell) {
+        cell = GivenCell(*options.cell, cell);
+        result.cut = ClipToCell(font.glyphs, cell);
+    } else if (!Fits(cell, font)) {
+        result.error = SizeTooLarge(Family(), options.size, cell, LargestFitting(codes, options));
+        return result;
+    }
+    font.box = cell;
+    face_->Describe(font, options.size);
+    const std::string text = WriteFontText(font);
+    result.font = ImportFont(font, text);
+    return result;
+}
+
+#else
+
+struct OutlineFont::Face {
+    QString error = QStringLiteral("this build has no FreeType to rasterise outline fonts");
+    std::vector<int> codes;
+};
+
+OutlineFont::OutlineFont(QByteArray, int) : face_(std::make_unique<Face>()) {}
+bool OutlineFont::IsValid() const {
+    return false;
+}
+QString OutlineFont::Family() const {
+    return {};
+}
+QString OutlineFont::Style() const {
+    return {};
+}
+Rasterised OutlineFont::Rasterise(const std::vector<int>&, const OutlineOptions&) const {
+    return {std::nullopt, {}, {}, Error()};
+}
+std::optional<OutlineSize> OutlineFont::LargestFitting(const std::vector<int>&,
+                                                       const OutlineOptions&) const {
+    return std::nullopt;
+}
+
+#endif
+
+OutlineFont::~OutlineFont() = default;
+OutlineFont::OutlineFont(OutlineFont&&) noexcept = default;
+OutlineFont& OutlineFont::operator=(OutlineFont&&) noexcept = default;
+
+QString OutlineFont::Error() const {
+    return face_->error;
+}
+
+const std::vector<int>& OutlineFont::Codes() const {
+    return face_->codes;
+}
+
+}  // namespace zrl
