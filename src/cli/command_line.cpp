@@ -8,13 +8,13 @@
 #include <string_view>
 
 #include "chosen_set.h"
-#include "outline_input.h"
 #include "core/bdf_font.h"
 #include "core/code_map.h"
 #include "core/gfx_font.h"
 #include "core/set_export.h"
 #include "core/set_import.h"
 #include "core/table_writer.h"
+#include "outline_input.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"
 

@@ -61,7 +61,8 @@ std::optional<OutlineOptions> OptionsOf(const QCommandLineParser& parser, const 
         bool ok = false;
         options.size.points = parser.value(kPoints).toDouble(&ok);
         if (!ok || *options.size.points <= 0 || *options.size.points > 1000) {
-            Say(QStringLiteral("--points \"%1\" is no size from 0 to 1000").arg(parser.value(kPoints)));
+            Say(QStringLiteral("--points \"%1\" is no size from 0 to 1000")
+                    .arg(parser.value(kPoints)));
             return std::nullopt;
         }
     }
@@ -93,7 +94,8 @@ std::optional<OutlineOptions> OptionsOf(const QCommandLineParser& parser, const 
 
 // The codes the map and the text ask of the font, 32 to 126 where neither is given.
 std::optional<WantedCodes> CodesOf(const QCommandLineParser& parser, const OutlineFont& font) {
-    const QString mapText = parser.isSet(QStringLiteral("map")) ? parser.value(QStringLiteral("map"))
+    const QString mapText = parser.isSet(QStringLiteral("map"))
+                                ? parser.value(QStringLiteral("map"))
                             : parser.isSet(QStringLiteral("chars-from")) ? QString()
                                                                          : QStringLiteral("32-126");
     std::string error;
@@ -105,14 +107,14 @@ std::optional<WantedCodes> CodesOf(const QCommandLineParser& parser, const Outli
     if (QFile file(parser.value(QStringLiteral("chars-from")));
         parser.isSet(QStringLiteral("chars-from")) && file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
-        text = CodesOfText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
-                   .codes;
+        text =
+            CodesOfText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+                .codes;
     }
     WantedCodes wanted = Wanted(map, text, font.Codes());
     // The text's characters the font lacks are named where the text is read.
-    std::erase_if(wanted.missing, [&text](int code) {
-        return std::binary_search(text.begin(), text.end(), code);
-    });
+    std::erase_if(wanted.missing,
+                  [&text](int code) { return std::binary_search(text.begin(), text.end(), code); });
     return wanted;
 }
 
@@ -143,8 +145,7 @@ void DescribeOutlineOptions(QCommandLineParser& parser) {
                       QStringLiteral("The cell of the rasterised characters (default: the "
                                      "smallest that holds them)."),
                       QStringLiteral("WxH")});
-    parser.addOption({kFace,
-                      QStringLiteral("The face of a font collection (.ttc), from 0."),
+    parser.addOption({kFace, QStringLiteral("The face of a font collection (.ttc), from 0."),
                       QStringLiteral("N")});
 }
 
@@ -168,8 +169,7 @@ std::optional<LoadedFont> LoadOutline(const QCommandLineParser& parser, const QS
         return LoadedFont{std::nullopt, font.Error()};
     }
     const std::optional<WantedCodes> wanted = CodesOf(parser, font);
-    const Rasterised rasterised =
-        font.Rasterise(wanted ? wanted->codes : font.Codes(), *options);
+    const Rasterised rasterised = font.Rasterise(wanted ? wanted->codes : font.Codes(), *options);
     if (!rasterised.font) {
         return LoadedFont{std::nullopt, rasterised.error};
     }

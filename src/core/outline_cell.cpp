@@ -77,8 +77,8 @@ std::vector<int> ClipToCell(std::vector<BitmapGlyph>& glyphs, const GlyphBox& ce
             const int y = glyph.box.y + glyph.box.height - 1 - static_cast<int>(r);
             for (int c = 0; c < std::min(glyph.box.width, 64); ++c) {
                 const int x = glyph.box.x + c;
-                const bool inside =
-                    y >= cell.y && y < cell.y + cell.height && x >= cell.x && x < cell.x + cell.width;
+                const bool inside = y >= cell.y && y < cell.y + cell.height && x >= cell.x &&
+                                    x < cell.x + cell.width;
                 if (!inside && Lit(glyph, r, c)) {
                     glyph.rows[r] &= ~(kLeftColumn >> c);
                     lost = true;

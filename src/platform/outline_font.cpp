@@ -19,11 +19,10 @@
 namespace zrl {
 
 std::optional<Hinting> HintingNamed(std::string_view name) {
-    static constexpr std::pair<std::string_view, Hinting> kNames[] = {
-        {"native", Hinting::Native},
-        {"auto", Hinting::Auto},
-        {"light", Hinting::Light},
-        {"none", Hinting::None}};
+    static constexpr std::pair<std::string_view, Hinting> kNames[] = {{"native", Hinting::Native},
+                                                                      {"auto", Hinting::Auto},
+                                                                      {"light", Hinting::Light},
+                                                                      {"none", Hinting::None}};
     for (const auto& [text, hinting] : kNames) {
         if (name == text) {
             return hinting;
@@ -98,14 +97,14 @@ std::string Copyright(FT_Face face) {
 FT_Int32 LoadFlags(Hinting hinting, bool mono) {
     const FT_Int32 target = mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL;
     switch (hinting) {
-    case Hinting::Native:
-        return target;
-    case Hinting::Auto:
-        return target | FT_LOAD_FORCE_AUTOHINT;
-    case Hinting::Light:
-        return FT_LOAD_TARGET_LIGHT;
-    case Hinting::None:
-        return target | FT_LOAD_NO_HINTING;
+        case Hinting::Native:
+            return target;
+        case Hinting::Auto:
+            return target | FT_LOAD_FORCE_AUTOHINT;
+        case Hinting::Light:
+            return FT_LOAD_TARGET_LIGHT;
+        case Hinting::None:
+            return target | FT_LOAD_NO_HINTING;
     }
     return target;
 }
@@ -115,14 +114,14 @@ FT_Int32 LoadFlags(Hinting hinting, bool mono) {
 bool Lit(const FT_Bitmap& bitmap, unsigned row, unsigned column, int threshold) {
     const unsigned char* line = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
     switch (bitmap.pixel_mode) {
-    case FT_PIXEL_MODE_MONO:
-        return (line[column / 8] & (0x80u >> (column % 8))) != 0;
-    case FT_PIXEL_MODE_GRAY:
-        return line[column] >= threshold;
-    case FT_PIXEL_MODE_BGRA:
-        return line[column * 4 + 3] >= threshold;
-    default:
-        return false;
+        case FT_PIXEL_MODE_MONO:
+            return (line[column / 8] & (0x80u >> (column % 8))) != 0;
+        case FT_PIXEL_MODE_GRAY:
+            return line[column] >= threshold;
+        case FT_PIXEL_MODE_BGRA:
+            return line[column * 4 + 3] >= threshold;
+        default:
+            return false;
     }
 }
 
@@ -219,8 +218,8 @@ struct OutlineFont::Face {
     }
 
     // The glyphs at the size, trimmed to their dots, and the codes with none.
-    bool Render(const std::vector<int>& wanted, const OutlineOptions& options,
-                BitmapFont& font, std::vector<int>& missing) const {
+    bool Render(const std::vector<int>& wanted, const OutlineOptions& options, BitmapFont& font,
+                std::vector<int>& missing) const {
         if (!SetSize(face, options.size)) {
             return false;
         }
@@ -240,7 +239,8 @@ struct OutlineFont::Face {
             }
             font.glyphs.push_back(GlyphOf(face, index, code, options.threshold));
         }
-        font.lineHeight = static_cast<int>(std::clamp<FT_Pos>(face->size->metrics.height >> 6, 0, 1024));
+        font.lineHeight =
+            static_cast<int>(std::clamp<FT_Pos>(face->size->metrics.height >> 6, 0, 1024));
         return true;
     }
 
@@ -333,8 +333,7 @@ std::optional<OutlineSize> OutlineFont::LargestFitting(const std::vector<int>& c
             trial.size.points = size;
         }
         font.glyphs.clear();
-        if (face_->Render(codes, trial, font, missing) &&
-            Fits(NaturalCell(font.glyphs), font)) {
+        if (face_->Render(codes, trial, font, missing) && Fits(NaturalCell(font.glyphs), font)) {
             return trial.size;
         }
     }

@@ -30,8 +30,8 @@ struct OutlineSize {
 struct OutlineOptions {
     OutlineSize size;
     Hinting hinting = Hinting::Native;
-    int threshold = 0;              // 1 to 255: greyscale cut there; 0: monochrome
-    std::optional<CellSize> cell;   // none: the smallest that holds every glyph
+    int threshold = 0;             // 1 to 255: greyscale cut there; 0: monochrome
+    std::optional<CellSize> cell;  // none: the smallest that holds every glyph
 };
 
 // What a rasterised font became: the set (every glyph on one baseline, with the font's
