@@ -196,8 +196,23 @@ struct OutlineFont::Face {
         }
         FT_UInt version = TT_INTERPRETER_VERSION_35;
         FT_Property_Set(library, "truetype", "interpreter-version", &version);
-        if (FT_New_Memory_Face(library, reinterpret_cast<const FT_Byte*>(data.constData()),
-                               static_cast<FT_Long>(data.size()), index, &face) != 0) {
+        const auto* bytes = reinterpret_cast<const FT_Byte*>(data.constData());
+        if (FT_New_Memory_Face(library, bytes, static_cast<FT_Long>(data.size()), -1, &face) != 0) {
+            face = nullptr;
+            error = QStringLiteral("not a readable TrueType or OpenType font");
+            return false;
+        }
+        const FT_Long faces = face->num_faces;
+        FT_Done_Face(face);
+        face = nullptr;
+        if (index >= faces) {
+            error = QStringLiteral("there is no face %1: the file holds %2, counted from 0")
+                        .arg(index)
+                        .arg(faces);
+            return false;
+        }
+        if (FT_New_Memory_Face(library, bytes, static_cast<FT_Long>(data.size()), index, &face) !=
+            0) {
             face = nullptr;
             error = QStringLiteral("not a readable TrueType or OpenType font");
             return false;

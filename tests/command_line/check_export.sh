@@ -42,4 +42,22 @@ for wrong in "--export foo" "--export pages --language basic"; do
         fail "$wrong: exit $status, said: $(cat "$out/err")"
     [ ! -e "$out/wrong.h" ] || fail "an output was written for $wrong"
 done
-echo "6 passed, 0 failed"
+# An outline font at a size: its BDF opens as the same set, a size past 32x32 and no size
+# at all are refused in one line each.
+ttf=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+if [ -f "$ttf" ]; then
+    "$program" --export bdf --pixels 12 "$ttf" "$out/dejavu.bdf" || fail "exit $? for a TTF"
+    grep -q '^COPYRIGHT "Copyright' "$out/dejavu.bdf" || fail "no copyright in the TTF's BDF"
+    "$program" --export gfxfont --pixels 12 "$ttf" "$out/ttf.h" &&
+        "$program" --export gfxfont "$out/dejavu.bdf" "$out/bdf.h" || fail "exit $? for gfxfont"
+    cmp -s "$out/ttf.h" "$out/bdf.h" || fail "the TTF's BDF is another set"
+    for size in "--pixels 40" ""; do
+        # shellcheck disable=SC2086
+        "$program" --export c $size "$ttf" "$out/big.h" 2>"$out/err"
+        status=$?
+        [ "$status" = 1 ] && [ "$(wc -l <"$out/err")" = 1 ] &&
+            grep -qE '31 px is the largest size that fits|needs a size: --pixels N, or --points P' "$out/err" ||
+            fail "${size:-no size}: exit $status, said: $(cat "$out/err")"
+    done
+fi
+echo "7 passed, 0 failed"
