@@ -20,6 +20,7 @@
 #include "code_chart_model.h"
 #include "core/data_listing.h"
 #include "forms.h"
+#include "import_font_dialog.h"
 #include "import_set_command.h"
 #include "main_window.h"
 #include "platform/font_file.h"
@@ -88,6 +89,7 @@ void FrmCharSet::CreateActions() {
     actions_.importClipboard = AddAction(this, QStringLiteral("&Import from the Clipboard"),
                                          Qt::CTRL | Qt::SHIFT | Qt::Key_V);
     actions_.importFile = AddAction(this, QStringLiteral("Import from Fi&le..."));
+    actions_.importFont = AddAction(this, QStringLiteral("Import &Font..."));
     actions_.cellSize = AddAction(this, QStringLiteral("Cell Si&ze..."));
     actions_.fitWidths = AddAction(this, QStringLiteral("&Fit Widths"));
     actions_.narrower =
@@ -105,6 +107,7 @@ void FrmCharSet::CreateActions() {
     OnTriggered(actions_.importClipboard,
                 [this] { transfer_.ImportText(forms_.clipboard.Text()); });
     OnTriggered(actions_.importFile, [this] { transfer_.ImportFile(); });
+    OnTriggered(actions_.importFont, [this] { ImportFont_Click(); });
     OnTriggered(actions_.newSet, [this] { files_.New_Click(); });
     OnTriggered(actions_.open, [this] { files_.Open_Click(); });
     OnTriggered(actions_.save, [this] { files_.Save_Click(); });
@@ -124,7 +127,7 @@ void FrmCharSet::CreateMenus() {
     file->addActions({actions_.copyBasic, actions_.copyC, actions_.copyLcd, actions_.exportFile,
                       actions_.exportDialog});
     file->addSeparator();
-    file->addActions({actions_.importClipboard, actions_.importFile});
+    file->addActions({actions_.importClipboard, actions_.importFile, actions_.importFont});
     file->addSeparator();
     file->addAction(actions_.close);
 
@@ -263,7 +266,10 @@ void FrmCharSet::SetFile(const QString& path) {
 }
 
 QString FrmCharSet::FileName() const {
-    return FilePath().isEmpty() ? QStringLiteral("Untitled") : QFileInfo(FilePath()).fileName();
+    if (FilePath().isEmpty()) {
+        return untitledName_.isEmpty() ? QStringLiteral("Untitled") : untitledName_;
+    }
+    return QFileInfo(FilePath()).fileName();
 }
 
 ListingOrder FrmCharSet::EditorOrder() const {
@@ -279,8 +285,10 @@ void FrmCharSet::FitChart() {
     }
 }
 
-void FrmCharSet::ReplaceSet(CharacterSet set, const QString& path) {
+void FrmCharSet::ReplaceSet(CharacterSet set, const QString& path, const QString& name) {
+    untitledName_ = name;
     document_->Replace(std::move(set), path);
+    SetFile(path);
     Say(QStringLiteral("%1 characters").arg(Set().Size()));
 }
 
@@ -319,6 +327,22 @@ void FrmCharSet::CellSize_Click() {
             AskCellSize(this, QStringLiteral("Cell Size"), Set().Cell())) {
         ChangeCellSize(*size);
     }
+}
+
+void FrmCharSet::ImportFont_Click() {
+    ImportFontDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted && dialog.Set()) {
+        ImportOutlineSet(*dialog.Set(), dialog.SetName());
+    }
+}
+
+bool FrmCharSet::ImportOutlineSet(const CharacterSet& set, const QString& name) {
+    if (!MaybeSave()) {
+        return false;
+    }
+    ReplaceSet(set, {}, name);
+    MarkUnsaved();
+    return true;
 }
 
 bool FrmCharSet::OpenFile(const QString& path) {

@@ -78,6 +78,7 @@ public:
         QAction* exportDialog;
         QAction* importClipboard;
         QAction* importFile;
+        QAction* importFont;
         QAction* cellSize;
         QAction* fitWidths;
         QAction* narrower;
@@ -111,8 +112,14 @@ public:
     // restore or discard it, and then the others one after the other; false where there is
     // none.
     bool OfferRecovery();
-    // The set is the one given, as opened or created, with no changes and no history.
-    void ReplaceSet(CharacterSet set, const QString& path);
+    // The file's name, or the title of a set of no file ("Untitled" unless it has a name).
+    QString FileName() const;
+    // The set is the one given, as opened or created, with no changes and no history; a set
+    // of no file may have a name for its title until it is saved.
+    void ReplaceSet(CharacterSet set, const QString& path, const QString& name = {});
+    // A set made from an outline font, unsaved, named for its title, once any unsaved
+    // changes of the set open now are saved or let go; false where the person cancels.
+    bool ImportOutlineSet(const CharacterSet& set, const QString& name);
     // The set holds changes that no file has, as one brought back from a copy does.
     void MarkUnsaved();
     // Asks Save, Discard or Cancel while there are unsaved changes; true to go on.
@@ -153,13 +160,13 @@ private:
     void FitChart();
 
     void CellSize_Click();
+    void ImportFont_Click();
     QWidget* CreateWidthRow();
     void UpdateWidth();
 
     void FieldShown(const CharacterGrid& grid);
     QUndoStack* HistoryOf(int code);
     void SetFile(const QString& path);
-    QString FileName() const;
     void UpdatePreview();
 
     Forms& forms_;
@@ -171,7 +178,8 @@ private:
     CharacterCommands characters_;
     RecoveryOffer* recoveryOffer_;
     CodeChartModel* model_;
-    int current_ = -1;  // the character the field edits
+    int current_ = -1;      // the character the field edits
+    QString untitledName_;  // the title of a set of no file, if not "Untitled"
 };
 
 }  // namespace zrl

@@ -155,7 +155,10 @@ bool SetFiles::Save_Click() {
 // A set opened from a PCF, a packed file or a table is saved as BDF under a name of its own.
 bool SetFiles::SaveAs_Click() {
     const QString path = document_.FilePath();
-    QString suggested = path.isEmpty() ? QStringLiteral("charset.bdf") : path;
+    const bool untitled = window_.FileName() == QLatin1String("Untitled");
+    QString suggested = !path.isEmpty() ? path
+                        : untitled      ? QStringLiteral("charset.bdf")
+                                        : window_.FileName() + QStringLiteral(".bdf");
     suggested.remove(QRegularExpression(QStringLiteral("(\\.gz)?$")))
         .replace(QRegularExpression(QStringLiteral("\\.(pcf|bdf|h|hpp|c|ino|py|bas|txt)$"),
                                     QRegularExpression::CaseInsensitiveOption),

@@ -4,16 +4,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUndoStack>
 
 #include "core/data_listing.h"
 #include "platform/colour_button.h"
+#include "platform/outline_font.h"
 #include "platform/text_box.h"
 #include "window_fixture.h"
 #include "windows/code_chart.h"
 #include "windows/code_chart_model.h"
+#include "windows/import_font_dialog.h"
 #include "windows/preview_strip.h"
 
 namespace zrl::testing {
@@ -213,6 +217,51 @@ TEST_F(CharacterSetWindowTest, ASetOpensAndSavesUnderAnyNameAndShowsItInTheTitle
     EXPECT_EQ(set->Set(), edited);
     EXPECT_EQ(set->FilePath(), path);
     EXPECT_EQ(set->windowTitle(), QStringLiteral("Ä Ø 字.bdf[*] - Character Set"));
+}
+
+TEST_F(CharacterSetWindowTest, AnOutlineFontImportsAsANewUnsavedSetNamedForItsSize) {
+    const QString dejaVu = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+    QFile file(dejaVu);
+    if (!file.open(QIODevice::ReadOnly)) {
+        GTEST_SKIP() << "fonts-dejavu-core is not installed";
+    }
+    OutlineOptions twelve;
+    twelve.size.pixels = 12;
+    std::vector<int> printable;
+    for (int code = 32; code <= 126; ++code) {
+        printable.push_back(code);
+    }
+    const Rasterised expected = OutlineFont(file.readAll()).Rasterise(printable, twelve);
+    ASSERT_TRUE(expected.font);
+
+    FrmCharSet* set = OpenSet();
+    QAction* import = nullptr;
+    for (QAction* action : set->actions()) {
+        import = action->text() == QLatin1String("Import &Font...") ? action : import;
+    }
+    ASSERT_NE(import, nullptr);
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<ImportFontDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(dialog->UseFile(dejaVu));
+        dialog->Pixels->setValue(14);
+        EXPECT_EQ(dialog->Summary->text(), QStringLiteral("95 characters in a 14x15 cell."));
+        dialog->Pixels->setValue(12);
+        EXPECT_FALSE(dialog->Preview->Rows().join(QString()).count(u'#') == 0)
+            << "the sample is drawn with the font's dots";
+        dialog->Characters->setText(QStringLiteral("32-126,$4E2D"));
+        EXPECT_TRUE(dialog->Summary->text().endsWith(QStringLiteral("no glyph for 1: 中.")))
+            << qPrintable(dialog->Summary->text());
+        dialog->Characters->setText(QStringLiteral("32-126"));
+        dialog->Import->click();
+        answered = true;
+    });
+    import->trigger();
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(set->Set(), expected.font->set);
+    EXPECT_EQ(set->windowTitle(), QStringLiteral("DejaVu Sans 12 px[*] - Character Set"));
+    EXPECT_TRUE(set->isWindowModified());
 }
 
 }  // namespace
