@@ -23,6 +23,7 @@
 #include "windows/character_set_window.h"
 #include "windows/export_dialog.h"
 #include "windows/forms.h"
+#include "windows/import_font_dialog.h"
 #include "windows/main_window.h"
 #include "windows/read_table_dialog.h"
 #include "windows/splash_window.h"
@@ -145,6 +146,26 @@ bool SaveUnicode(zrl::Forms& forms, const QDir& folder) {
     return ok;
 }
 
+// The Import Font dialog with DejaVu Sans at 12 pixels, then the set it makes beside the
+// editor, its preview writing in it.
+bool SaveOutlineFont(zrl::Forms& forms, const QDir& folder) {
+    zrl::FrmCharSet* set = forms.charSet.Get();
+    zrl::ImportFontDialog dialog(set);
+    if (!dialog.UseFile(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"))) {
+        return false;
+    }
+    dialog.Sample->setText(QStringLiteral("Hello, 12 px world! (jgpq)"));
+    dialog.show();
+    bool ok = Save(&dialog, folder, QStringLiteral("import-font.png"));
+    dialog.hide();
+    ok &= dialog.Set() && set->ImportOutlineSet(*dialog.Set(), dialog.SetName());
+    set->MakeCurrent('g');
+    set->PreviewText->setText(QStringLiteral("Hello, 12 px world! (jgpq)"));
+    ok &= SaveWithMenu(forms.main.Get(), nullptr, folder,
+                       QStringLiteral("character-set-dejavu.png"), set->frameGeometry());
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -182,5 +203,6 @@ int main(int argc, char* argv[]) {
     ok &= SaveLargerSet(forms, folder);
     ok &= SaveProportional(forms, folder);
     ok &= SaveUnicode(forms, folder);
+    ok &= SaveOutlineFont(forms, folder);
     return ok ? 0 : 1;
 }
