@@ -35,7 +35,7 @@ build-fuzz/build.ninja: | deps
 
 fuzz: deps build-fuzz/build.ninja
 	cmake --build --preset fuzz
-	@for target in bdf pattern set_text table map utf8; do \
+	@for target in bdf pattern set_text table map utf8 outline; do \
 	  mkdir -p build-fuzz/corpus/$$target && echo "fuzz: $$target for $(FUZZ_SECONDS) s" && \
 	  (cd build-fuzz && ./tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    -timeout=10 -print_final_stats=1 corpus/$$target ../tests/fuzz/seeds/$$target \
