@@ -74,8 +74,7 @@ void ImportFontDialog::CreateControls() {
     Summary->setWordWrap(true);
 
     auto* face = new QHBoxLayout;
-    face->addWidget(Family, 2);
-    face->addWidget(Style, 1);
+    face->addWidget(Family, 1);
     face->addWidget(FromFile);
     auto* threshold = new QHBoxLayout;
     threshold->addWidget(Threshold, 1);
@@ -84,6 +83,7 @@ void ImportFontDialog::CreateControls() {
     auto* fontLabel = new QLabel(QStringLiteral("F&ont:"), this);
     fontLabel->setBuddy(Family);
     form->addRow(fontLabel, face);
+    form->addRow(QStringLiteral("St&yle:"), Style);
     form->addRow(QStringLiteral("&Size:"), Pixels);
     form->addRow(QStringLiteral("&Hinting:"), HintingChoice);
     form->addRow(Greys);
@@ -92,7 +92,6 @@ void ImportFontDialog::CreateControls() {
     form->addRow(thresholdLabel, threshold);
     form->addRow(QStringLiteral("&Characters:"), Characters);
     form->addRow(QStringLiteral("Sample te&xt:"), Sample);
-    Style->setAccessibleName(QStringLiteral("Style"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     Import = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
     Import->setDefault(true);
