@@ -102,7 +102,14 @@ DrawnFont DrawAsTheConverterDoes(const QString& path, int points) {
     FT_Init_FreeType(&library);
     FT_UInt version = TT_INTERPRETER_VERSION_35;
     FT_Property_Set(library, "truetype", "interpreter-version", &version);
-    FT_New_Face(library, path.toLocal8Bit().constData(), 0, &face);
+    QFile file(path);
+    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (FT_New_Memory_Face(library, reinterpret_cast<const FT_Byte*>(data.constData()),
+                           static_cast<FT_Long>(data.size()), 0, &face) != 0) {
+        ADD_FAILURE() << "FreeType cannot read " << qPrintable(path);
+        FT_Done_FreeType(library);
+        return font;
+    }
     FT_Set_Char_Size(face, points << 6, 0, 141, 0);
     for (int code = 32; code <= 126; ++code) {
         FT_Load_Char(face, static_cast<FT_ULong>(code), FT_LOAD_TARGET_MONO);
