@@ -184,10 +184,14 @@ BitmapGlyph ReadGlyph(Lines& lines) {
     Fail(lines, "the file ends inside glyph \"" + glyph.name + "\"");
 }
 
-// FONT_ASCENT and FONT_DESCENT, where both are numbers; other properties stay in the text.
+// The distance between lines of a font rasterised from outlines (one that names its
+// RASTERIZER_NAME): its FONT_ASCENT and FONT_DESCENT, where both are numbers. Other fonts'
+// lines are a cell apart; their properties stay in the text.
 void ReadLineHeight(Lines& lines, BitmapFont& font) {
     std::optional<long> ascent, descent;
+    bool rasterised = false;
     while (lines.NextContent() && lines.Keyword() != "ENDPROPERTIES") {
+        rasterised = rasterised || lines.Keyword() == "RASTERIZER_NAME";
         const std::string_view rest = lines.Rest();
         long value = 0;
         const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
@@ -200,7 +204,7 @@ void ReadLineHeight(Lines& lines, BitmapFont& font) {
             descent = value;
         }
     }
-    if (ascent && descent && *ascent + *descent > 0 && *ascent + *descent <= 1024) {
+    if (rasterised && ascent && descent && *ascent + *descent > 0 && *ascent + *descent <= 1024) {
         font.lineHeight = static_cast<int>(*ascent + *descent);
     }
 }

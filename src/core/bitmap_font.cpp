@@ -137,9 +137,7 @@ ImportedFont ImportFont(const BitmapFont& font, std::string_view bdfText) {
         held[i] = *imported.set.Find(code);
     }
     imported.set.SetOriginColumn(-font.box.x);
-    if (font.lineHeight > 0 && font.lineHeight != size.height) {
-        imported.set.SetLineHeight(font.lineHeight);
-    }
+    imported.set.SetLineHeight(font.lineHeight);
     imported.set.SetFontName(font.name == DefaultFontName(imported.set) ? std::string()
                                                                         : font.name);
     if (!bdfText.empty()) {

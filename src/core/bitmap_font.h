@@ -48,7 +48,8 @@ struct BitmapFont {
     std::size_t charsEnd = 0;
     // What a PCF font holds beside its glyphs, for the BDF text that says it all.
     std::vector<FontProperty> properties;
-    // FONT_ASCENT plus FONT_DESCENT, X's distance between lines; 0 where not both are given.
+    // The distance between lines of a font rasterised from outlines, as FONT_ASCENT plus
+    // FONT_DESCENT say it; 0 for other fonts.
     int lineHeight = 0;
 };
 
@@ -70,7 +71,7 @@ struct ImportedFont {
 // advance less the one column between characters, at most the cell's width. Given the BDF
 // text the font was read from, the set keeps it, so that it is written back as it was.
 // A box reaching left of the glyphs' origin puts the origin inside the cell, and a line
-// height other than the cell's height is the set's own.
+// height is the set's own.
 ImportedFont ImportFont(const BitmapFont& font, std::string_view bdfText = {});
 
 // One line for the user: "" when the set holds every glyph, else how many it does not and

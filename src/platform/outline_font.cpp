@@ -286,6 +286,7 @@ struct OutlineFont::Face {
             {"RESOLUTION_Y", std::to_string(resolution)},
             {"CHARSET_REGISTRY", Quoted("ISO10646")},
             {"CHARSET_ENCODING", Quoted("1")},
+            {"RASTERIZER_NAME", Quoted("FreeType")},
             {"FONT_ASCENT", std::to_string(ascent)},
             {"FONT_DESCENT", std::to_string(font.lineHeight - ascent)},
         };
