@@ -281,7 +281,7 @@ TEST(OutlineFont, FreeSansAtNinePointsHasItsCellAndBaseline) {
     EXPECT_EQ(set.Find('W')->width + 1, 17);
 }
 
-TEST(OutlineFont, ABdfOfAnOutlineFontOpensAsTheSameSet) {
+TEST(OutlineFont, ItsBdfOpensAsTheSameSetAndItsGfxFontReadsBack) {
     const std::optional<OutlineFont> font = FontAt(kDejaVuSans);
     if (!font) {
         GTEST_SKIP() << "DejaVu Sans is not installed";
@@ -296,6 +296,11 @@ TEST(OutlineFont, ABdfOfAnOutlineFontOpensAsTheSameSet) {
     EXPECT_EQ(reopened.font->set, made.font->set);
     EXPECT_EQ(reopened.font->set.OriginColumn(), 1);  // 'j' reaches left of its origin
     EXPECT_EQ(WriteGfxFont(reopened.font->set, "F"), WriteGfxFont(made.font->set, "F"));
+    const ParsedSet gfx = ReadGfxFont(WriteGfxFont(made.font->set, "F"));
+    ASSERT_TRUE(gfx.set) << gfx.error;
+    EXPECT_EQ(WriteGfxFont(*gfx.set, "F"), WriteGfxFont(made.font->set, "F"));
+    EXPECT_EQ(gfx.set->LineHeight(), made.font->set.LineHeight());
+    EXPECT_EQ(gfx.set->Descent(), made.font->set.Descent());
 }
 
 }  // namespace
