@@ -1,10 +1,14 @@
 #include "windows/character_set_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -245,6 +249,16 @@ TEST_F(CharacterSetWindowTest, AnOutlineFontImportsAsANewUnsavedSetNamedForItsSi
         auto* dialog = qobject_cast<ImportFontDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(dialog->UseFile(dejaVu));
+        // Each control reads to a screen reader by its visible label.
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 dialog->Family, dialog->Style, dialog->FromFile, dialog->Pixels,
+                 dialog->HintingChoice, dialog->Greys, dialog->Threshold, dialog->Characters,
+                 dialog->Sample, dialog->Import}) {
+            EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)
+                             ->text(QAccessible::Name)
+                             .isEmpty())
+                << control->metaObject()->className();
+        }
         dialog->Pixels->setValue(14);
         EXPECT_EQ(dialog->Summary->text(), QStringLiteral("95 characters in a 14x15 cell."));
         dialog->Pixels->setValue(12);
