@@ -1,5 +1,6 @@
 #include "set_files.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -10,6 +11,7 @@
 #include "cell_size_dialog.h"
 #include "character_set_window.h"
 #include "platform/font_file.h"
+#include "platform/outline_font.h"
 #include "set_document.h"
 #include "set_transfer.h"
 
@@ -56,6 +58,12 @@ CharacterSet SetFiles::BlankSet(Kind kind, CellSize size) {
 }
 
 bool SetFiles::Read(const QString& path) {
+    if (QFile file(path); file.open(QIODevice::ReadOnly) && IsOutlineFont(file.peek(4))) {
+        window_.Say(QStringLiteral("Not opened: %1: an outline font has no dots until it is "
+                                   "rasterised at a size: File > Import Font...")
+                        .arg(QFileInfo(path).fileName()));
+        return false;
+    }
     LoadedFont loaded =
         SetTransfer::IsTableFile(path) ? transfer_.ReadTableFile(path) : LoadFontFile(path);
     if (!loaded.font) {
