@@ -169,6 +169,13 @@ std::optional<LoadedFont> LoadOutline(const QCommandLineParser& parser, const QS
         return LoadedFont{std::nullopt, font.Error()};
     }
     const std::optional<WantedCodes> wanted = CodesOf(parser, font);
+    if (wanted && wanted->codes.empty()) {
+        return LoadedFont{std::nullopt,
+                          QStringLiteral("the font has none of the characters chosen%1")
+                              .arg(wanted->missing.empty()
+                                       ? QString()
+                                       : QStringLiteral(": it lacks ") + Codes(wanted->missing))};
+    }
     const Rasterised rasterised = font.Rasterise(wanted ? wanted->codes : font.Codes(), *options);
     if (!rasterised.font) {
         return LoadedFont{std::nullopt, rasterised.error};
