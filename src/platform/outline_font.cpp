@@ -143,7 +143,8 @@ BitmapGlyph GlyphOf(FT_Face face, FT_UInt index, int code, int threshold) {
     for (unsigned r = 0; r < bitmap.rows; ++r) {
         std::uint64_t bits = 0;
         for (unsigned c = 0; c < bitmap.width; ++c) {
-            const bool lit = Lit(bitmap, r, c, std::max(threshold, 1));
+            // A greyscale strike where black and white was asked is cut halfway.
+            const bool lit = Lit(bitmap, r, c, threshold > 0 ? threshold : 128);
             if (c < 64) {
                 bits |= lit ? std::uint64_t{1} << (63 - c) : 0;
             } else {
@@ -327,6 +328,15 @@ QString SizeTooLarge(const QString& family, const OutlineSize& size, const Glyph
                      : QStringLiteral("no size fits"));
 }
 
+// The size in whole pixels or points, in the unit it was given in.
+void Resize(OutlineSize& size, int to) {
+    if (size.pixels) {
+        size.pixels = to;
+    } else {
+        size.points = to;
+    }
+}
+
 bool Fits(const GlyphBox& box, const BitmapFont& font) {
     return CellSize::IsValid(box.width, box.height) &&
            std::none_of(font.glyphs.begin(), font.glyphs.end(),
@@ -335,25 +345,34 @@ bool Fits(const GlyphBox& box, const BitmapFont& font) {
 
 }  // namespace
 
-// Steps down from a guess in proportion to the cell, a whole pixel or point at a time.
+// Cells grow about in proportion to the size: from a guess so made, steps down a whole
+// pixel or point at a time to a size that fits, then up while the next one fits too.
 std::optional<OutlineSize> OutlineFont::LargestFitting(const std::vector<int>& codes,
-                                                       const OutlineOptions& options) const {
+                                                       const OutlineOptions& options,
+                                                       const GlyphBox& cell) const {
     const double asked = options.size.pixels ? *options.size.pixels : *options.size.points;
+    const int below = static_cast<int>(std::ceil(asked)) - 1;
+    const int larger = std::max({cell.width, cell.height, 1});
     OutlineOptions trial = options;
-    BitmapFont font;
-    std::vector<int> missing;
-    for (int size = static_cast<int>(std::ceil(asked)) - 1; size >= 1; --size) {
-        if (options.size.pixels) {
-            trial.size.pixels = size;
-        } else {
-            trial.size.points = size;
-        }
-        font.glyphs.clear();
-        if (face_->Render(codes, trial, font, missing) && Fits(NaturalCell(font.glyphs), font)) {
-            return trial.size;
-        }
+    const auto fits = [&](int size) {
+        Resize(trial.size, size);
+        BitmapFont font;
+        std::vector<int> missing;
+        return face_->Render(codes, trial, font, missing) && Fits(NaturalCell(font.glyphs), font);
+    };
+    int size = std::min(below, static_cast<int>(asked * CellSize::kLargest / larger) + 2);
+    while (size >= 1 && !fits(size)) {
+        --size;
     }
-    return std::nullopt;
+    if (size < 1) {
+        return std::nullopt;
+    }
+    while (size < below && fits(size + 1)) {
+        ++size;
+    }
+    OutlineSize largest = options.size;
+    Resize(largest, size);
+    return largest;
 }
 
 Rasterised OutlineFont::Rasterise(const std::vector<int>& codes,
@@ -369,7 +388,8 @@ Rasterised OutlineFont::Rasterise(const std::vector<int>& codes,
         cell = GivenCell(*options.cell, cell);
         result.cut = ClipToCell(font.glyphs, cell);
     } else if (!Fits(cell, font)) {
-        result.error = SizeTooLarge(Family(), options.size, cell, LargestFitting(codes, options));
+        result.error =
+            SizeTooLarge(Family(), options.size, cell, LargestFitting(codes, options, cell));
         return result;
     }
     font.box = cell;
@@ -400,7 +420,8 @@ Rasterised OutlineFont::Rasterise(const std::vector<int>&, const OutlineOptions&
     return {std::nullopt, {}, {}, Error()};
 }
 std::optional<OutlineSize> OutlineFont::LargestFitting(const std::vector<int>&,
-                                                       const OutlineOptions&) const {
+                                                       const OutlineOptions&,
+                                                       const GlyphBox&) const {
     return std::nullopt;
 }
 

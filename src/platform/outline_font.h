@@ -69,7 +69,8 @@ public:
 
 private:
     std::optional<OutlineSize> LargestFitting(const std::vector<int>& codes,
-                                              const OutlineOptions& options) const;
+                                              const OutlineOptions& options,
+                                              const GlyphBox& cell) const;
 
     struct Face;
     std::unique_ptr<Face> face_;
