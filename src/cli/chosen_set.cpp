@@ -6,6 +6,7 @@
 
 #include "core/code_map.h"
 #include "core/code_text.h"
+#include "say.h"
 
 namespace zrl {
 
@@ -13,10 +14,6 @@ namespace {
 
 const QString kMap = QStringLiteral("map");
 const QString kCharsFrom = QStringLiteral("chars-from");
-
-void Say(const QString& line) {
-    std::fprintf(stderr, "zerlin: %s\n", qPrintable(line));
-}
 
 }  // namespace
 

@@ -17,6 +17,7 @@
 #include "outline_input.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"
+#include "say.h"
 
 namespace zrl {
 
@@ -30,10 +31,6 @@ const QString kLanguage = QStringLiteral("language");
 const QString kFrom = QStringLiteral("from");
 const QString kSparse = QStringLiteral("sparse");
 constexpr int kDefaultFirstCode = 32;
-
-void Say(const QString& line) {
-    std::fprintf(stderr, "zerlin: %s\n", qPrintable(line));
-}
 
 // The exit status when the arguments are wrong or ask for help or the version. Printed
 // here rather than by QCommandLineParser::process, which on Windows shows a message box

@@ -8,6 +8,7 @@
 #include "core/code_map.h"
 #include "core/code_text.h"
 #include "platform/outline_font.h"
+#include "say.h"
 
 namespace zrl {
 
@@ -20,10 +21,6 @@ const QString kHinting = QStringLiteral("hinting");
 const QString kThreshold = QStringLiteral("threshold");
 const QString kCell = QStringLiteral("cell");
 const QString kFace = QStringLiteral("face");
-
-void Say(const QString& line) {
-    std::fprintf(stderr, "zerlin: %s\n", qPrintable(line));
-}
 
 // A whole number from `low` to `high`, or none after saying what the option takes.
 std::optional<int> NumberOf(const QCommandLineParser& parser, const QString& option, int low,
@@ -92,8 +89,9 @@ std::optional<OutlineOptions> OptionsOf(const QCommandLineParser& parser, const 
     return options;
 }
 
-// The codes the map and the text ask of the font, 32 to 126 where neither is given.
-std::optional<WantedCodes> CodesOf(const QCommandLineParser& parser, const OutlineFont& font) {
+// The codes the map and the text ask of the font, 32 to 126 where neither is given; every
+// code the font has where the map does not parse (it is refused when applied to the set).
+WantedCodes CodesOf(const QCommandLineParser& parser, const OutlineFont& font) {
     const QString mapText = parser.isSet(QStringLiteral("map"))
                                 ? parser.value(QStringLiteral("map"))
                             : parser.isSet(QStringLiteral("chars-from")) ? QString()
@@ -101,7 +99,7 @@ std::optional<WantedCodes> CodesOf(const QCommandLineParser& parser, const Outli
     std::string error;
     const CodeMap map = CodeMap::Parse(mapText.toStdString(), error);
     if (!error.empty()) {
-        return std::nullopt;  // said when the map is applied to the set
+        return {font.Codes(), {}};
     }
     std::vector<int> text;
     if (QFile file(parser.value(QStringLiteral("chars-from")));
@@ -156,40 +154,27 @@ std::optional<LoadedFont> LoadOutline(const QCommandLineParser& parser, const QS
     if (!options || !face) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return LoadedFont{std::nullopt, file.errorString()};
-    }
-    // The largest fonts of every script (CJK collections) are a few tens of MB.
-    if (file.size() > qint64{256} * 1024 * 1024) {
-        return LoadedFont{std::nullopt, QStringLiteral("the file is larger than 256 MB")};
-    }
-    const OutlineFont font(file.readAll(), *face);
+    const OutlineFont font = OutlineFont::FromFile(path, *face);
     if (!font.IsValid()) {
         return LoadedFont{std::nullopt, font.Error()};
     }
-    const std::optional<WantedCodes> wanted = CodesOf(parser, font);
-    if (wanted && wanted->codes.empty()) {
+    const WantedCodes wanted = CodesOf(parser, font);
+    if (wanted.codes.empty()) {
         return LoadedFont{std::nullopt,
                           QStringLiteral("the font has none of the characters chosen%1")
-                              .arg(wanted->missing.empty()
+                              .arg(wanted.missing.empty()
                                        ? QString()
-                                       : QStringLiteral(": it lacks ") + Codes(wanted->missing))};
+                                       : QStringLiteral(": it lacks ") + Codes(wanted.missing))};
     }
-    const Rasterised rasterised = font.Rasterise(wanted ? wanted->codes : font.Codes(), *options);
+    const Rasterised rasterised = font.Rasterise(wanted, *options);
     if (!rasterised.font) {
         return LoadedFont{std::nullopt, rasterised.error};
     }
-    std::vector<int> missing = rasterised.missing;
-    if (wanted) {
-        missing.insert(missing.end(), wanted->missing.begin(), wanted->missing.end());
-        std::sort(missing.begin(), missing.end());
-    }
-    if (!missing.empty()) {
+    if (!rasterised.missing.empty()) {
         notes << QStringLiteral("%1: left out %2 characters the font has no glyph for: %3")
                      .arg(path)
-                     .arg(missing.size())
-                     .arg(Codes(missing));
+                     .arg(rasterised.missing.size())
+                     .arg(Codes(rasterised.missing));
     }
     if (!rasterised.cut.empty()) {
         notes << QStringLiteral("%1: the %2 cell cuts the dots of %3 characters: %4")

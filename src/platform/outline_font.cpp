@@ -1,11 +1,13 @@
 #include "outline_font.h"
 
+#include <QFile>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "core/bdf_font.h"
 #include "core/outline_cell.h"
+#include "freetype_glyph.h"
 
 #ifdef ZRL_HAVE_FREETYPE
 #include <ft2build.h>
@@ -109,50 +111,14 @@ FT_Int32 LoadFlags(Hinting hinting, bool mono) {
     return target;
 }
 
-// Whether the rendered pixel is lit: set in a monochrome bitmap, at or past the threshold
-// in a greyscale one (and in a colour one's alpha).
-bool Lit(const FT_Bitmap& bitmap, unsigned row, unsigned column, int threshold) {
-    const unsigned char* line = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
-    switch (bitmap.pixel_mode) {
-        case FT_PIXEL_MODE_MONO:
-            return (line[column / 8] & (0x80u >> (column % 8))) != 0;
-        case FT_PIXEL_MODE_GRAY:
-            return line[column] >= threshold;
-        case FT_PIXEL_MODE_BGRA:
-            return line[column * 4 + 3] >= threshold;
-        default:
-            return false;
-    }
-}
-
 BitmapGlyph GlyphOf(FT_Face face, FT_UInt index, int code, int threshold) {
-    const FT_GlyphSlot slot = face->glyph;
-    const FT_Bitmap& bitmap = slot->bitmap;
-    BitmapGlyph glyph;
-    glyph.code = code;
-    glyph.advance = static_cast<int>(slot->advance.x >> 6);
-    glyph.box = {static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows), slot->bitmap_left,
-                 slot->bitmap_top - static_cast<int>(bitmap.rows)};
+    // A greyscale strike where black and white was asked is cut halfway.
+    BitmapGlyph glyph = GlyphInSlot(face->glyph, code, threshold > 0 ? threshold : 128);
     char name[64] = {};
-    glyph.name = FT_HAS_GLYPH_NAMES(face) && FT_Get_Glyph_Name(face, index, name, sizeof name) == 0
-                     ? std::string(name)
-                     : DefaultGlyphName(code);
-    glyph.name = glyph.name.empty() || glyph.name.find(' ') != std::string::npos
-                     ? DefaultGlyphName(code)
-                     : glyph.name;
-    for (unsigned r = 0; r < bitmap.rows; ++r) {
-        std::uint64_t bits = 0;
-        for (unsigned c = 0; c < bitmap.width; ++c) {
-            // A greyscale strike where black and white was asked is cut halfway.
-            const bool lit = Lit(bitmap, r, c, threshold > 0 ? threshold : 128);
-            if (c < 64) {
-                bits |= lit ? std::uint64_t{1} << (63 - c) : 0;
-            } else {
-                glyph.inkBeyond = glyph.inkBeyond || lit;
-            }
-        }
-        glyph.rows.push_back(bits);
-    }
+    const bool named = FT_HAS_GLYPH_NAMES(face) &&
+                       FT_Get_Glyph_Name(face, index, name, sizeof name) == 0 && name[0] != '\0' &&
+                       std::string_view(name).find(' ') == std::string_view::npos;
+    glyph.name = named ? std::string(name) : DefaultGlyphName(code);
     if (!glyph.inkBeyond) {
         TrimToInk(glyph);
     }
@@ -180,6 +146,7 @@ struct OutlineFont::Face {
     FT_Face face = nullptr;
     QString error;
     std::vector<int> codes;
+    int faces = 0;
 
     ~Face() {
         if (face != nullptr) {
@@ -203,7 +170,7 @@ struct OutlineFont::Face {
             error = QStringLiteral("not a readable TrueType or OpenType font");
             return false;
         }
-        const FT_Long faces = face->num_faces;
+        faces = static_cast<int>(std::clamp<FT_Long>(face->num_faces, 0, 0xFFFF));
         FT_Done_Face(face);
         face = nullptr;
         if (index >= faces) {
@@ -402,8 +369,10 @@ Rasterised OutlineFont::Rasterise(const std::vector<int>& codes,
 #else
 
 struct OutlineFont::Face {
+    QByteArray data;
     QString error = QStringLiteral("this build has no FreeType to rasterise outline fonts");
     std::vector<int> codes;
+    int faces = 0;
 };
 
 OutlineFont::OutlineFont(QByteArray, int) : face_(std::make_unique<Face>()) {}
@@ -433,6 +402,34 @@ OutlineFont& OutlineFont::operator=(OutlineFont&&) noexcept = default;
 
 QString OutlineFont::Error() const {
     return face_->error;
+}
+
+OutlineFont OutlineFont::FromFile(const QString& path, int face) {
+    // The largest fonts of every script (CJK collections) are a few tens of MB.
+    constexpr qint64 kLargest = qint64{256} * 1024 * 1024;
+    QFile file(path);
+    const bool readable = file.open(QIODevice::ReadOnly) && file.size() <= kLargest;
+    OutlineFont font(readable ? file.readAll() : QByteArray(), face);
+    if (!readable) {
+        font.face_->error =
+            file.isOpen() ? QStringLiteral("the file is larger than 256 MB") : file.errorString();
+    }
+    return font;
+}
+
+int OutlineFont::Faces() const {
+    return face_->faces;
+}
+
+OutlineFont OutlineFont::WithFace(int face) const {
+    return OutlineFont(face_->data, face);
+}
+
+Rasterised OutlineFont::Rasterise(const WantedCodes& wanted, const OutlineOptions& options) const {
+    Rasterised made = Rasterise(wanted.codes, options);
+    made.missing.insert(made.missing.end(), wanted.missing.begin(), wanted.missing.end());
+    std::sort(made.missing.begin(), made.missing.end());
+    return made;
 }
 
 const std::vector<int>& OutlineFont::Codes() const {

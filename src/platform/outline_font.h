@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/bitmap_font.h"
+#include "core/code_map.h"
 
 namespace zrl {
 
@@ -52,6 +53,9 @@ bool IsOutlineFont(const QByteArray& head);
 class OutlineFont {
 public:
     OutlineFont(QByteArray data, int face = 0);
+    // The face of a font file; one that cannot be read (or is over 256 MB, and not read)
+    // says why in Error().
+    static OutlineFont FromFile(const QString& path, int face = 0);
     ~OutlineFont();
     OutlineFont(OutlineFont&&) noexcept;
     OutlineFont& operator=(OutlineFont&&) noexcept;
@@ -62,10 +66,15 @@ public:
     QString Style() const;
     // The codes the face draws, in order.
     const std::vector<int>& Codes() const;
+    // How many faces the file holds, and another of them.
+    int Faces() const;
+    OutlineFont WithFace(int face) const;
 
     // The glyphs of the codes at the size; a size whose cell would be over 32x32 (with no
     // cell given) is refused, naming the cell and the largest size that fits.
     Rasterised Rasterise(const std::vector<int>& codes, const OutlineOptions& options) const;
+    // The codes a map and a text want; those the face lacks are missing with the others.
+    Rasterised Rasterise(const WantedCodes& wanted, const OutlineOptions& options) const;
 
 private:
     std::optional<OutlineSize> LargestFitting(const std::vector<int>& codes,

@@ -13,6 +13,8 @@
 #include FT_BDF_H
 #endif
 
+#include "freetype_glyph.h"
+
 namespace zrl {
 
 bool IsPcf(const QByteArray& data) {
@@ -207,13 +209,8 @@ std::optional<BitmapGlyph> LoadGlyph(FT_Face face, FT_UInt index, long code,
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0) {
         return std::nullopt;
     }
-    const FT_GlyphSlot slot = face->glyph;
-    const FT_Bitmap& bitmap = slot->bitmap;
-    BitmapGlyph glyph;
-    glyph.code = code;
-    glyph.advance = static_cast<int>(slot->advance.x >> 6);
-    glyph.box = {static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows), slot->bitmap_left,
-                 slot->bitmap_top - static_cast<int>(bitmap.rows)};
+    // A PCF font's bitmaps are black and white: the threshold is never asked.
+    BitmapGlyph glyph = GlyphInSlot(face->glyph, code, 1);
     char name[128] = {};
     if (index >= 1 && index <= tables.scalableWidths.size()) {
         glyph.scalableWidth = tables.scalableWidths[index - 1];
@@ -222,20 +219,6 @@ std::optional<BitmapGlyph> LoadGlyph(FT_Face face, FT_UInt index, long code,
         glyph.name = names[index - 1];
     } else if (FT_HAS_GLYPH_NAMES(face) && FT_Get_Glyph_Name(face, index, name, sizeof name) == 0) {
         glyph.name = name;
-    }
-    // Glyphs past code 255 are left out, but their dots still say how wide the cell is.
-    for (unsigned r = 0; r < bitmap.rows; ++r) {
-        const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(r) * bitmap.pitch;
-        std::uint64_t bits = 0;
-        for (unsigned c = 0; c < bitmap.width; ++c) {
-            const bool lit = (row[c / 8] & (0x80u >> (c % 8))) != 0;
-            if (c < 64) {
-                bits |= lit ? std::uint64_t{1} << (63 - c) : 0;
-            } else {
-                glyph.inkBeyond = glyph.inkBeyond || lit;
-            }
-        }
-        glyph.rows.push_back(bits);
     }
     return glyph;
 }

@@ -77,12 +77,12 @@ std::vector<SystemFont> Listed() {
             }
             const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped),
                                                             static_cast<qsizetype>(file.size()));
-            for (int face = 0; face < 64; ++face) {
-                const OutlineFont font(data, face);
-                if (!font.IsValid()) {
-                    break;
+            const OutlineFont first(data);
+            for (int face = 0; first.IsValid() && face < first.Faces(); ++face) {
+                const OutlineFont font = first.WithFace(face);
+                if (font.IsValid()) {
+                    fonts.push_back({font.Family(), font.Style(), path, face});
                 }
-                fonts.push_back({font.Family(), font.Style(), path, face});
             }
         }
     }

@@ -24,9 +24,6 @@ namespace zrl {
 
 namespace {
 
-// The largest fonts of every script (CJK collections) are a few tens of MB.
-constexpr qint64 kLargestOutlineFont = qint64{256} * 1024 * 1024;
-
 // Styles a name leaves unsaid: "DejaVu Sans 12 px", not "DejaVu Sans Book 12 px".
 bool IsPlainStyle(const QString& style) {
     return style.isEmpty() || style == QLatin1String("Regular") || style == QLatin1String("Book") ||
@@ -147,14 +144,9 @@ void ImportFontDialog::ListStyles() {
     const QString path = Family->currentData().toString();
     int plain = 0;
     if (!path.isEmpty()) {
-        QFile file(path);
-        const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        for (int face = 0; face < 64; ++face) {
-            const OutlineFont font(data, face);
-            if (!font.IsValid()) {
-                break;
-            }
-            Style->addItem(font.Style(), QVariant::fromValue(std::pair(path, face)));
+        for (int face = 0; file_ && face < file_->Faces(); ++face) {
+            Style->addItem(file_->WithFace(face).Style(),
+                           QVariant::fromValue(std::pair(path, face)));
         }
     } else {
         for (const SystemFont& font : SystemFonts()) {
@@ -177,15 +169,14 @@ void ImportFontDialog::LoadChosenFace() {
     if (path.isEmpty()) {
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestOutlineFont) {
-        Summary->setText(QStringLiteral("Not read: %1: %2")
-                             .arg(QFileInfo(path).fileName(),
-                                  file.isOpen() ? QStringLiteral("the file is larger than 256 MB")
-                                                : file.errorString()));
+    const bool ofFile = !Family->currentData().toString().isEmpty() && file_;
+    OutlineFont font = ofFile ? file_->WithFace(face) : OutlineFont::FromFile(path, face);
+    if (!font.IsValid()) {
+        Summary->setText(
+            QStringLiteral("Not read: %1: %2").arg(QFileInfo(path).fileName(), font.Error()));
         return;
     }
-    font_ = std::make_unique<OutlineFont>(file.readAll(), face);
+    font_ = std::make_unique<OutlineFont>(std::move(font));
 }
 
 OutlineOptions ImportFontDialog::Options() const {
@@ -213,8 +204,7 @@ void ImportFontDialog::Rasterise() {
         Preview->Show(nullptr, Sample->text());
         return;
     }
-    const WantedCodes wanted = Wanted(map, {}, font_->Codes());
-    const Rasterised made = font_->Rasterise(wanted.codes, Options());
+    const Rasterised made = font_->Rasterise(Wanted(map, {}, font_->Codes()), Options());
     QStringList said;
     if (made.font) {
         set_ = made.font->set;
@@ -224,14 +214,11 @@ void ImportFontDialog::Rasterise() {
     } else {
         said << made.error;
     }
-    std::vector<int> missing = wanted.missing;
-    missing.insert(missing.end(), made.missing.begin(), made.missing.end());
-    std::sort(missing.begin(), missing.end());
-    if (!missing.empty()) {
+    if (!made.missing.empty()) {
         said << QStringLiteral("the font has no glyph for %1: %2")
                     .arg(QString::fromStdString(
-                             WithThousands(static_cast<long long>(missing.size()))),
-                         QString::fromStdString(ListedCharacters(missing)));
+                             WithThousands(static_cast<long long>(made.missing.size()))),
+                         QString::fromStdString(ListedCharacters(made.missing)));
     }
     Summary->setText(said.join(QStringLiteral("; ")) + QStringLiteral("."));
     Import->setEnabled(set_.has_value() && !set_->IsEmpty());
@@ -246,8 +233,7 @@ bool ImportFontDialog::UseFile(const QString& path) {
                              .arg(QFileInfo(path).fileName()));
         return false;
     }
-    const QByteArray data = file.read(64 * 1024 * 1024);
-    const OutlineFont font(data);
+    OutlineFont font = OutlineFont::FromFile(path);
     if (!font.IsValid()) {
         Summary->setText(
             QStringLiteral("Not read: %1: %2").arg(QFileInfo(path).fileName(), font.Error()));
@@ -258,7 +244,7 @@ bool ImportFontDialog::UseFile(const QString& path) {
     if (Family->count() > 0 && !Family->itemData(0).toString().isEmpty()) {
         Family->removeItem(0);
     }
-    fileFamily_ = font.Family();
+    file_ = std::move(font);
     Family->insertItem(0, shown, path);
     Family->setCurrentIndex(0);
     ListStyles();
@@ -275,8 +261,9 @@ void ImportFontDialog::FromFile_Click() {
 }
 
 QString ImportFontDialog::SetName() const {
-    const QString family =
-        Family->currentData().toString().isEmpty() ? Family->currentText() : fileFamily_;
+    const QString family = Family->currentData().toString().isEmpty() || !file_
+                               ? Family->currentText()
+                               : file_->Family();
     const QString style =
         IsPlainStyle(Style->currentText()) ? QString() : QStringLiteral(" ") + Style->currentText();
     return QStringLiteral("%1%2 %3 px").arg(family, style).arg(Pixels->value());

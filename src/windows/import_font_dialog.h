@@ -60,7 +60,7 @@ private:
     OutlineOptions Options() const;
 
     std::unique_ptr<OutlineFont> font_;
-    QString fileFamily_;  // the family of a font read from a file, listed first
+    std::optional<OutlineFont> file_;  // the font read from a file, listed first
     std::optional<CharacterSet> set_;
 };
 
