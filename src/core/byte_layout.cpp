@@ -7,7 +7,7 @@ namespace zrl {
 
 namespace {
 
-constexpr std::array<LayoutInfo, 8> kLayouts{{
+constexpr std::array<LayoutInfo, 9> kLayouts{{
     {ByteLayout::Glcd, "glcd", "columns from the left, bit 0 the top row (GLCD, SSD1306 fonts)"},
     {ByteLayout::Pages, "pages", "8-row bands, a byte per column, bit 0 the top row (OLED pages)"},
     {ByteLayout::RowsMsb, "rows-msb",
@@ -19,7 +19,11 @@ constexpr std::array<LayoutInfo, 8> kLayouts{{
     {ByteLayout::GfxFont, "gfxfont", "Adafruit GFX's proportional GFXfont, in C only"},
     {ByteLayout::MdMax72xx, "md-max72xx",
      "MD_MAX72XX's font: its header, then width-prefixed columns, up to 8 rows"},
+    {ByteLayout::Ssd1306Ascii, "ssd1306ascii",
+     "SSD1306Ascii's font: its header, widths if proportional, then pages"},
 }};
+// The libraries' own font formats, last in kLayouts.
+constexpr std::size_t kLibraryFormats = 2;
 
 constexpr std::array<std::string_view, 3> kLanguages{"c", "arduino", "python"};
 
@@ -38,6 +42,7 @@ constexpr std::pair<int, int> Place(CellSize size, int row, int column) {
         case ByteLayout::MdMax72xx:
             return {column * bands + row / 8, row % 8};
         case ByteLayout::Pages:
+        case ByteLayout::Ssd1306Ascii:
             return {row / 8 * size.width + column, row % 8};
         case ByteLayout::RowsMsb:
             return {row * spans + column / 8, 7 - column % 8};
@@ -71,6 +76,7 @@ void ForEachDot(CellSize size, ByteLayout layout, Visit visit) {
         case ByteLayout::MdMax72xx:
             return VisitDots<ByteLayout::Glcd>(size, visit);
         case ByteLayout::Pages:
+        case ByteLayout::Ssd1306Ascii:
             return VisitDots<ByteLayout::Pages>(size, visit);
         case ByteLayout::RowsMsb:
             return VisitDots<ByteLayout::RowsMsb>(size, visit);
@@ -86,7 +92,7 @@ void ForEachDot(CellSize size, ByteLayout layout, Visit visit) {
 }  // namespace
 
 std::span<const LayoutInfo> Layouts() {
-    return std::span(kLayouts).first(kLayouts.size() - 1);
+    return std::span(kLayouts).first(kLayouts.size() - kLibraryFormats);
 }
 
 std::span<const LayoutInfo> AllLayouts() {
@@ -124,6 +130,7 @@ int FixedBytes(CellSize size, ByteLayout layout) {
         case ByteLayout::Pages:
         case ByteLayout::WidthPrefixed:
         case ByteLayout::MdMax72xx:
+        case ByteLayout::Ssd1306Ascii:
             return size.width * Bands(size.height);
         case ByteLayout::RowsMsb:
         case ByteLayout::RowsLsb:

@@ -22,6 +22,7 @@ enum class ByteLayout {
     WidthPrefixed,  // the width w, then w columns as in Glcd
     GfxFont,        // a proportional font: each character's box, bits running across rows
     MdMax72xx,      // MD_MAX72XX's font: 'F', 1, first, last, height; then as WidthPrefixed
+    Ssd1306Ascii,   // SSD1306Ascii's font: a header, then Pages, proportional or not
 };
 
 // Whether each character is its width and then its columns: WidthPrefixed and MdMax72xx.

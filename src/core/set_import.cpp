@@ -285,7 +285,7 @@ ParsedSet ReadLcdTable(std::string_view text, CellSize size) {
 
 namespace {
 
-enum class Form { Basic, CTable, Lcd, Gfx, Laid, List, Sketch, MdMax72xx };
+enum class Form { Basic, CTable, Lcd, Gfx, Laid, List, Sketch, MdMax72xx, Ssd1306Ascii };
 
 Form FormOf(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -308,6 +308,10 @@ Form FormOf(std::string_view text) {
     }
     if (text.find("MD_MAX72XX::fontType_t") != std::string_view::npos) {
         return Form::MdMax72xx;
+    }
+    // SSD1306Ascii's fonts are declared through the GLCD libraries' macro.
+    if (text.find("GLCDFONTDECL") != std::string_view::npos) {
+        return Form::Ssd1306Ascii;
     }
     return Nested(text) ? Form::Lcd : Form::CTable;
 }
@@ -380,6 +384,8 @@ ParsedSet ReadFollowedText(std::string_view text, std::optional<int> firstCode, 
                              {ByteLayout::Lcd, size == kDefaultSize ? CellSize{5, 8} : size, 0});
         case Form::MdMax72xx:
             return ReadTable(text, {ByteLayout::MdMax72xx, size, 0});
+        case Form::Ssd1306Ascii:
+            return ReadTable(text, {ByteLayout::Ssd1306Ascii, size, 0});
         case Form::Laid:
             return ReadTable(text, {*ReadTableHeader(text).layout, size, firstCode.value_or(0)});
         case Form::List:

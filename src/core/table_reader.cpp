@@ -5,6 +5,7 @@
 
 #include "gfx_font.h"
 #include "set_export.h"
+#include "ssd1306ascii_font.h"
 #include "value_scanner.h"
 
 namespace zrl {
@@ -306,6 +307,9 @@ ParsedSet ReadFollowed(std::string_view text, const TableOptions& options) {
     }
     if (auto error = CheckBytes(array.values)) {
         return Fail(*error);
+    }
+    if (options.layout == ByteLayout::Ssd1306Ascii) {
+        return ReadSsd1306Ascii(scanner, array.values);
     }
     if (options.layout == ByteLayout::MdMax72xx) {
         if (const std::string error = TakeMdMax72xxHeader(array.values, header, size);

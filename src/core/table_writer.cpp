@@ -9,6 +9,7 @@
 #include "gfx_font.h"
 #include "set_export.h"
 #include "sparse_lookup.h"
+#include "ssd1306ascii_font.h"
 
 namespace zrl {
 
@@ -39,6 +40,7 @@ std::string Described(ByteLayout layout, CellSize size) {
         case ByteLayout::WidthPrefixed:
         case ByteLayout::GfxFont:
         case ByteLayout::MdMax72xx:
+        case ByteLayout::Ssd1306Ascii:
             break;
     }
     return {};
@@ -67,6 +69,9 @@ std::string Header(const CharacterSet& set, ByteLayout layout, Range codes) {
         text +=
             "MD_MAX72XX's font, version 1: 'F', 1, the first code, the last code and the "
             "height; then for each character ";
+    }
+    if (layout == ByteLayout::Ssd1306Ascii) {
+        return text + DescribeSsd1306Ascii(set);
     }
     if (IsPrefixed(layout)) {
         return text + "a byte with its width w, then w columns from the left of " +
@@ -224,7 +229,11 @@ std::string WriteDense(const CharacterSet& set, const TableFormat& format,
                Number(set.Cell().height) + " rows";
         out += kCrLf;
     }
-    for (int code = codes.first; code <= codes.last; ++code) {
+    if (format.layout == ByteLayout::Ssd1306Ascii) {
+        out += Ssd1306AsciiLines(set, syntax.comment);
+    }
+    for (int code = codes.first; format.layout != ByteLayout::Ssd1306Ascii && code <= codes.last;
+         ++code) {
         AppendCharacter(out, set, code, format);
     }
     out += Closing(format.language);
@@ -256,6 +265,19 @@ std::string WhyNotMdMax72xx(const CharacterSet& whole, const TableFormat& format
     return {};
 }
 
+// SSD1306Ascii's fonts, like MD_MAX72XX's, run densely over 8-bit codes.
+std::string WhyNotSsd1306Ascii(const CharacterSet& whole, const TableFormat& format) {
+    if (format.layout != ByteLayout::Ssd1306Ascii) {
+        return {};
+    }
+    if (format.sparse) {
+        return "SSD1306Ascii's fonts run from their first code to their last: they are never "
+               "sparse";
+    }
+    const std::optional<CharacterSet> subset = Cut(whole, format);
+    return WhyNotSsd1306Ascii(subset ? *subset : whole);
+}
+
 }  // namespace
 
 std::string_view DefaultArrayName(ByteLayout layout) {
@@ -281,6 +303,9 @@ std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
         return "a GFXfont is C only";
     }
     if (const std::string why = WhyNotMdMax72xx(set, format); !why.empty()) {
+        return why;
+    }
+    if (const std::string why = WhyNotSsd1306Ascii(set, format); !why.empty()) {
         return why;
     }
     // A GFXfont's first and last codes are 16 bits.
@@ -334,8 +359,11 @@ Gaps GapsOf(const CharacterSet& whole, const TableFormat& format) {
     const Range codes = CodesOf(set, format.layout);
     const long long blanks = static_cast<long long>(codes.last) - codes.first + 1 - set.Size();
     constexpr int kGlyphBytes = 7;  // a GFXglyph: a 16-bit offset and five bytes
+    const bool widths =
+        IsPrefixed(format.layout) || (format.layout == ByteLayout::Ssd1306Ascii &&
+                                      SpacingOf(set) == Ssd1306AsciiSpacing::Proportional);
     const int each = format.layout == ByteLayout::GfxFont ? kGlyphBytes
-                     : IsPrefixed(format.layout)          ? 1
+                     : widths                             ? 1
                                                           : FixedBytes(set.Cell(), format.layout);
     return {blanks, blanks * each};
 }

@@ -171,7 +171,8 @@ void ExportDialog::Write() {
     Language->setEnabled(table && layout != ByteLayout::GfxFont);
     Name->setEnabled(table);
     Name->setPlaceholderText(FromView(DefaultArrayName(layout)));
-    Sparse->setEnabled(table && layout != ByteLayout::GfxFont && layout != ByteLayout::MdMax72xx);
+    Sparse->setEnabled(table && layout != ByteLayout::GfxFont && layout != ByteLayout::MdMax72xx &&
+                       layout != ByteLayout::Ssd1306Ascii);
     ForgetText->setEnabled(!textCodes_.empty());
     absent_.clear();
     std::string moved;

@@ -14,7 +14,9 @@ import tempfile
 FOLDER = "/usr/share/fonts/X11/misc"
 FONTS = ["5x7", "6x13", "12x24"]
 LAYOUTS = ["glcd", "pages", "rows-msb", "rows-lsb", "lcd", "width-prefixed", "gfxfont",
-           "md-max72xx"]
+           "md-max72xx", "ssd1306ascii"]
+# A proportional font whose glyphs touch their advance, rasterised at 9 pt.
+PROPORTIONAL = "/usr/share/fonts/truetype/freefont/FreeSans.ttf"
 
 PRELUDE = r"""#include <stdint.h>
 #include <stdio.h>
@@ -73,6 +75,23 @@ DRAW = {
                   "for (int k = font[2]; k < code; ++k) p += 1 + p[0];\n"
                   "const int w = p[0];\n"
                   "FOR_DOTS(w, (p[1 + c] >> r) & 1)\nreturn w + 1;",
+    # SSD1306Ascii's documented header (type, width, height, first code, count), a
+    # proportional font's widths after it, then pages; the last page of a proportional font
+    # whose height is no multiple of 8 has its rows in the top bits. Fixed fonts of type 0
+    # have a column between characters.
+    "ssd1306ascii": "const int type = font[0] << 8 | font[1], h = font[3], nr = (h + 7) / 8;\n"
+                    "const int first = font[4], count = font[5];\n"
+                    "int w = font[2], shift = 0;\n"
+                    "const unsigned char *p = font + 6 + nr * w * (code - first);\n"
+                    "if (type > 1) {\n"
+                    "    unsigned index = 0;\n"
+                    "    for (int i = 0; i < code - first; ++i) index += font[6 + i];\n"
+                    "    w = font[6 + code - first];\n"
+                    "    p = font + 6 + count + nr * index;\n"
+                    "    shift = h % 8 ? 8 - h % 8 : 0;\n"
+                    "}\n"
+                    "FOR_DOTS(w, (p[(r / 8) * w + c] >> (r / 8 == nr - 1 ? shift : 0) >> (r % 8)) & 1)\n"
+                    "return w + (type == 1 ? 0 : 1);",
     # The glyph loop of Adafruit GFX's documentation: the cursor on the baseline, the box at
     # xOffset and yOffset, bits most significant first, running on across rows.
     "gfxfont": "const GFXglyph *g = &font.glyph[code - font.first];\n"
@@ -135,6 +154,9 @@ def read_bdf(text):
 def expected(layout, cell, codes):
     w, h, _, glyphs = cell
     canvas, x = [["."] * 400 for _ in range(h)], 0
+    advances = {advance for _, advance in glyphs.values()}
+    if layout == "ssd1306ascii" and advances in ({w}, {w + 1}):
+        layout = "fixed"  # every character its cell, with or without a column after it
     for code in codes:
         dots, advance = glyphs.get(code, (set(), w + 1))
         for r, c in dots:
@@ -142,8 +164,8 @@ def expected(layout, cell, codes):
         # Width-prefixed: every column to the last lit one, then the reader's own gap.
         columns = max([advance - 1] + [c + 1 for _, c in dots])
         prefixed = columns + 1
-        x += {"width-prefixed": prefixed, "md-max72xx": prefixed, "gfxfont": advance}.get(
-            layout, w + 1)
+        x += {"width-prefixed": prefixed, "md-max72xx": prefixed, "gfxfont": advance,
+              "ssd1306ascii": prefixed, "fixed": advance}.get(layout, w + 1)
     return "".join("".join(row[:x]) + "\n" for row in canvas)
 
 
@@ -153,17 +175,20 @@ def values(c_text):
     return [int(v, 0) for v in re.findall(r"\b0[xb][0-9A-Fa-f]+\b", body)]
 
 
-def check_font(zerlin, font, folder, compiler):
-    path = os.path.join(FOLDER, font + ".pcf.gz")
-    cell = read_bdf(run(zerlin, "--export", "bdf", path))
+def check_font(zerlin, font, folder, compiler, layouts=LAYOUTS):
+    path = os.path.join(FOLDER, font + ".pcf.gz") if "/" not in font else font
+    # Tables of bytes hold codes 0 to 255; SSD1306Ascii's hold 255 at most.
+    chosen = (["--map", "32-126", "--points", "9"] if path.endswith(".ttf")
+              else ["--map", "0-126"])
+    cell = read_bdf(run(zerlin, "--export", "bdf", *chosen, path))
     w, h, ascent, glyphs = cell
     failures = []
-    for layout in LAYOUTS:
+    for layout in layouts:
         if (layout == "lcd" and (w > 8 or h > 8)) or (layout == "md-max72xx" and h > 8):
             continue
-        codes = list(range(8)) if layout == "lcd" else [ord(c) for c in "Hello"]
+        codes = list(range(8)) if layout == "lcd" else [ord(c) for c in "Help, Quy!"]
         for language in ["c", "arduino"] if layout != "gfxfont" else ["c"]:
-            table = run(zerlin, "--export", layout, "--language", language, path)
+            table = run(zerlin, "--export", layout, "--language", language, *chosen, path)
             with open(os.path.join(folder, "table.h"), "w") as out:
                 out.write(table)
             first = 0 if layout == "lcd" else min(glyphs)
@@ -184,12 +209,12 @@ def check_font(zerlin, font, folder, compiler):
             if run(program) != expected(layout, cell, codes):
                 failures.append(f"{font} {layout} {language}: the drawn dots differ")
         if layout != "gfxfont":
-            python = run(zerlin, "--export", layout, "--language", "python", path)
+            python = run(zerlin, "--export", layout, "--language", "python", *chosen, path)
             scope = {}
             exec(python, scope)
             listed = scope["lcd" if layout == "lcd" else "font"]
             flat = [v for item in listed for v in (item if isinstance(item, list) else [item])]
-            if flat != values(run(zerlin, "--export", layout, path)):
+            if flat != values(run(zerlin, "--export", layout, *chosen, path)):
                 failures.append(f"{font} {layout}: the Python list differs from the C table")
     return failures
 
@@ -295,6 +320,9 @@ def main():
         failures = []
         for font in FONTS:
             failures += check_font(zerlin, font, folder, compiler)
+        if os.path.exists(PROPORTIONAL):
+            failures += check_font(zerlin, PROPORTIONAL, folder, compiler,
+                                   ["width-prefixed", "ssd1306ascii"])
         failures += check_gfx_read_back(zerlin, folder)
         failures += check_sparse(zerlin, folder, compiler)
         failures += check_conversions(zerlin, folder)

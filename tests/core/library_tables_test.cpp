@@ -212,6 +212,37 @@ TEST(LibraryTables, MdMax72xxFontsReadWithAndWithoutTheirHeader) {
     EXPECT_TRUE(versionZero.set->Find(128)->pattern.Lit(7, 0)) << "code 0 first, bit 7 the bottom";
 }
 
+// SSD1306Ascii's fonts as its documentation gives them: a proportional one whose last page
+// holds its rows in the top bits, and a fixed one whose dots reach below its height.
+TEST(LibraryTables, Ssd1306AsciiFontsReadAsTheLibraryDrawsThem) {
+    const ParsedSet proportional = ReadSetText(
+        "GLCDFONTDECL(Tiny) = {\n"
+        "    0x00, 0x20, 2, 10, 64, 3,  // size, width, height, first char, count\n"
+        "    1, 0, 2,  // widths\n"
+        "    0x01, 0x40,  // 64: the top row, then the last page's first row\n"
+        "    0x03, 0x00, 0x80, 0xC0,  // 66\n"
+        "};\n",
+        std::nullopt);
+    ASSERT_TRUE(proportional.set) << proportional.error;
+    const CharacterSet& set = *proportional.set;
+    EXPECT_EQ(set.Cell(), (CellSize{2, 10}));
+    EXPECT_EQ(set.Find(64)->width, 1);
+    EXPECT_TRUE(set.Find(64)->pattern.Lit(8, 0));
+    EXPECT_EQ(set.Find(65)->width, 0);
+    EXPECT_TRUE(set.Find(66)->pattern.Lit(9, 0) && set.Find(66)->pattern.Lit(8, 1));
+    EXPECT_EQ(set.Find(66)->pattern.count(), 5u);
+    const TableFormat format{ByteLayout::Ssd1306Ascii, Language::Arduino, "tiny"};
+    EXPECT_EQ(ReadSetText(WriteTable(set, format), std::nullopt).set, set);
+
+    const ParsedSet fixed =
+        ReadSetText("GLCDFONTDECL(f) = {0, 0, 1, 7, 32, 1, 0x80};", std::nullopt);
+    ASSERT_TRUE(fixed.set) << fixed.error;
+    EXPECT_EQ(fixed.set->Cell(), (CellSize{1, 8}));
+    EXPECT_EQ(fixed.note,
+              "the font's characters reach below its height of 7 rows, as the library draws "
+              "them: read as 1x8");
+}
+
 // As the kernel's console fonts are: a struct whose first member is a header, its second the
 // bytes, and a struct describing the font after it.
 TEST(LibraryTables, AConsoleFontsStructGivesItsBytes) {
