@@ -285,7 +285,7 @@ ParsedSet ReadLcdTable(std::string_view text, CellSize size) {
 
 namespace {
 
-enum class Form { Basic, CTable, Lcd, Gfx, Laid, List, Sketch, MdMax72xx, Ssd1306Ascii };
+enum class Form { Basic, CTable, Lcd, Gfx, Laid, List, Sketch, MdMax72xx, Ssd1306Ascii, DcFont };
 
 Form FormOf(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -312,6 +312,10 @@ Form FormOf(std::string_view text) {
     // SSD1306Ascii's fonts are declared through the GLCD libraries' macro.
     if (text.find("GLCDFONTDECL") != std::string_view::npos) {
         return Form::Ssd1306Ascii;
+    }
+    // Tiny4kOLED's fonts are pages, described by a DCfont after them.
+    if (text.find("DCfont") != std::string_view::npos) {
+        return Form::DcFont;
     }
     return Nested(text) ? Form::Lcd : Form::CTable;
 }
@@ -386,6 +390,8 @@ ParsedSet ReadFollowedText(std::string_view text, std::optional<int> firstCode, 
             return ReadTable(text, {ByteLayout::MdMax72xx, size, 0});
         case Form::Ssd1306Ascii:
             return ReadTable(text, {ByteLayout::Ssd1306Ascii, size, 0});
+        case Form::DcFont:
+            return ReadTable(text, {ByteLayout::Pages, size, firstCode.value_or(0)});
         case Form::Laid:
             return ReadTable(text, {*ReadTableHeader(text).layout, size, firstCode.value_or(0)});
         case Form::List:

@@ -173,6 +173,42 @@ std::string TakeMdMax72xxHeader(std::vector<ScannedValue>& values, TableHeader& 
     return {};
 }
 
+// What a Tiny4kOLED font's `DCfont NAME = {(uint8_t *)bitmap, width, pages, first, last}`
+// after its bytes says of them: the cell and the first code.
+struct DcFont {
+    CellSize size;
+    int first;
+};
+
+std::optional<DcFont> DcFontOf(const ValueScanner& scanner) {
+    const std::optional<std::size_t> at = scanner.Find("DCfont");
+    if (!at) {
+        return std::nullopt;
+    }
+    // Past the bitmap's pointer, `(uint8_t *)bitmap` or `&bitmap[0]`: its last word or ].
+    const auto& tokens = scanner.Tokens();
+    std::size_t i = *at;
+    while (i < tokens.size() && tokens[i].text != "{") {
+        ++i;
+    }
+    while (i < tokens.size() && tokens[i].kind != ValueScanner::Token::Number) {
+        i += tokens[i].text == "[" ? 3 : 1;
+    }
+    std::vector<int> numbers;
+    for (; i < tokens.size() && numbers.size() < 4; ++i) {
+        if (tokens[i].kind != ValueScanner::Token::Number || tokens[i].number < 0 ||
+            tokens[i].number > 255) {
+            return std::nullopt;
+        }
+        numbers.push_back(static_cast<int>(tokens[i].number));
+    }
+    if (numbers.size() < 4 || numbers[0] < 1 || numbers[0] > CellSize::kLargest || numbers[1] < 1 ||
+        numbers[1] * 8 > CellSize::kLargest) {
+        return std::nullopt;
+    }
+    return DcFont{{numbers[0], numbers[1] * 8}, numbers[2]};
+}
+
 // The N of each createChar(N, name) call of a sketch, by the array's name.
 std::map<std::string_view, int> CreateCharCodes(const ValueScanner& scanner) {
     std::map<std::string_view, int> codes;
@@ -288,11 +324,15 @@ ParsedSet ReadFollowed(std::string_view text, const TableOptions& options) {
         return ReadGfxFont(text);
     }
     TableHeader header = ReadTableHeader(text);
+    const ValueScanner scanner(text);
+    if (const std::optional<DcFont> described = DcFontOf(scanner); described && !header.size) {
+        header.size = described->size;
+        header.first = described->first;
+    }
     CellSize size = header.size.value_or(options.size);
     if (options.layout == ByteLayout::Lcd && (size.width > 8 || size.height > 8)) {
         return Fail("an LCD's custom characters are at most 8x8, not " + ToString(size));
     }
-    const ValueScanner scanner(text);
     ScannedArray array = scanner.ArrayFrom();
     std::string note;
     if (!array.error.empty()) {

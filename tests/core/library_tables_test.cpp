@@ -243,6 +243,21 @@ TEST(LibraryTables, Ssd1306AsciiFontsReadAsTheLibraryDrawsThem) {
               "them: read as 1x8");
 }
 
+// Tiny4kOLED's fonts are pages whose cell and first code a DCfont after them gives.
+TEST(LibraryTables, ATiny4kOledFontIsReadByTheDCfontAfterIt) {
+    const ParsedSet read = ReadSetText(
+        "const uint8_t digits [] PROGMEM = {\n"
+        "    0x01, 0x02, 0x04, 0x80, 0x40, 0x20,  // '0'\n"
+        "    0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF,  // '1'\n"
+        "};\n"
+        "const DCfont Digits = {(uint8_t *)digits, 3, 2, 48, 49};\n",
+        std::nullopt);
+    ASSERT_TRUE(read.set) << read.error;
+    EXPECT_EQ(read.set->Cell(), (CellSize{3, 16}));
+    EXPECT_TRUE(read.set->Find(48)->pattern.Lit(2, 2) && read.set->Find(48)->pattern.Lit(13, 2));
+    EXPECT_TRUE(read.set->Find(49)->pattern.Lit(7, 0) && read.set->Find(49)->pattern.Lit(15, 2));
+}
+
 // As the kernel's console fonts are: a struct whose first member is a header, its second the
 // bytes, and a struct describing the font after it.
 TEST(LibraryTables, AConsoleFontsStructGivesItsBytes) {
