@@ -320,6 +320,16 @@ Form FormOf(std::string_view text) {
     return Nested(text) ? Form::Lcd : Form::CTable;
 }
 
+// "glcd, pages or rows-msb".
+std::string JoinedWithOr(const std::vector<std::string_view>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == names.size() ? " or " : ", ";
+        text += names[i];
+    }
+    return text;
+}
+
 // A table that does not say its layout, read as column bytes: taken where no other layout
 // reads it, or reads it as the same dots (pages and glcd, for cells up to 8 rows high);
 // otherwise refused, naming the layouts that would read it.
@@ -338,12 +348,22 @@ ParsedSet OneReading(std::string_view text, ParsedSet glcd, CellSize size, int f
     if (fitting.size() == 1) {
         return glcd;
     }
-    std::string names;
-    for (std::size_t i = 0; i < fitting.size(); ++i) {
-        names += i == 0 ? "" : i + 1 == fitting.size() ? " or " : ", ";
-        names += fitting[i];
+    return Fail("the table reads as " + JoinedWithOr(fitting) + " alike: say which with --from");
+}
+
+// For a table refused as column bytes: the layouts that do read it, and how to choose one.
+std::string OtherReadings(std::string_view text, CellSize size, int first) {
+    std::vector<std::string_view> reading;
+    for (const ByteLayout other :
+         {ByteLayout::Pages, ByteLayout::RowsMsb, ByteLayout::RowsLsb, ByteLayout::Lcd}) {
+        if (ReadTable(text, {other, size, first}).set) {
+            reading.push_back(InfoOf(other).name);
+        }
     }
-    return Fail("the table reads as " + names + " alike: say which with --from");
+    const std::string names = JoinedWithOr(reading);
+    return reading.empty()       ? std::string()
+           : reading.size() == 1 ? "; it reads as " + names + ": --from " + names
+                                 : "; it reads as " + names + ": say which with --from";
 }
 
 }  // namespace
@@ -412,6 +432,8 @@ ParsedSet ReadFollowedText(std::string_view text, std::optional<int> firstCode, 
         if (!why.set && bands != size && ReadTable(text, {ByteLayout::Glcd, bands, *first}).set) {
             why.error +=
                 "; it reads as " + ToString(bands) + " characters: --size " + ToString(bands);
+        } else if (!why.set) {
+            why.error += OtherReadings(text, size, *first);
         }
         return why;
     }

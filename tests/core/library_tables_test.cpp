@@ -258,6 +258,16 @@ TEST(LibraryTables, ATiny4kOledFontIsReadByTheDCfontAfterIt) {
     EXPECT_TRUE(read.set->Find(49)->pattern.Lit(7, 0) && read.set->Find(49)->pattern.Lit(15, 2));
 }
 
+// A sketch's LCD rows with no createChar call to say so are no column bytes.
+TEST(LibraryTables, ARefusedTableNamesTheLayoutThatReadsIt) {
+    const ParsedSet read = ReadSetText(
+        "byte heart[8] = {0b00000, 0b01010, 0b11111, 0b11111, 0b01110, 0b00100, 0, 0};\n"
+        "byte arrow[8] = {0b00100, 0b01110, 0b10101, 0b00100, 0b00100, 0b00100, 0, 0};\n",
+        32);
+    EXPECT_EQ(read.error,
+              "the table's bytes are not five to each character; it reads as lcd: --from lcd");
+}
+
 // As the kernel's console fonts are: a struct whose first member is a header, its second the
 // bytes, and a struct describing the font after it.
 TEST(LibraryTables, AConsoleFontsStructGivesItsBytes) {
