@@ -292,6 +292,26 @@ def check_gfx_read_back(zerlin, folder):
     return []
 
 
+def check_gfx_conversions(zerlin, folder):
+    """A proportional GFXfont whose glyphs touch their advance (FreeMono 9 pt, with the dots
+    Adafruit's converter gives it) through every layout and back: every dot, and every
+    width where the layout holds widths."""
+    mono = PROPORTIONAL.replace("FreeSans", "FreeMono")
+    if not os.path.exists(mono):
+        return []
+    gfx = os.path.join(folder, "FreeMono9pt7b.h")
+    run(zerlin, "--export", "gfxfont", "--points", "9", "--map", "32-126", mono, gfx)
+    failures = []
+    for layout in ["glcd", "pages", "rows-msb", "rows-lsb", "width-prefixed", "gfxfont",
+                   "ssd1306ascii"]:
+        table = os.path.join(folder, "converted.h")
+        run(zerlin, "--export", layout, gfx, table)
+        kept = "glcd" if layout in ("glcd", "pages", "rows-msb", "rows-lsb") else "width-prefixed"
+        if run(zerlin, "--export", kept, table) != run(zerlin, "--export", kept, gfx):
+            failures.append(f"FreeMono 9 pt through {layout} and back: dots or widths differ")
+    return failures
+
+
 def check_conversions(zerlin, folder):
     """A bare glcd table with no comment, through pages and rows-msb, back to glcd."""
     path = os.path.join(FOLDER, "5x7.pcf.gz")
@@ -324,6 +344,7 @@ def main():
             failures += check_font(zerlin, PROPORTIONAL, folder, compiler,
                                    ["width-prefixed", "ssd1306ascii"])
         failures += check_gfx_read_back(zerlin, folder)
+        failures += check_gfx_conversions(zerlin, folder)
         failures += check_sparse(zerlin, folder, compiler)
         failures += check_conversions(zerlin, folder)
     for failure in failures:
