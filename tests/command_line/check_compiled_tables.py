@@ -175,11 +175,10 @@ def values(c_text):
     return [int(v, 0) for v in re.findall(r"\b0[xb][0-9A-Fa-f]+\b", body)]
 
 
-def check_font(zerlin, font, folder, compiler, layouts=LAYOUTS):
+def check_font(zerlin, font, folder, compiler, layouts=LAYOUTS, size=()):
     path = os.path.join(FOLDER, font + ".pcf.gz") if "/" not in font else font
     # Tables of bytes hold codes 0 to 255; SSD1306Ascii's hold 255 at most.
-    chosen = (["--map", "32-126", "--points", "9"] if path.endswith(".ttf")
-              else ["--map", "0-126"])
+    chosen = ["--map", "32-126", *size] if size else ["--map", "0-126"]
     cell = read_bdf(run(zerlin, "--export", "bdf", *chosen, path))
     w, h, ascent, glyphs = cell
     failures = []
@@ -342,7 +341,10 @@ def main():
             failures += check_font(zerlin, font, folder, compiler)
         if os.path.exists(PROPORTIONAL):
             failures += check_font(zerlin, PROPORTIONAL, folder, compiler,
-                                   ["width-prefixed", "ssd1306ascii"])
+                                   ["width-prefixed", "ssd1306ascii"], ["--points", "9"])
+            # MD_MAX72XX's fonts are 8 rows at most.
+            failures += check_font(zerlin, PROPORTIONAL, folder, compiler,
+                                   ["md-max72xx", "ssd1306ascii"], ["--pixels", "8"])
         failures += check_gfx_read_back(zerlin, folder)
         failures += check_gfx_conversions(zerlin, folder)
         failures += check_sparse(zerlin, folder, compiler)
