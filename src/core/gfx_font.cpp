@@ -171,12 +171,12 @@ long long LeftOf(const std::vector<Glyph>& glyphs) {
 }
 
 // A table written here says its cell and baseline, and whether the cursor stands above the
-// baseline (a set with a line height of its own) or below it; its glyphs may then reach
-// left of the cursor.
+// baseline (a set with a line height of its own) or below it. Its glyphs may reach left of
+// the cursor, as far as the set's origin column.
 std::optional<Cell> CellOf(const std::vector<Glyph>& glyphs, const TableHeader& header,
                            bool cursorAbove) {
     if (header.size && header.ascent) {
-        const int left = cursorAbove ? static_cast<int>(std::max(LeftOf(glyphs), -31LL)) : 0;
+        const int left = static_cast<int>(std::max(LeftOf(glyphs), -31LL));
         return Cell{-*header.ascent + (cursorAbove ? 1 : 0), left, *header.size};
     }
     long long top = 0, bottom = 0, left = LeftOf(glyphs), right = 1;

@@ -132,12 +132,12 @@ std::string Ssd1306AsciiLines(const CharacterSet& set, std::string_view comment)
     const Span codes = CodesOf(set);
     const int count = codes.last - codes.first + 1;
     const bool proportional = spacing == Ssd1306AsciiSpacing::Proportional;
-    int widest = proportional ? 0 : cell.width;
+    // The width byte, the widest a character may be, is the cell's: it reads back as the cell.
+    const int widest = cell.width;
     long long size = kHeaderBytes + (proportional ? count : 0);
     for (int code = codes.first; code <= codes.last; ++code) {
-        const int columns = ColumnsOf(set.Find(code), set, spacing);
-        widest = std::max(widest, columns);
-        size += static_cast<long long>(columns) * Pages(cell.height);
+        size +=
+            static_cast<long long>(ColumnsOf(set.Find(code), set, spacing)) * Pages(cell.height);
     }
     // Any type past 1 is proportional; by custom it is the font's size, which here is more.
     const int type = spacing == Ssd1306AsciiSpacing::Gap ? 0
@@ -282,13 +282,15 @@ ParsedSet ReadSsd1306Ascii(const ValueScanner& scanner, const std::vector<Scanne
     }
     const bool proportional = header.spacing == Ssd1306AsciiSpacing::Proportional;
     const std::vector<int> widths = Widths(header, values);
-    const int cellWidth = std::max(1, *std::max_element(widths.begin(), widths.end()));
-    if (cellWidth > CellSize::kLargest) {
-        const auto wide = std::max_element(widths.begin(), widths.end()) - widths.begin();
+    const auto wide = std::max_element(widths.begin(), widths.end()) - widths.begin();
+    if (widths[static_cast<std::size_t>(wide)] > CellSize::kLargest) {
         return Fail(At(values, kHeaderBytes + static_cast<std::size_t>(wide)) + "character " +
-                    std::to_string(header.first + wide) + " is " + std::to_string(cellWidth) +
+                    std::to_string(header.first + wide) + " is " +
+                    std::to_string(widths[static_cast<std::size_t>(wide)]) +
                     " columns wide; cells are at most 32");
     }
+    const int cellWidth = std::clamp(std::max(header.width, widths[static_cast<std::size_t>(wide)]),
+                                     1, CellSize::kLargest);
     std::size_t at = kHeaderBytes + (proportional ? widths.size() : 0);
     std::map<int, SetCharacter> read;
     int lowest = header.height - 1;

@@ -268,6 +268,24 @@ TEST(LibraryTables, ARefusedTableNamesTheLayoutThatReadsIt) {
               "the table's bytes are not five to each character; it reads as lcd: --from lcd");
 }
 
+// A glyph reaching left of the cursor (a "j" under the letter before) gives the set an origin
+// column, which the GFXfont written from it keeps.
+TEST(LibraryTables, AGfxFontReachingLeftOfItsCursorReadsBackAsItself) {
+    const ParsedSet foreign = ReadSetText(
+        "const uint8_t TinyBitmaps[] PROGMEM = {0xF4, 0xC0};\n"
+        "const GFXglyph TinyGlyphs[] PROGMEM = {\n"
+        "  {0, 3, 2, 5, -1, -3},  // 0x21 '!'\n"
+        "  {1, 1, 2, 1, 0, 1}};  // 0x22 '\"'\n"
+        "const GFXfont Tiny PROGMEM = {(uint8_t *)TinyBitmaps, (GFXglyph *)TinyGlyphs, 0x21, 0x22, "
+        "6};\n",
+        std::nullopt);
+    ASSERT_TRUE(foreign.set) << foreign.error;
+    EXPECT_EQ(foreign.set->OriginColumn(), 1);
+    const ParsedSet again = ReadSetText(WriteGfxFont(*foreign.set, "tiny"), std::nullopt);
+    ASSERT_TRUE(again.set) << again.error;
+    EXPECT_EQ(*again.set, *foreign.set);
+}
+
 // As the kernel's console fonts are: a struct whose first member is a header, its second the
 // bytes, and a struct describing the font after it.
 TEST(LibraryTables, AConsoleFontsStructGivesItsBytes) {

@@ -24,7 +24,8 @@ zrl::CharacterSet WithoutWidths(const zrl::CharacterSet& set) {
 
 void CheckRoundTrip(const zrl::CharacterSet& whole, zrl::ByteLayout layout) {
     const std::optional<zrl::CharacterSet> subset = zrl::TableSubset(whole);
-    const bool widths = zrl::IsPrefixed(layout) || layout == zrl::ByteLayout::GfxFont;
+    const bool widths = zrl::IsPrefixed(layout) || layout == zrl::ByteLayout::GfxFont ||
+                        layout == zrl::ByteLayout::Ssd1306Ascii;
     for (const bool sparse : {false, true}) {
         // A sparse table holds the whole set.
         const zrl::CharacterSet& set = subset && !sparse ? *subset : whole;
