@@ -121,6 +121,7 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
                       ", " + std::to_string(last - first + 1) + " characters, layout gfxfont, " +
                       std::to_string(set.Ascent()) + " rows above the baseline" +
                       (set.LineHeight() > 0 ? std::string(kCursorAbove) : std::string()) +
+                      OriginText(set.OriginColumn()) +
                       ": Adafruit GFX's GFXfont, for a sketch that includes Adafruit_GFX.h first";
     out += kCrLf;
     out.reserve(out.size() + bitmaps.size() + glyphs.size() + 256);
@@ -176,7 +177,8 @@ long long LeftOf(const std::vector<Glyph>& glyphs) {
 std::optional<Cell> CellOf(const std::vector<Glyph>& glyphs, const TableHeader& header,
                            bool cursorAbove) {
     if (header.size && header.ascent) {
-        const int left = static_cast<int>(std::max(LeftOf(glyphs), -31LL));
+        const int left =
+            header.origin ? -*header.origin : static_cast<int>(std::max(LeftOf(glyphs), -31LL));
         return Cell{-*header.ascent + (cursorAbove ? 1 : 0), left, *header.size};
     }
     long long top = 0, bottom = 0, left = LeftOf(glyphs), right = 1;

@@ -283,11 +283,10 @@ std::optional<int> FirstCodeOf(std::string_view text) {
 
 TableHeader ReadTableHeader(std::string_view text) {
     const std::string_view head = HeadOf(text);
-    TableHeader header{{},
-                       SizeNamedBefore(head, " font:"),
-                       FirstCodeOf(head),
-                       {},
-                       head.find(" font: sparse,") != std::string_view::npos};
+    TableHeader header;
+    header.size = SizeNamedBefore(head, " font:");
+    header.first = FirstCodeOf(head);
+    header.sparse = head.find(" font: sparse,") != std::string_view::npos;
     if (const std::size_t at = head.find(", layout "); at != std::string_view::npos) {
         const std::string_view rest = head.substr(at + 9);
         header.layout = LayoutNamed(rest.substr(0, rest.find_first_of(":, \r\n")));
@@ -300,7 +299,23 @@ TableHeader ReadTableHeader(std::string_view text) {
             header.ascent.reset();
         }
     }
+    for (const std::string_view words :
+         {" column left of the cursor", " columns left of the cursor"}) {
+        if (const std::size_t at = head.find(words); at != std::string_view::npos) {
+            const std::size_t start = head.find_last_of(' ', at - 1);
+            header.origin = NumberAt(head.substr(start + 1, at - start - 1));
+            if (header.origin && (*header.origin < 1 || *header.origin >= CellSize::kLargest)) {
+                header.origin.reset();
+            }
+        }
+    }
     return header;
+}
+
+std::string OriginText(int column) {
+    return column == 0   ? std::string()
+           : column == 1 ? std::string(", 1 column left of the cursor")
+                         : ", " + std::to_string(column) + " columns left of the cursor";
 }
 
 namespace {

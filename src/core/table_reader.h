@@ -15,9 +15,14 @@ struct TableHeader {
     std::optional<CellSize> size;
     std::optional<int> first;
     std::optional<int> ascent;
-    bool sparse = false;  // "font: sparse,": the characters' codes follow in an array
+    bool sparse = false;        // "font: sparse,": the characters' codes follow in an array
+    std::optional<int> origin;  // "2 columns left of the cursor": the set's origin column
 };
 TableHeader ReadTableHeader(std::string_view text);
+
+// How a table's comment gives a set's origin column: ", 2 columns left of the cursor"; ""
+// for none.
+std::string OriginText(int column);
 
 // The cell size written just before `words`, as in "8x16 font:".
 std::optional<CellSize> SizeNamedBefore(std::string_view text, std::string_view words);

@@ -284,6 +284,11 @@ TEST(LibraryTables, AGfxFontReachingLeftOfItsCursorReadsBackAsItself) {
     const ParsedSet again = ReadSetText(WriteGfxFont(*foreign.set, "tiny"), std::nullopt);
     ASSERT_TRUE(again.set) << again.error;
     EXPECT_EQ(*again.set, *foreign.set);
+    CharacterSet blank(CellSize{7, 5});
+    blank.SetOriginColumn(1);
+    blank.Put(32, {Pattern(blank.Cell()), {}, 2});
+    EXPECT_EQ(ReadSetText(WriteGfxFont(blank, "blank"), std::nullopt).set, blank)
+        << "the origin kept where no dot shows it";
 }
 
 // As the kernel's console fonts are: a struct whose first member is a header, its second the
