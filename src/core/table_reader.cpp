@@ -379,7 +379,7 @@ ParsedSet ReadFollowed(std::string_view text, const TableOptions& options) {
     }
     const Reading reading{scanner, array.values, size, options.layout};
     // An LCD's custom characters are codes 0 to 7, whatever a font's first code is.
-    const int first = header.first.value_or(options.layout == ByteLayout::Lcd ? 0 : options.first);
+    const int first = options.layout == ByteLayout::Lcd ? 0 : header.first.value_or(options.first);
     if (first < kFirstCode || first > kLastUnicode) {
         return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to U+10FFFF");
     }
