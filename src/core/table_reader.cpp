@@ -254,6 +254,11 @@ ParsedSet ReadArrays(const Reading& first, int code, const ScannedArray& array) 
         }
         names.push_back(next->name);
     }
+    if (first.layout == ByteLayout::Lcd && !whole.IsEmpty() &&
+        whole.Characters().rbegin()->first > 7) {
+        return Fail("an LCD has 8 custom characters, codes 0 to 7; the arrays reach code " +
+                    std::to_string(whole.Characters().rbegin()->first));
+    }
     if (names.size() == 1) {
         return {std::move(whole), {}};
     }
