@@ -33,20 +33,16 @@ void DescribeSelection(QCommandLineParser& parser) {
                                      "a lookup by code point and a UTF-8 decoder.")});
 }
 
-std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const CharacterSet& set,
-                                    const QString& input) {
-    if (!parser.isSet(kMap) && !parser.isSet(kCharsFrom)) {
-        return ChosenSet{set, false, {}, {}};
-    }
+std::optional<Choice> ReadChoice(const QCommandLineParser& parser) {
+    Choice choice;
+    choice.given = parser.isSet(kMap) || parser.isSet(kCharsFrom);
     std::string error;
-    const CodeMap map = CodeMap::Parse(parser.value(kMap).toStdString(), error);
+    choice.map = CodeMap::Parse(parser.value(kMap).toStdString(), error);
     if (!error.empty()) {
         Say(QStringLiteral("--map \"%1\": %2")
                 .arg(parser.value(kMap), QString::fromStdString(error)));
         return std::nullopt;
     }
-    ChosenSet chosen{set, true, {}, {}};
-    TextCodes text;
     if (parser.isSet(kCharsFrom)) {
         QFile file(parser.value(kCharsFrom));
         if (!file.open(QIODevice::ReadOnly)) {
@@ -54,16 +50,26 @@ std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const Char
             return std::nullopt;
         }
         const QByteArray bytes = file.readAll();
-        text = CodesOfText(
+        const TextCodes text = CodesOfText(
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        choice.text = text.codes;
         if (text.malformed > 0) {
-            chosen.notes << QStringLiteral("%1: passed over %2 malformed UTF-8 %3")
+            choice.notes << QStringLiteral("%1: passed over %2 malformed UTF-8 %3")
                                 .arg(file.fileName())
                                 .arg(text.malformed)
                                 .arg(text.malformed == 1 ? "sequence" : "sequences");
         }
     }
-    Selection selection = Select(set, map, text.codes);
+    return choice;
+}
+
+std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const Choice& choice,
+                                    const CharacterSet& set, const QString& input) {
+    if (!choice.given) {
+        return ChosenSet{set, false, {}, {}};
+    }
+    ChosenSet chosen{set, true, {}, choice.notes};
+    Selection selection = Select(set, choice.map, choice.text);
     if (selection.set.IsEmpty()) {
         Say(QStringLiteral("the map and text choose none of the set's %1 characters")
                 .arg(QString::fromStdString(WithThousands(set.Size()))));

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "core/character_set.h"
+#include "core/code_map.h"
 
 class QCommandLineParser;
 
@@ -19,12 +21,24 @@ struct ChosenSet {
     QStringList notes;
 };
 
+// What --map and --chars-from ask for, read once before any input is.
+struct Choice {
+    bool given = false;  // either option; otherwise every character
+    CodeMap map;
+    std::vector<int> text;  // the code points of the --chars-from text, sorted
+    QStringList notes;      // what of the text was malformed
+};
+
 // Adds --map, --chars-from and --sparse to the parser.
 void DescribeSelection(QCommandLineParser& parser);
 
-// The set as the options choose it from INPUT's, or none after one line on standard error
+// The choice the options make, or none after one line on standard error saying why (a map
+// that does not parse, a text that cannot be read).
+std::optional<Choice> ReadChoice(const QCommandLineParser& parser);
+
+// The set as the choice takes it from INPUT's, or none after one line on standard error
 // saying why.
-std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const CharacterSet& set,
-                                    const QString& input);
+std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const Choice& choice,
+                                    const CharacterSet& set, const QString& input);
 
 }  // namespace zrl

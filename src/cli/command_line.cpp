@@ -317,11 +317,15 @@ int RunWithoutWindow(QCoreApplication& app) {
     if (!reading || !KnowsForm(parser)) {
         return 1;
     }
+    const std::optional<Choice> choice = ReadChoice(parser);
+    if (!choice) {
+        return 1;
+    }
     const QString input = files[0];
     QStringList outlineNotes;
     std::optional<LoadedFont> outline;
     if (QFile head(input); head.open(QIODevice::ReadOnly) && IsOutlineFont(head.peek(4))) {
-        outline = LoadOutline(parser, input, outlineNotes);
+        outline = LoadOutline(parser, input, *choice, outlineNotes);
         if (!outline) {
             return 1;
         }
@@ -331,7 +335,7 @@ int RunWithoutWindow(QCoreApplication& app) {
         Say(QStringLiteral("%1: %2").arg(input, loaded.error));
         return 1;
     }
-    const std::optional<ChosenSet> chosen = ChooseFrom(parser, loaded.font->set, input);
+    const std::optional<ChosenSet> chosen = ChooseFrom(parser, *choice, loaded.font->set, input);
     if (!chosen) {
         return 1;
     }

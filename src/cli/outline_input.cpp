@@ -1,12 +1,10 @@
 #include "outline_input.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <algorithm>
 #include <cstdio>
 
 #include "core/code_map.h"
-#include "core/code_text.h"
 #include "platform/outline_font.h"
 #include "say.h"
 
@@ -89,30 +87,15 @@ std::optional<OutlineOptions> OptionsOf(const QCommandLineParser& parser, const 
     return options;
 }
 
-// The codes the map and the text ask of the font, 32 to 126 where neither is given; every
-// code the font has where the map does not parse (it is refused when applied to the set).
-WantedCodes CodesOf(const QCommandLineParser& parser, const OutlineFont& font) {
-    const QString mapText = parser.isSet(QStringLiteral("map"))
-                                ? parser.value(QStringLiteral("map"))
-                            : parser.isSet(QStringLiteral("chars-from")) ? QString()
-                                                                         : QStringLiteral("32-126");
+// The codes the choice asks of the font, 32 to 126 where it asks none.
+WantedCodes CodesOf(const Choice& choice, const OutlineFont& font) {
     std::string error;
-    const CodeMap map = CodeMap::Parse(mapText.toStdString(), error);
-    if (!error.empty()) {
-        return {font.Codes(), {}};
-    }
-    std::vector<int> text;
-    if (QFile file(parser.value(QStringLiteral("chars-from")));
-        parser.isSet(QStringLiteral("chars-from")) && file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        text =
-            CodesOfText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
-                .codes;
-    }
-    WantedCodes wanted = Wanted(map, text, font.Codes());
-    // The text's characters the font lacks are named where the text is read.
-    std::erase_if(wanted.missing,
-                  [&text](int code) { return std::binary_search(text.begin(), text.end(), code); });
+    const CodeMap printable = CodeMap::Parse("32-126", error);
+    WantedCodes wanted = Wanted(choice.given ? choice.map : printable, choice.text, font.Codes());
+    // The text's characters the font lacks are named where the text is chosen from.
+    std::erase_if(wanted.missing, [&choice](int code) {
+        return std::binary_search(choice.text.begin(), choice.text.end(), code);
+    });
     return wanted;
 }
 
@@ -148,7 +131,7 @@ void DescribeOutlineOptions(QCommandLineParser& parser) {
 }
 
 std::optional<LoadedFont> LoadOutline(const QCommandLineParser& parser, const QString& path,
-                                      QStringList& notes) {
+                                      const Choice& choice, QStringList& notes) {
     const std::optional<OutlineOptions> options = OptionsOf(parser, path);
     const auto face = parser.isSet(kFace) ? NumberOf(parser, kFace, 0, 65535) : std::optional(0);
     if (!options || !face) {
@@ -158,7 +141,7 @@ std::optional<LoadedFont> LoadOutline(const QCommandLineParser& parser, const QS
     if (!font.IsValid()) {
         return LoadedFont{std::nullopt, font.Error()};
     }
-    const WantedCodes wanted = CodesOf(parser, font);
+    const WantedCodes wanted = CodesOf(choice, font);
     if (wanted.codes.empty()) {
         return LoadedFont{std::nullopt,
                           QStringLiteral("the font has none of the characters chosen%1")
