@@ -59,5 +59,8 @@ if [ -f "$ttf" ]; then
             grep -qE '31 px is the largest size that fits|needs a size: --pixels N, or --points P' "$out/err" ||
             fail "${size:-no size}: exit $status, said: $(cat "$out/err")"
     done
+    # A map that does not parse is refused before the font is rasterised at all.
+    "$program" --export c --map '32-x' --pixels 40 "$ttf" 2>"$out/err" >/dev/null
+    grep -q 'column 4' "$out/err" || fail "a bad map with a size too large: $(cat "$out/err")"
 fi
 echo "7 passed, 0 failed"
