@@ -87,9 +87,11 @@ Ssd1306AsciiSpacing SpacingOf(const CharacterSet& set) {
 }
 
 std::string DescribeSsd1306Ascii(const CharacterSet& set) {
-    const std::string pages = "each character's " + std::to_string(Pages(set.Cell().height)) +
-                              " pages of 8 rows from the top, a byte per column, bit 0 the "
-                              "top row";
+    const int count = Pages(set.Cell().height);
+    const std::string pages =
+        "each character's " +
+        (count == 1 ? std::string("page") : std::to_string(count) + " pages") +
+        " of 8 rows from the top, a byte per column, bit 0 the top row";
     switch (SpacingOf(set)) {
         case Ssd1306AsciiSpacing::Gap:
             return "SSD1306Ascii's font: type 0 (fixed width, a column between characters), "
@@ -119,9 +121,9 @@ std::string WhyNotSsd1306Ascii(const CharacterSet& set) {
                " is past them";
     }
     if (codes.last - codes.first + 1 > kMostCharacters) {
-        return "SSD1306Ascii's fonts hold at most 255 characters, and the set runs from code " +
+        return "SSD1306Ascii's fonts run over at most 255 codes, and the set's run from " +
                std::to_string(codes.first) + " to " + std::to_string(codes.last) +
-               "; choose 255 at most, as the map 1-255 does";
+               "; choose fewer, as the map 1-255 does";
     }
     return {};
 }
