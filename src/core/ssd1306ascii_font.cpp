@@ -205,7 +205,7 @@ std::vector<int> Widths(const Header& header, const std::vector<ScannedValue>& v
 
 // A character's dots from its pages, in a cell as tall as the pages drawn.
 Pattern FromPages(const std::vector<ScannedValue>& values, std::size_t at, int columns,
-                  const Header& header, int cellWidth) {
+                  const Header& header, int cellWidth, bool& unshown) {
     const int pages = Pages(header.height);
     const int shift = Shift(header.height, header.spacing);
     const int rows = std::min(CellSize::kLargest, pages * 8);
@@ -214,7 +214,9 @@ Pattern FromPages(const std::vector<ScannedValue>& values, std::size_t at, int c
         for (int column = 0; column < columns; ++column) {
             unsigned byte = static_cast<unsigned>(
                 values[at + static_cast<std::size_t>(page * columns + column)].number);
-            byte >>= page == pages - 1 ? shift : 0;
+            const int down = page == pages - 1 ? shift : 0;
+            unshown |= (byte & ((1u << down) - 1)) != 0;
+            byte >>= down;
             for (int bit = 0; bit < 8 && page * 8 + bit < rows; ++bit) {
                 pattern.set(static_cast<std::size_t>((page * 8 + bit) * cellWidth + column),
                             ((byte >> bit) & 1u) != 0);
@@ -295,6 +297,7 @@ ParsedSet ReadSsd1306Ascii(const ValueScanner& scanner, const std::vector<Scanne
                                      1, CellSize::kLargest);
     std::size_t at = kHeaderBytes + (proportional ? widths.size() : 0);
     std::map<int, SetCharacter> read;
+    int shiftedOut = 0;  // characters with dots the library shifts out of their last page
     int lowest = header.height - 1;
     for (int i = 0; i < header.count; ++i) {
         const int code = header.first + i;
@@ -310,11 +313,14 @@ ParsedSet ReadSsd1306Ascii(const ValueScanner& scanner, const std::vector<Scanne
                          : bytes > 0  ? values[at].line
                                       : 0;
         const std::string_view says = scanner.CommentOn(line);
-        Pattern pattern = FromPages(values, at, static_cast<int>(columns), header, cellWidth);
+        bool unshown = false;
+        Pattern pattern =
+            FromPages(values, at, static_cast<int>(columns), header, cellWidth, unshown);
         at += bytes;
         if (says.find(kNoCharacter) != std::string_view::npos) {
             continue;
         }
+        shiftedOut += unshown ? 1 : 0;
         int width = header.spacing == Ssd1306AsciiSpacing::NoGap ? cellWidth - 1
                                                                  : static_cast<int>(columns);
         if (const std::size_t mark = says.find(kAdvance); mark != std::string_view::npos) {
@@ -342,6 +348,12 @@ ParsedSet ReadSsd1306Ascii(const ValueScanner& scanner, const std::vector<Scanne
     if (cell.height > header.height) {
         note = "the font's characters reach below its height of " + std::to_string(header.height) +
                " rows, as the library draws them: read as " + ToString(cell);
+    }
+    if (shiftedOut > 0) {
+        note = (shiftedOut == 1 ? std::string("1 character has")
+                                : std::to_string(shiftedOut) + " characters have") +
+               " dots in the low bits of a last page, which the library shifts out and never "
+               "draws: left out";
     }
     return {std::move(set), {}, note};
 }
