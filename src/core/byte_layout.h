@@ -30,6 +30,13 @@ inline bool IsPrefixed(ByteLayout layout) {
     return layout == ByteLayout::WidthPrefixed || layout == ByteLayout::MdMax72xx;
 }
 
+// Whether a table in the layout runs from its first code to its last and is never sparse:
+// a GFXfont and the libraries' own font formats.
+inline bool IsDenseOnly(ByteLayout layout) {
+    return layout == ByteLayout::GfxFont || layout == ByteLayout::MdMax72xx ||
+           layout == ByteLayout::Ssd1306Ascii;
+}
+
 enum class Language { C, Arduino, Python };
 
 struct LayoutInfo {

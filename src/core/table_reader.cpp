@@ -286,6 +286,22 @@ std::optional<int> FirstCodeOf(std::string_view text) {
     return at == std::string_view::npos ? std::nullopt : NumberAt(text.substr(at + 11));
 }
 
+namespace {
+
+// The number from `low` to `high` written just before `words`, as in "13 rows above".
+std::optional<int> NumberBefore(std::string_view text, std::string_view words, int low, int high) {
+    const std::size_t at = text.find(words);
+    if (at == std::string_view::npos || at == 0) {
+        return std::nullopt;
+    }
+    const std::size_t space = text.find_last_of(' ', at - 1);
+    const std::size_t start = space == std::string_view::npos ? 0 : space + 1;
+    const std::optional<int> number = NumberAt(text.substr(start, at - start));
+    return number && *number >= low && *number <= high ? number : std::nullopt;
+}
+
+}  // namespace
+
 TableHeader ReadTableHeader(std::string_view text) {
     const std::string_view head = HeadOf(text);
     TableHeader header;
@@ -296,23 +312,11 @@ TableHeader ReadTableHeader(std::string_view text) {
         const std::string_view rest = head.substr(at + 9);
         header.layout = LayoutNamed(rest.substr(0, rest.find_first_of(":, \r\n")));
     }
-    if (const std::size_t at = head.find(" rows above the baseline");
-        at != std::string_view::npos) {
-        const std::size_t start = head.find_last_of(' ', at - 1);
-        header.ascent = NumberAt(head.substr(start + 1, at - start - 1));
-        if (header.ascent && (*header.ascent < 0 || *header.ascent > CellSize::kLargest)) {
-            header.ascent.reset();
-        }
-    }
-    for (const std::string_view words :
-         {" column left of the cursor", " columns left of the cursor"}) {
-        if (const std::size_t at = head.find(words); at != std::string_view::npos) {
-            const std::size_t start = head.find_last_of(' ', at - 1);
-            header.origin = NumberAt(head.substr(start + 1, at - start - 1));
-            if (header.origin && (*header.origin < 1 || *header.origin >= CellSize::kLargest)) {
-                header.origin.reset();
-            }
-        }
+    header.ascent = NumberBefore(head, " rows above the baseline", 0, CellSize::kLargest);
+    header.origin = NumberBefore(head, " column left of the cursor", 1, 1);
+    if (!header.origin) {
+        header.origin =
+            NumberBefore(head, " columns left of the cursor", 2, CellSize::kLargest - 1);
     }
     return header;
 }

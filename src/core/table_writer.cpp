@@ -231,10 +231,10 @@ std::string WriteDense(const CharacterSet& set, const TableFormat& format,
     }
     if (format.layout == ByteLayout::Ssd1306Ascii) {
         out += Ssd1306AsciiLines(set, syntax.comment);
-    }
-    for (int code = codes.first; format.layout != ByteLayout::Ssd1306Ascii && code <= codes.last;
-         ++code) {
-        AppendCharacter(out, set, code, format);
+    } else {
+        for (int code = codes.first; code <= codes.last; ++code) {
+            AppendCharacter(out, set, code, format);
+        }
     }
     out += Closing(format.language);
     if (format.layout == ByteLayout::Lcd && format.language == Language::Arduino) {

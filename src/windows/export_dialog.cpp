@@ -171,8 +171,7 @@ void ExportDialog::Write() {
     Language->setEnabled(table && layout != ByteLayout::GfxFont);
     Name->setEnabled(table);
     Name->setPlaceholderText(FromView(DefaultArrayName(layout)));
-    Sparse->setEnabled(table && layout != ByteLayout::GfxFont && layout != ByteLayout::MdMax72xx &&
-                       layout != ByteLayout::Ssd1306Ascii);
+    Sparse->setEnabled(table && !IsDenseOnly(layout));
     ForgetText->setEnabled(!textCodes_.empty());
     absent_.clear();
     std::string moved;
