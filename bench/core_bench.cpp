@@ -2,14 +2,14 @@
 
 #include <random>
 
-#include "core/bdf_font.h"
-#include "core/c_initializer.h"
-#include "core/character_grid.h"
-#include "core/data_listing.h"
-#include "core/pattern_parser.h"
-#include "core/set_export.h"
-#include "core/set_import.h"
-#include "core/table_writer.h"
+#include "core/formats/bdf_font.h"
+#include "core/text/c_initializer.h"
+#include "core/model/character_grid.h"
+#include "core/text/data_listing.h"
+#include "core/text/pattern_parser.h"
+#include "core/formats/set_export.h"
+#include "core/formats/set_import.h"
+#include "core/formats/table_writer.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <cstdio>
 
-#include "core/code_map.h"
-#include "core/code_text.h"
+#include "core/text/code_map.h"
+#include "core/text/code_text.h"
 #include "say.h"
 
 namespace zrl {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/character_set.h"
-#include "core/code_map.h"
+#include "core/model/character_set.h"
+#include "core/text/code_map.h"
 
 class QCommandLineParser;
 

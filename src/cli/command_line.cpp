@@ -8,12 +8,12 @@
 #include <string_view>
 
 #include "chosen_set.h"
-#include "core/bdf_font.h"
-#include "core/code_map.h"
-#include "core/gfx_font.h"
-#include "core/set_export.h"
-#include "core/set_import.h"
-#include "core/table_writer.h"
+#include "core/formats/bdf_font.h"
+#include "core/text/code_map.h"
+#include "core/formats/gfx_font.h"
+#include "core/formats/set_export.h"
+#include "core/formats/set_import.h"
+#include "core/formats/table_writer.h"
 #include "outline_input.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/code_map.h"
+#include "core/text/code_map.h"
 #include "platform/outline_font.h"
 #include "say.h"
 

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "core/bdf_font.h"
+#include "core/formats/bdf_font.h"
 #include "pcf_font.h"
 
 #ifdef ZRL_HAVE_ZLIB

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/bitmap_font.h"
+#include "core/formats/bitmap_font.h"
 
 namespace zrl {
 

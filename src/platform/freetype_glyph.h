@@ -5,7 +5,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-#include "core/bitmap_font.h"
+#include "core/formats/bitmap_font.h"
 
 namespace zrl {
 

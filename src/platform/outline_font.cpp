@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/bdf_font.h"
-#include "core/outline_cell.h"
+#include "core/formats/bdf_font.h"
+#include "core/formats/outline_cell.h"
 #include "freetype_glyph.h"
 
 #ifdef ZRL_HAVE_FREETYPE

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/bitmap_font.h"
-#include "core/code_map.h"
+#include "core/formats/bitmap_font.h"
+#include "core/text/code_map.h"
 
 namespace zrl {
 

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "core/bdf_font.h"
+#include "core/formats/bdf_font.h"
 
 namespace zrl {
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "core/character_set.h"
+#include "core/model/character_set.h"
 
 namespace zrl {
 

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/character_grid.h"
+#include "core/model/character_grid.h"
 
 class QWidget;
 

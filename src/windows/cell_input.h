@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <optional>
 
-#include "core/stroke.h"
+#include "core/model/stroke.h"
 
 class QKeyEvent;
 class QMouseEvent;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "core/cell_size.h"
+#include "core/model/cell_size.h"
 
 class QWidget;
 

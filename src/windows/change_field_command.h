@@ -2,7 +2,7 @@
 
 #include <QUndoCommand>
 
-#include "core/character_grid.h"
+#include "core/model/character_grid.h"
 
 namespace zrl {
 

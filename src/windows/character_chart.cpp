@@ -9,8 +9,8 @@
 
 #include "code_chart.h"
 #include "code_chart_model.h"
-#include "core/code_text.h"
-#include "core/unicode_names.h"
+#include "core/text/code_text.h"
+#include "core/text/unicode_names.h"
 #include "platform/runtime_error.h"
 #include "set_document.h"
 

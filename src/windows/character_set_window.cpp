@@ -18,7 +18,7 @@
 #include "character_commands.h"
 #include "code_chart.h"
 #include "code_chart_model.h"
-#include "core/data_listing.h"
+#include "core/text/data_listing.h"
 #include "forms.h"
 #include "import_font_dialog.h"
 #include "import_set_command.h"

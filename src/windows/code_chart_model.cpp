@@ -4,8 +4,8 @@
 #include <tuple>
 
 #include "artwork.h"
-#include "core/font_source.h"
-#include "core/unicode_names.h"
+#include "core/formats/font_source.h"
+#include "core/text/unicode_names.h"
 #include "set_document.h"
 
 namespace zrl {

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/character_set.h"
+#include "core/model/character_set.h"
 
 namespace zrl {
 

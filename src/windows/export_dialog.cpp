@@ -15,11 +15,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/bdf_font.h"
-#include "core/code_map.h"
-#include "core/code_text.h"
-#include "core/set_export.h"
-#include "core/table_writer.h"
+#include "core/formats/bdf_font.h"
+#include "core/text/code_map.h"
+#include "core/text/code_text.h"
+#include "core/formats/set_export.h"
+#include "core/formats/table_writer.h"
 #include "platform/clipboard.h"
 #include "platform/font_file.h"
 #include "platform/runtime_error.h"

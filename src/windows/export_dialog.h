@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/character_set.h"
+#include "core/model/character_set.h"
 
 class QCheckBox;
 class QHBoxLayout;

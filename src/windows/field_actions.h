@@ -4,7 +4,7 @@
 #include <iterator>
 #include <vector>
 
-#include "core/transforms.h"
+#include "core/model/transforms.h"
 
 class QAction;
 class QMenu;

@@ -15,7 +15,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "core/code_map.h"
+#include "core/text/code_map.h"
 #include "platform/runtime_error.h"
 #include "platform/system_fonts.h"
 #include "preview_strip.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/character_set.h"
+#include "core/model/character_set.h"
 #include "platform/outline_font.h"
 
 class QCheckBox;

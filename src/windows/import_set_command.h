@@ -3,7 +3,7 @@
 #include <map>
 #include <optional>
 
-#include "core/character_set.h"
+#include "core/model/character_set.h"
 #include "set_step.h"
 
 namespace zrl {

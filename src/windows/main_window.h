@@ -3,8 +3,8 @@
 #include <QString>
 #include <vector>
 
-#include "core/character_grid.h"
-#include "core/transforms.h"
+#include "core/model/character_grid.h"
+#include "core/model/transforms.h"
 #include "editor_layout.h"
 #include "field_actions.h"
 #include "platform/form.h"

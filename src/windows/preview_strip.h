@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <span>
 
-#include "core/character_set.h"
+#include "core/model/character_set.h"
 
 class QTimer;
 

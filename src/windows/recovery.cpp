@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/bdf_font.h"
+#include "core/formats/bdf_font.h"
 #include "platform/font_file.h"
 #include "set_document.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/character_set.h"
+#include "core/model/character_set.h"
 #include "set_step.h"
 
 namespace zrl {

@@ -5,7 +5,7 @@
 #include <map>
 #include <optional>
 
-#include "core/character_set.h"
+#include "core/model/character_set.h"
 
 class QUndoStack;
 

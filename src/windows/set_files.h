@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/character_set.h"
+#include "core/model/character_set.h"
 
 namespace zrl {
 

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 
 #include "character_set_window.h"
-#include "core/set_import.h"
+#include "core/formats/set_import.h"
 #include "export_dialog.h"
 #include "forms.h"
 #include "import_set_command.h"

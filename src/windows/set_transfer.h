@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "core/set_export.h"
-#include "core/table_reader.h"
+#include "core/formats/set_export.h"
+#include "core/formats/table_reader.h"
 #include "platform/font_file.h"
 
 namespace zrl {

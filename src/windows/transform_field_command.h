@@ -2,7 +2,7 @@
 
 #include <QUndoCommand>
 
-#include "core/transforms.h"
+#include "core/model/transforms.h"
 
 namespace zrl {
 

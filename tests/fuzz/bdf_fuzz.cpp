@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/bdf_font.h"
+#include "core/formats/bdf_font.h"
 
 namespace {
 

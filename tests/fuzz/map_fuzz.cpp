@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/code_map.h"
+#include "core/text/code_map.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <cstdlib>
 
-#include "core/bdf_font.h"
+#include "core/formats/bdf_font.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"
 

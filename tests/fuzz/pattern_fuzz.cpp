@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/character_set.h"
-#include "core/data_listing.h"
-#include "core/pattern_parser.h"
+#include "core/model/character_set.h"
+#include "core/text/data_listing.h"
+#include "core/text/pattern_parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     const zrl::ParsedPattern parsed =

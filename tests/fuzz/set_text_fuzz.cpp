@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/set_export.h"
-#include "core/set_import.h"
+#include "core/formats/set_export.h"
+#include "core/formats/set_import.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     const zrl::ParsedSet read =

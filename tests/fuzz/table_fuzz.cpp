@@ -6,10 +6,10 @@
 #include <optional>
 #include <string_view>
 
-#include "core/gfx_font.h"
-#include "core/set_export.h"
-#include "core/set_import.h"
-#include "core/table_writer.h"
+#include "core/formats/gfx_font.h"
+#include "core/formats/set_export.h"
+#include "core/formats/set_import.h"
+#include "core/formats/table_writer.h"
 
 namespace {
 

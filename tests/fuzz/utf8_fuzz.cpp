@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/code_text.h"
+#include "core/text/code_text.h"
 #include "lookup.h"  // written by write_lookup: fuzz_codes, fuzz_index and fuzz_next
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {

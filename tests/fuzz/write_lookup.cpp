@@ -2,7 +2,7 @@
 // output, for the decoder's fuzz target to compile.
 #include <cstdio>
 
-#include "core/sparse_lookup.h"
+#include "core/formats/sparse_lookup.h"
 
 int main() {
     const std::string text =

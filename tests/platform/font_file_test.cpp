@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "core/bdf_font.h"
+#include "core/formats/bdf_font.h"
 #include "support/pattern_rows.h"
 
 namespace zrl {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/bdf_font.h"
-#include "core/gfx_font.h"
+#include "core/formats/bdf_font.h"
+#include "core/formats/gfx_font.h"
 #include "platform/font_file.h"
 
 #ifdef ZRL_HAVE_FREETYPE

@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QUndoStack>
 
-#include "core/data_listing.h"
+#include "core/text/data_listing.h"
 #include "platform/colour_button.h"
 #include "platform/outline_font.h"
 #include "platform/text_box.h"

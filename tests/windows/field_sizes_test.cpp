@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QUndoStack>
 
-#include "core/data_listing.h"
+#include "core/text/data_listing.h"
 #include "platform/colour_button.h"
 #include "platform/notice.h"
 #include "platform/text_box.h"

@@ -6,7 +6,7 @@
 #include <QUndoStack>
 #include <random>
 
-#include "core/data_listing.h"
+#include "core/text/data_listing.h"
 #include "platform/colour_button.h"
 #include "platform/notice.h"
 #include "platform/text_box.h"

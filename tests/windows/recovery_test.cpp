@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "core/bdf_font.h"
+#include "core/formats/bdf_font.h"
 #include "platform/colour_button.h"
 #include "platform/font_file.h"
 #include "window_fixture.h"

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QUndoStack>
 
-#include "core/table_writer.h"
+#include "core/formats/table_writer.h"
 #include "window_fixture.h"
 #include "windows/character_set_window.h"
 #include "windows/code_chart.h"

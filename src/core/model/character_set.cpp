@@ -1,0 +1,183 @@
+#include "character_set.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+
+namespace zrl {
+
+Pattern PatternOf(const CharacterGrid& grid) {
+    Pattern pattern(grid.Size());
+    for (int i = 0; i < grid.Size().Cells(); ++i) {
+        pattern[static_cast<std::size_t>(i)] = grid.IsLit(i);
+    }
+    return pattern;
+}
+
+CharacterGrid GridOf(const Pattern& pattern) {
+    std::vector<OLE_COLOR> colours(static_cast<std::size_t>(pattern.Size().Cells()));
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        colours[i] = pattern[i] ? LitColour : UnlitColour;
+    }
+    return CharacterGrid(pattern.Size(), std::move(colours));
+}
+
+int CharacterSet::DefaultDescent(CellSize size) {
+    return size.height < 7 ? 0 : std::max(1, size.height / 6);
+}
+
+CharacterSet::CharacterSet(CellSize size, std::optional<int> descent)
+    : size_(size), descent_(std::clamp(descent.value_or(DefaultDescent(size)), 0, size.height)) {
+    if (!CellSize::IsValid(size.width, size.height)) {
+        throw std::invalid_argument("a cell is 1 to 32 dots each way, not " + ToString(size));
+    }
+}
+
+CharacterSet CharacterSet::Blank(int first, int last, CellSize size) {
+    CharacterSet set(size);
+    for (int code = first; code <= last; ++code) {
+        set.Put(code, {Pattern(size), {}});
+    }
+    return set;
+}
+
+CharacterSet CharacterSet::Emptied() const {
+    CharacterSet empty(size_, descent_);
+    empty.fontName_ = fontName_;
+    empty.lineHeight_ = lineHeight_;
+    empty.originColumn_ = originColumn_;
+    return empty;
+}
+
+CharacterSet CharacterSet::Resized(CellSize size) const {
+    CharacterSet resized(size, Ascent() <= size.height ? size.height - Ascent() : 0);
+    resized.fontName_ = fontName_;
+    resized.source_ = source_;
+    resized.lineHeight_ = lineHeight_;
+    resized.SetOriginColumn(originColumn_);
+    for (const auto& [code, character] : characters_) {
+        // A character as wide as its cell stays so; a narrower one keeps its width.
+        const int width = character.width == size_.width ? size.width : character.width;
+        resized.characters_[code] = {zrl::Resized(character.pattern, size), character.name,
+                                     std::min(width, size.width)};
+    }
+    return resized;
+}
+
+void CharacterSet::CheckCode(int code) {
+    if (code < kFirstCode || code > kLastUnicode) {
+        throw std::out_of_range("code " + std::to_string(code) + " is outside 0..U+10FFFF");
+    }
+}
+
+bool CharacterSet::operator==(const CharacterSet& other) const {
+    return size_ == other.size_ && descent_ == other.descent_ && characters_ == other.characters_ &&
+           fontName_ == other.fontName_ && lineHeight_ == other.lineHeight_ &&
+           originColumn_ == other.originColumn_;
+}
+
+bool CharacterSet::IsKept(int code) const {
+    if (source_ == nullptr) {
+        return false;
+    }
+    return std::binary_search(source_->keptCodes.begin(), source_->keptCodes.end(), long{code});
+}
+
+void CharacterSet::CheckSize(const Pattern& pattern) const {
+    if (pattern.Size() != size_) {
+        throw std::invalid_argument(WithArticle(pattern.Size()) + " pattern in a set of " +
+                                    ToString(size_) + " characters");
+    }
+}
+
+const SetCharacter* CharacterSet::Find(int code) const {
+    const auto found = characters_.find(code);
+    return found != characters_.end() ? &found->second : nullptr;
+}
+
+void CharacterSet::Put(int code, SetCharacter character) {
+    CheckCode(code);
+    CheckSize(character.pattern);
+    character.width =
+        character.width == kCellWidth ? size_.width : std::clamp(character.width, 0, size_.width);
+    characters_[code] = std::move(character);
+}
+
+void CharacterSet::SetPattern(int code, const Pattern& pattern) {
+    CheckCode(code);
+    CheckSize(pattern);
+    characters_.try_emplace(code, SetCharacter{pattern, {}, size_.width}).first->second.pattern =
+        pattern;
+}
+
+bool CharacterSet::SetWidth(int code, int width) {
+    const auto found = characters_.find(code);
+    if (found == characters_.end()) {
+        return false;
+    }
+    found->second.width = std::clamp(width, 0, size_.width);
+    return true;
+}
+
+bool CharacterSet::IsProportional() const {
+    return std::adjacent_find(characters_.begin(), characters_.end(),
+                              [](const auto& a, const auto& b) {
+                                  return a.second.width != b.second.width;
+                              }) != characters_.end();
+}
+
+bool CharacterSet::Remove(int code) {
+    return characters_.erase(code) != 0;
+}
+
+std::optional<int> CharacterSet::FreeCode(int from) const {
+    const int last = from <= kLastCode ? kLastCode : kLastUnicode;
+    const int codes = last - kFirstCode + 1;
+    for (int step = 0; step < codes; ++step) {
+        const int code = kFirstCode + (from - kFirstCode + step) % codes;
+        if (!characters_.contains(code) && !IsKept(code)) {
+            return code;
+        }
+    }
+    return std::nullopt;
+}
+
+int InkedWidth(const SetCharacter& character) {
+    const CellSize size = character.pattern.Size();
+    for (int column = size.width - 1; column >= character.width; --column) {
+        for (int row = 0; row < size.height; ++row) {
+            if (character.pattern.Lit(row, column)) {
+                return column + 1;
+            }
+        }
+    }
+    return character.width;
+}
+
+std::map<int, SetCharacter> FittedCharacters(const CharacterSet& set) {
+    std::map<int, SetCharacter> fitted;
+    const CellSize size = set.Cell();
+    for (const auto& [code, character] : set.Characters()) {
+        int left = size.width;
+        int right = -1;
+        for (int index = 0; index < size.Cells(); ++index) {
+            if (character.pattern[static_cast<std::size_t>(index)]) {
+                left = std::min(left, size.ColumnOf(index));
+                right = std::max(right, size.ColumnOf(index));
+            }
+        }
+        if (right < 0 || (left == 0 && right + 1 == character.width)) {
+            continue;
+        }
+        Pattern moved(size);
+        for (int index = 0; index < size.Cells(); ++index) {
+            if (character.pattern[static_cast<std::size_t>(index)]) {
+                moved.set(static_cast<std::size_t>(index - left));
+            }
+        }
+        fitted[code] = {moved, character.name, right + 1 - left};
+    }
+    return fitted;
+}
+
+}  // namespace zrl
