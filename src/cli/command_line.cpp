@@ -9,11 +9,11 @@
 
 #include "chosen_set.h"
 #include "core/formats/bdf_font.h"
-#include "core/text/code_map.h"
 #include "core/formats/gfx_font.h"
 #include "core/formats/set_export.h"
 #include "core/formats/set_import.h"
 #include "core/formats/table_writer.h"
+#include "core/text/code_map.h"
 #include "outline_input.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"

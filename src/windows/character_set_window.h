@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "character_commands.h"
-#include "core/model/character_set.h"
 #include "core/formats/set_export.h"
 #include "core/formats/table_reader.h"
+#include "core/model/character_set.h"
 #include "platform/form.h"
 #include "recovery.h"
 #include "set_files.h"

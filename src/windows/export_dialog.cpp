@@ -16,10 +16,10 @@
 #include <QVBoxLayout>
 
 #include "core/formats/bdf_font.h"
-#include "core/text/code_map.h"
-#include "core/text/code_text.h"
 #include "core/formats/set_export.h"
 #include "core/formats/table_writer.h"
+#include "core/text/code_map.h"
+#include "core/text/code_text.h"
 #include "platform/clipboard.h"
 #include "platform/font_file.h"
 #include "platform/runtime_error.h"

@@ -37,7 +37,7 @@ struct FontSource : SourceFont {
     std::string_view header;  // everything before the CHARS line
     std::string_view chars;   // the CHARS line, its line end included
     std::vector<Glyph> glyphs;
-    std::string_view trailer;     // everything after the last glyph's ENDCHAR line
+    std::string_view trailer;  // everything after the last glyph's ENDCHAR line
     std::string lineEnd = "\n";
 
     // The set as it was read: an edit that changes these changes the properties that say them.

@@ -4,10 +4,10 @@
 #include <variant>
 #include <vector>
 
-#include "core/text/c_initializer.h"
 #include "core/formats/gfx_font.h"
-#include "core/text/pattern_parser.h"
 #include "core/formats/set_export.h"
+#include "core/text/c_initializer.h"
+#include "core/text/pattern_parser.h"
 
 namespace zrl {
 

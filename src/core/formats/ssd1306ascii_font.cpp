@@ -5,8 +5,8 @@
 #include <map>
 #include <optional>
 
-#include "core/text/code_text.h"
 #include "core/formats/set_export.h"
+#include "core/text/code_text.h"
 
 namespace zrl {
 

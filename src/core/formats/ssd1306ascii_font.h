@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/model/character_set.h"
 #include "core/formats/parsed_set.h"
+#include "core/model/character_set.h"
 #include "core/text/value_scanner.h"
 
 namespace zrl {

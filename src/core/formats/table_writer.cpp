@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <span>
 
-#include "core/text/code_map.h"
-#include "core/text/code_text.h"
 #include "core/formats/gfx_font.h"
 #include "core/formats/set_export.h"
 #include "core/formats/sparse_lookup.h"
 #include "core/formats/ssd1306ascii_font.h"
+#include "core/text/code_map.h"
+#include "core/text/code_text.h"
 
 namespace zrl {
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-
 namespace zrl {
 
 Pattern PatternOf(const CharacterGrid& grid) {

@@ -3,12 +3,12 @@
 #include <random>
 
 #include "core/formats/bdf_font.h"
-#include "core/text/c_initializer.h"
-#include "core/text/data_listing.h"
-#include "core/text/pattern_parser.h"
 #include "core/formats/set_export.h"
 #include "core/formats/set_import.h"
 #include "core/model/transforms.h"
+#include "core/text/c_initializer.h"
+#include "core/text/data_listing.h"
+#include "core/text/pattern_parser.h"
 
 namespace zrl {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text/code_text.h"
 #include "core/formats/set_import.h"
 #include "core/formats/table_writer.h"
+#include "core/text/code_text.h"
 
 namespace zrl {
 namespace {
