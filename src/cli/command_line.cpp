@@ -8,8 +8,7 @@
 #include <string_view>
 
 #include "chosen_set.h"
-#include "core/formats/bdf_font.h"
-#include "core/formats/gfx_font.h"
+#include "core/formats/format_table.h"
 #include "core/formats/set_export.h"
 #include "core/formats/set_import.h"
 #include "core/formats/table_writer.h"
@@ -56,29 +55,16 @@ QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const TextForm* TextFormNamed(const QString& name) {
-    for (const TextForm& form : TextForms()) {
-        if (name == FromView(form.name)) {
-            return &form;
-        }
-    }
-    return nullptr;
-}
-
-// A byte layout by its name; "c" is the classic name of glcd.
-std::optional<ByteLayout> LayoutOf(const QString& name) {
-    return name == QLatin1String("c") ? std::optional(ByteLayout::Glcd)
-                                      : LayoutNamed(name.toStdString());
+// A format written, by its name or alias.
+const Format* WrittenFormat(const QString& name) {
+    const Format* format = FormatNamed(name.toStdString());
+    return format != nullptr && IsWritten(*format) ? format : nullptr;
 }
 
 QString LayoutNames() {
     QStringList names;
-    for (const TextForm& form : TextForms()) {
-        names << FromView(form.name);
-    }
-    names << QStringLiteral("c");
-    for (const LayoutInfo& info : AllLayouts()) {
-        names << FromView(info.name);
+    for (const std::string_view name : WrittenNames()) {
+        names << FromView(name);
     }
     return names.join(QStringLiteral(", "));
 }
@@ -86,7 +72,7 @@ QString LayoutNames() {
 // Whether --export names a form and --language a language; if not, says so.
 bool KnowsForm(const QCommandLineParser& parser) {
     const QString form = parser.value(kExport);
-    if (TextFormNamed(form) == nullptr && !LayoutOf(form)) {
+    if (WrittenFormat(form) == nullptr) {
         Say(QStringLiteral("unknown layout \"%1\"; choose %2").arg(form, LayoutNames()));
         return false;
     }
@@ -100,15 +86,15 @@ bool KnowsForm(const QCommandLineParser& parser) {
 
 // How to read a table INPUT that does not say how it is laid out: --from, --size, --first.
 struct Reading {
-    std::optional<ByteLayout> layout;
+    const Format* told;
     CellSize size;
     std::optional<int> first;
 };
 
 ParsedSet ReadText(std::string_view text, const Reading& reading) {
-    if (reading.layout) {
-        return ReadTable(
-            text, {*reading.layout, reading.size, reading.first.value_or(kDefaultFirstCode)});
+    if (reading.told != nullptr) {
+        return ReadTable(text,
+                         {*reading.told, reading.size, reading.first.value_or(kDefaultFirstCode)});
     }
     return ReadSetText(text, reading.first.value_or(kDefaultFirstCode), reading.size);
 }
@@ -141,41 +127,31 @@ struct Exported {
     QStringList notes = {};  // what the text leaves out or costs, a line each
 };
 
-Exported WriteText(const TextForm& form, const ChosenSet& chosen, const CharacterSet& whole) {
-    if (form.format == SetFormat::Bdf) {
-        return {WriteBdf(chosen.selected ? ChosenForBdf(whole, chosen.set, !chosen.moved.empty())
-                                         : whole),
-                {}};
-    }
-    return {chosen.selected ? WriteBasicBlock(Narrowed(chosen.set), form.order)
-                            : WriteSet(whole, form.format, form.order, {}),
-            {}};
-}
-
 TableFormat FormatOf(const QCommandLineParser& parser, const ChosenSet& chosen) {
     // KnowsForm has made sure of both names.
     const std::optional<Language> language =
         parser.isSet(kLanguage) ? LanguageNamed(parser.value(kLanguage).toStdString())
                                 : Language::C;
-    TableFormat format{*LayoutOf(parser.value(kExport)), *language,
-                       parser.value(kName).toStdString()};
+    const Format& written = *WrittenFormat(parser.value(kExport));
+    TableFormat format{written, *language, parser.value(kName).toStdString()};
     format.sparse = parser.isSet(kSparse);
     format.whole = chosen.selected;
-    format.moved = chosen.moved;
+    // Only a table's comment names the codes a selection moved.
+    format.moved = written.output == Output::Source ? chosen.moved : std::string();
     return format;
 }
 
 Exported Export(const QCommandLineParser& parser, const ChosenSet& chosen,
                 const CharacterSet& whole) {
-    const QString form = parser.value(kExport);
-    if (const TextForm* named = TextFormNamed(form)) {
-        if (parser.isSet(kSparse)) {
-            return {{}, QStringLiteral("--sparse is for tables of bytes; %1 is none").arg(form)};
-        }
-        return WriteText(*named, chosen, whole);
-    }
     const TableFormat format = FormatOf(parser, chosen);
-    const CharacterSet set = chosen.selected ? Narrowed(chosen.set) : chosen.set;
+    const Format& written = *format.format;
+    if (written.output != Output::Source && format.sparse) {
+        return {{},
+                QStringLiteral("--sparse is for tables of bytes; %1 is none")
+                    .arg(parser.value(kExport))};
+    }
+    const CharacterSet set =
+        chosen.selected ? ChosenFor(written, whole, chosen.set, !chosen.moved.empty()) : whole;
     if (const std::string why = WhyNotWritten(set, format); !why.empty()) {
         return {{}, QString::fromStdString(why)};
     }
@@ -187,7 +163,7 @@ Exported Export(const QCommandLineParser& parser, const ChosenSet& chosen,
                               .arg(QString::fromStdString(WithThousands(gaps.blanks)),
                                    QString::fromStdString(WithThousands(gaps.bytes)));
     }
-    if (const std::string past = DescribeGfxPastByte(set, format); !past.empty()) {
+    if (const std::string past = WarningOf(set, format); !past.empty()) {
         exported.notes << QString::fromStdString(past);
     }
     return exported;
@@ -211,12 +187,14 @@ QString LayoutLines() {
         return QStringLiteral("  %1%2").arg(FromView(name), -16).arg(FromView(summary));
     };
     QStringList lines;
-    for (const TextForm& form : TextForms()) {
-        lines << line(form.name, form.summary);
-    }
-    lines << line("c", "the classic name of glcd");
-    for (const LayoutInfo& info : AllLayouts()) {
-        lines << line(info.name, info.summary);
+    for (const Format* format : Formats()) {
+        if (!IsWritten(*format)) {
+            continue;
+        }
+        if (!format->alias.empty()) {
+            lines << line(format->alias, "the classic name of " + std::string(format->name));
+        }
+        lines << line(format->name, format->summary);
     }
     return lines.join(u'\n');
 }
@@ -288,14 +266,16 @@ std::optional<Reading> ReadingOf(const QCommandLineParser& parser) {
                 .arg(parser.value(kSize)));
         return std::nullopt;
     }
-    Reading reading{std::nullopt, *size, numbered ? std::optional(first) : std::nullopt};
+    Reading reading{nullptr, *size, numbered ? std::optional(first) : std::nullopt};
     const QString from = parser.value(kFrom);
-    if (parser.isSet(kFrom) && TextFormNamed(from) == nullptr) {
-        reading.layout = LayoutOf(from);
-        if (!reading.layout) {
+    if (parser.isSet(kFrom)) {
+        const Format* format = WrittenFormat(from);
+        if (format == nullptr) {
             Say(QStringLiteral("--from \"%1\" is no layout; choose %2").arg(from, LayoutNames()));
             return std::nullopt;
         }
+        // A BDF font and a BASIC block say how they are laid out.
+        reading.told = format->output == Output::Source ? format : nullptr;
     }
     return reading;
 }
@@ -347,9 +327,10 @@ int RunWithoutWindow(QCoreApplication& app) {
     // BDF holds the whole font, the glyphs kept as they are included; tables and BASIC
     // blocks hold the set, its codes up to 255 where it has codes past them too, unless
     // the characters were chosen.
-    const bool bdf = parser.value(kExport) == QLatin1String("bdf");
+    const Format& written = *WrittenFormat(parser.value(kExport));
+    const bool bdf = written.output == Output::Bdf;
     const std::string leftOut = bdf ? std::string() : DescribeLeftOut(*loaded.font);
-    const bool lcd = LayoutOf(parser.value(kExport)) == ByteLayout::Lcd;
+    const bool lcd = written.layout == ByteLayout::Lcd;
     const std::string pastByte =
         bdf || ((chosen->selected || parser.isSet(kSparse)) && !lcd)
             ? std::string()

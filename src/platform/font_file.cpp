@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include "core/formats/bdf_font.h"
+#include "core/formats/format_table.h"
 #include "pcf_font.h"
 
 #ifdef ZRL_HAVE_ZLIB
@@ -60,13 +61,41 @@ std::optional<QByteArray> Gunzip(const QByteArray& packed, QString& error) {
 #endif
 }
 
-// A font read from BDF text keeps the text, to be written back as it was.
-LoadedFont Imported(std::string_view bdf) {
-    const ReadFont read = ReadBdf(bdf);
+bool IsFontFile(const Format& format) {
+    return format.source == Source::Font;
+}
+
+std::string_view ViewOf(const QByteArray& data) {
+    return {data.constData(), static_cast<std::size_t>(data.size())};
+}
+
+// "not a BDF or PCF font": the formats of bitmap font files.
+QString NoFont() {
+    std::vector<std::string> names;
+    for (const Format* format : Formats()) {
+        if (IsFontFile(*format)) {
+            names.push_back(
+                QString::fromUtf8(format->name.data(), static_cast<qsizetype>(format->name.size()))
+                    .toUpper()
+                    .toStdString());
+        }
+    }
+    return QStringLiteral("not a %1 font")
+        .arg(QString::fromStdString(JoinedWithOr({names.begin(), names.end()})));
+}
+
+// A font the program reads itself keeps its text, to be written back as it was; one read
+// through FreeType is as its BDF text says it.
+LoadedFont Imported(const Format& format, const QByteArray& data) {
+    ReadFont read = format.readFont != nullptr ? format.readFont(ViewOf(data)) : ReadPcf(data);
     if (!read.font) {
         return {std::nullopt, QString::fromStdString(read.error)};
     }
-    return {ImportFont(*read.font, bdf), {}};
+    if (format.readFont != nullptr) {
+        return {ImportFont(*read.font, ViewOf(data)), {}};
+    }
+    const std::string text = WriteFontText(*read.font);
+    return {ImportFont(*read.font, text), {}};
 }
 
 }  // namespace
@@ -80,18 +109,11 @@ LoadedFont LoadFontData(const QByteArray& data) {
         const std::optional<QByteArray> unpacked = Gunzip(data, error);
         return unpacked ? LoadFontData(*unpacked) : LoadedFont{std::nullopt, error};
     }
-    if (IsPcf(data)) {
-        ReadFont read = ReadPcf(data);
-        if (!read.font) {
-            return {std::nullopt, QString::fromStdString(read.error)};
-        }
-        const std::string text = WriteFontText(*read.font);
-        return {ImportFont(*read.font, text), {}};
+    const Detected detected = DetectFormat(ViewOf(data), IsFontFile);
+    if (detected.format == nullptr) {
+        return {std::nullopt, NoFont()};
     }
-    if (!IsFontData(data)) {
-        return {std::nullopt, QStringLiteral("not a BDF or PCF font")};
-    }
-    return Imported(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+    return Imported(*detected.format, data);
 }
 
 LoadedFont LoadFontFile(const QString& path) {
@@ -106,7 +128,7 @@ LoadedFont LoadFontFile(const QString& path) {
 }
 
 bool IsFontData(const QByteArray& head) {
-    return IsGzip(head) || IsPcf(head) || head.trimmed().startsWith("STARTFONT");
+    return IsGzip(head) || DetectFormat(ViewOf(head), IsFontFile).format != nullptr;
 }
 
 QString SaveBytes(const QString& path, std::string_view bytes) {

@@ -6,7 +6,9 @@
 #include <cstdint>
 
 #include "core/formats/bdf_font.h"
+#include "core/formats/format_table.h"
 #include "core/formats/outline_cell.h"
+#include "face_names.h"
 #include "freetype_glyph.h"
 
 #ifdef ZRL_HAVE_FREETYPE
@@ -39,62 +41,15 @@ QString OutlineSize::Text() const {
 }
 
 bool IsOutlineFont(const QByteArray& head) {
-    return head.startsWith(QByteArray("\0\1\0\0", 4)) || head.startsWith("OTTO") ||
-           head.startsWith("true") || head.startsWith("ttcf");
+    const Detected detected =
+        DetectFormat(std::string_view(head.constData(), static_cast<std::size_t>(head.size())),
+                     [](const Format& format) { return format.source == Source::Outline; });
+    return detected.format != nullptr;
 }
 
 #ifdef ZRL_HAVE_FREETYPE
 
 namespace {
-
-// BDF's string property: in double quotes, a quote doubled, on one line.
-std::string Quoted(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : OneLine(text)) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + "\"";
-}
-
-// A name table entry in UTF-8: Unicode and Windows entries are UTF-16BE, Macintosh Roman
-// entries are taken as Latin-1.
-std::string NameText(const FT_SfntName& name) {
-    const auto* bytes = reinterpret_cast<const char*>(name.string);
-    if (name.platform_id == TT_PLATFORM_MACINTOSH) {
-        return QString::fromLatin1(bytes, static_cast<qsizetype>(name.string_len)).toStdString();
-    }
-    QString text;
-    for (FT_UInt i = 0; i + 1 < name.string_len; i += 2) {
-        text += QChar(static_cast<char16_t>(name.string[i] << 8 | name.string[i + 1]));
-    }
-    return text.toStdString();
-}
-
-// The face's copyright notice, English where it has several, its lines joined by spaces.
-std::string Copyright(FT_Face face) {
-    std::string found;
-    for (FT_UInt i = 0; i < FT_Get_Sfnt_Name_Count(face); ++i) {
-        FT_SfntName name{};
-        if (FT_Get_Sfnt_Name(face, i, &name) != 0 || name.name_id != TT_NAME_ID_COPYRIGHT) {
-            continue;
-        }
-        const bool english = name.platform_id == TT_PLATFORM_MICROSOFT && name.language_id == 0x409;
-        if (found.empty() || english) {
-            found = NameText(name);
-        }
-        if (english) {
-            break;
-        }
-    }
-    std::string line;
-    for (const char c : found) {
-        const bool lineBreak = c == '\r' || c == '\n';
-        if (!lineBreak || (!line.empty() && line.back() != ' ')) {
-            line += lineBreak ? ' ' : c;
-        }
-    }
-    return OneLine(line);
-}
 
 FT_Int32 LoadFlags(Hinting hinting, bool mono) {
     const FT_Int32 target = mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL;
@@ -244,22 +199,22 @@ struct OutlineFont::Face {
                     std::to_string(resolution) + "-" + std::to_string(resolution) +
                     "-P-0-ISO10646-1";
         font.properties = {
-            {"FAMILY_NAME", Quoted(family)},
-            {"FACE_NAME", Quoted(family + " " + style)},
-            {"WEIGHT_NAME", Quoted(bold ? "Bold" : "Medium")},
-            {"SLANT", Quoted(slant)},
+            {"FAMILY_NAME", QuotedProperty(family)},
+            {"FACE_NAME", QuotedProperty(family + " " + style)},
+            {"WEIGHT_NAME", QuotedProperty(bold ? "Bold" : "Medium")},
+            {"SLANT", QuotedProperty(slant)},
             {"PIXEL_SIZE", std::to_string(pixels)},
             {"POINT_SIZE", std::to_string(decipoints)},
             {"RESOLUTION_X", std::to_string(resolution)},
             {"RESOLUTION_Y", std::to_string(resolution)},
-            {"CHARSET_REGISTRY", Quoted("ISO10646")},
-            {"CHARSET_ENCODING", Quoted("1")},
-            {"RASTERIZER_NAME", Quoted("FreeType")},
+            {"CHARSET_REGISTRY", QuotedProperty("ISO10646")},
+            {"CHARSET_ENCODING", QuotedProperty("1")},
+            {"RASTERIZER_NAME", QuotedProperty("FreeType")},
             {"FONT_ASCENT", std::to_string(ascent)},
             {"FONT_DESCENT", std::to_string(font.lineHeight - ascent)},
         };
-        if (const std::string notice = Copyright(face); !notice.empty()) {
-            font.properties.push_back({"COPYRIGHT", Quoted(notice)});
+        if (const std::string notice = CopyrightOf(face); !notice.empty()) {
+            font.properties.push_back({"COPYRIGHT", QuotedProperty(notice)});
         }
     }
 };

@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/formats/bdf_font.h"
+#include "core/formats/format_table.h"
 #include "core/formats/set_export.h"
 #include "core/formats/table_writer.h"
 #include "core/text/code_map.h"
@@ -28,8 +28,16 @@ namespace zrl {
 
 namespace {
 
-// The forms offered before the byte layouts: they have no language and no array.
-const auto kTextForms = static_cast<int>(TextForms().size());
+// The formats offered, in the table's order.
+std::vector<const Format*> Offered() {
+    std::vector<const Format*> offered;
+    for (const Format* format : Formats()) {
+        if (IsWritten(*format)) {
+            offered.push_back(format);
+        }
+    }
+    return offered;
+}
 
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -48,17 +56,17 @@ ExportDialog::ExportDialog(const CharacterSet& set, Clipboard& clipboard, QWidge
     : QDialog(parent), set_(set), clipboard_(clipboard) {
     setWindowTitle(QStringLiteral("Export"));
     CreateControls();
-    Layout->setCurrentIndex(kTextForms);  // glcd, the classic font table
+    // glcd, the classic font table
+    const std::vector<const Format*> offered = Offered();
+    Layout->setCurrentIndex(static_cast<int>(
+        std::find(offered.begin(), offered.end(), &FormatOf(ByteLayout::Glcd)) - offered.begin()));
     Write();
 }
 
 void ExportDialog::CreateControls() {
     Layout = new QComboBox(this);
-    for (const TextForm& form : TextForms()) {
-        Layout->addItem(FromView(form.name) + QStringLiteral(": ") + FromView(form.summary));
-    }
-    for (const LayoutInfo& info : AllLayouts()) {
-        Layout->addItem(FromView(info.name) + QStringLiteral(": ") + FromView(info.summary));
+    for (const Format* format : Offered()) {
+        Layout->addItem(FromView(format->name) + QStringLiteral(": ") + FromView(format->summary));
     }
     Language = new QComboBox(this);
     Language->addItems({QStringLiteral("C"), QStringLiteral("Arduino C (PROGMEM)"),
@@ -162,16 +170,17 @@ void ExportDialog::Refuse(const QString& why) {
     Save->setEnabled(false);
 }
 
+const Format& ExportDialog::ChosenFormat() const {
+    return *Offered()[static_cast<std::size_t>(Layout->currentIndex())];
+}
+
 void ExportDialog::Write() {
-    const int chosen = Layout->currentIndex();
-    const bool table = chosen >= kTextForms;
-    const ByteLayout layout =
-        table ? AllLayouts()[static_cast<std::size_t>(chosen - kTextForms)].layout
-              : ByteLayout::Glcd;
-    Language->setEnabled(table && layout != ByteLayout::GfxFont);
-    Name->setEnabled(table);
-    Name->setPlaceholderText(FromView(DefaultArrayName(layout)));
-    Sparse->setEnabled(table && !IsDenseOnly(layout));
+    const Format& format = ChosenFormat();
+    const bool table = format.output == Output::Source;
+    Language->setEnabled(format.Takes(kTakesLanguage));
+    Name->setEnabled(format.Takes(kTakesName));
+    Name->setPlaceholderText(FromView(format.arrayName));
+    Sparse->setEnabled(format.Takes(kTakesSparse));
     ForgetText->setEnabled(!textCodes_.empty());
     absent_.clear();
     std::string moved;
@@ -181,59 +190,47 @@ void ExportDialog::Write() {
         return;
     }
     const bool selected = picked.has_value();
-    // What is written: the chosen characters in their narrowest cell, or the set as a table
-    // holds it, copied only where it is not the set itself.
+    const bool bdf = format.output == Output::Bdf;
+    // What is written: the chosen characters as the format writes them, or the set as a
+    // table holds it, copied only where it is not the set itself.
     std::optional<CharacterSet> owned =
-        selected ? std::optional(Narrowed(*picked)) : TableSubset(set_);
+        selected ? std::optional(ChosenFor(format, set_, *picked, !moved.empty()))
+        : bdf    ? std::nullopt
+                 : TableSubset(set_);
     const CharacterSet* written = owned ? &*owned : &set_;
-    std::string text;
+    const CharacterSet& from = selected ? *written : set_;
+    TableFormat options{format,
+                        format.Takes(kTakesLanguage)
+                            ? static_cast<enum Language>(Language->currentIndex())
+                            : Language::C,
+                        Name->text().trimmed().toStdString()};
+    options.sparse = Sparse->isEnabled() && Sparse->isChecked();
+    options.whole = selected;
+    options.moved = table ? moved : std::string();
+    if (const std::string why = WhyNotWritten(from, options); !why.empty()) {
+        Refuse(QString::fromStdString(why));
+        SayChosen(written->Size(), {});
+        return;
+    }
+    const std::string text = WriteTable(from, options);
+    written = options.sparse ? &from : written;
     QStringList more;
-    if (!table) {
-        const TextForm& form = TextForms()[static_cast<std::size_t>(chosen)];
-        if (form.format == SetFormat::Bdf) {
-            owned = selected ? std::optional(ChosenForBdf(set_, *picked, !moved.empty()))
-                             : std::nullopt;
-            written = owned ? &*owned : &set_;
-            text = WriteBdf(*written);
-        } else {
-            text = selected ? WriteBasicBlock(*written, form.order)
-                            : WriteSet(set_, form.format, form.order, {});
-        }
-    } else {
-        const auto language = layout == ByteLayout::GfxFont
-                                  ? Language::C
-                                  : static_cast<enum Language>(Language->currentIndex());
-        TableFormat format{layout, language, Name->text().trimmed().toStdString()};
-        format.sparse = Sparse->isEnabled() && Sparse->isChecked();
-        format.whole = selected;
-        format.moved = moved;
-        const CharacterSet& from = selected ? *written : set_;
-        if (const std::string why = WhyNotWritten(from, format); !why.empty()) {
-            Refuse(QString::fromStdString(why));
-            SayChosen(written->Size(), {});
-            return;
-        }
-        text = WriteTable(from, format);
-        written = format.sparse ? &from : written;
-        if (const Gaps gaps = GapsOf(from, format); gaps.blanks > 0) {
-            more << QStringLiteral(
-                        "%1 blank characters: %2 bytes; moving codes with > or "
-                        "Sparse leaves them out")
-                        .arg(Counted(gaps.blanks), Counted(gaps.bytes));
-        }
-        if (const std::string past = DescribeGfxPastByte(from, format); !past.empty()) {
-            more << QString::fromStdString(past);
-        }
+    if (const Gaps gaps = GapsOf(from, options); gaps.blanks > 0) {
+        more << QStringLiteral(
+                    "%1 blank characters: %2 bytes; moving codes with > or "
+                    "Sparse leaves them out")
+                    .arg(Counted(gaps.blanks), Counted(gaps.bytes));
+    }
+    if (const std::string warning = WarningOf(from, options); !warning.empty()) {
+        more << QString::fromStdString(warning);
     }
     text_ = QString::fromStdString(text);
     View->setPlainText(text_);
     Copy->setEnabled(true);
     Save->setEnabled(true);
-    const bool lcd = table && layout == ByteLayout::Lcd;
+    const bool lcd = format.layout == ByteLayout::Lcd;
     const int held = lcd ? CharactersWritten(*written, SetFormat::LcdCharacters) : written->Size();
     SayChosen(held, more);
-    const bool bdf =
-        !table && TextForms()[static_cast<std::size_t>(chosen)].format == SetFormat::Bdf;
     const std::string leftOut =
         bdf || ((selected || Sparse->isChecked()) && !lcd)
             ? std::string()
@@ -290,15 +287,11 @@ void ExportDialog::UseText(const QByteArray& text, const QString& name) {
 }
 
 QString ExportDialog::Suffix() const {
-    const int chosen = Layout->currentIndex();
-    if (chosen < kTextForms) {
-        return TextForms()[static_cast<std::size_t>(chosen)].format == SetFormat::Bdf
-                   ? QStringLiteral("bdf")
-                   : QStringLiteral("bas");
-    }
     const auto language = static_cast<enum Language>(Language->currentIndex());
-    return Language->isEnabled() && language == Language::Python ? QStringLiteral("py")
-                                                                 : QStringLiteral("h");
+    if (Language->isEnabled() && language == Language::Python) {
+        return QStringLiteral("py");
+    }
+    return FromView(ExtensionsOf(ChosenFormat()).front());
 }
 
 void ExportDialog::Copy_Click() {

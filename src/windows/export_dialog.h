@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/formats/format.h"
 #include "core/model/character_set.h"
 
 class QCheckBox;
@@ -49,6 +50,8 @@ public:
 private:
     void CreateControls();
     QHBoxLayout* CreateSelection();
+    // The format chosen in Layout.
+    const Format& ChosenFormat() const;
     void Write();
     // The characters the map and the text choose into `picked` (left empty where they choose
     // none, and the whole set is written); false when the map does not parse, and the line

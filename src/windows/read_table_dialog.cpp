@@ -8,21 +8,27 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "core/formats/format_table.h"
+#include "core/formats/table_reader.h"
 #include "platform/runtime_error.h"
 
 namespace zrl {
 
 namespace {
 
-// The layouts a table can be told to be in: a GFXfont says its own.
-std::vector<ByteLayout> Offered() {
-    std::vector<ByteLayout> layouts;
-    for (const LayoutInfo& info : AllLayouts()) {
-        if (info.layout != ByteLayout::GfxFont) {
-            layouts.push_back(info.layout);
+// The formats a table can be told to be in.
+std::vector<const Format*> Offered() {
+    std::vector<const Format*> formats;
+    for (const Format* format : Formats()) {
+        if (format->Takes(kReadsAsTold)) {
+            formats.push_back(format);
         }
     }
-    return layouts;
+    return formats;
+}
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QSpinBox* SpinBox(QWidget* parent, int low, int high, int value, const QString& name) {
@@ -39,12 +45,8 @@ ReadTableDialog::ReadTableDialog(std::string text, CellSize size, QWidget* paren
     : QDialog(parent), text_(std::move(text)) {
     setWindowTitle(QStringLiteral("Import Table"));
     Layout = new QComboBox(this);
-    for (const ByteLayout layout : Offered()) {
-        const LayoutInfo& info = InfoOf(layout);
-        Layout->addItem(
-            QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())) +
-            QStringLiteral(": ") +
-            QString::fromUtf8(info.summary.data(), static_cast<qsizetype>(info.summary.size())));
+    for (const Format* format : Offered()) {
+        Layout->addItem(FromView(format->name) + QStringLiteral(": ") + FromView(format->summary));
     }
     Width = SpinBox(this, 1, CellSize::kLargest, size.width, QStringLiteral("Width"));
     Height = SpinBox(this, 1, CellSize::kLargest, size.height, QStringLiteral("Height"));
@@ -85,7 +87,7 @@ ReadTableDialog::ReadTableDialog(std::string text, CellSize size, QWidget* paren
 }
 
 TableOptions ReadTableDialog::Options() const {
-    return {Offered()[static_cast<std::size_t>(Layout->currentIndex())],
+    return {*Offered()[static_cast<std::size_t>(Layout->currentIndex())],
             {Width->value(), Height->value()},
             First->value()};
 }

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/formats/table_reader.h"
+#include "core/formats/format.h"
 
 class QComboBox;
 class QLabel;

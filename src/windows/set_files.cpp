@@ -10,6 +10,7 @@
 
 #include "cell_size_dialog.h"
 #include "character_set_window.h"
+#include "file_filters.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"
 #include "set_document.h"
@@ -18,10 +19,6 @@
 namespace zrl {
 
 namespace {
-
-const QString kFontFilter = QStringLiteral(
-    "Fonts and firmware tables (*.bdf *.pcf *.bdf.gz *.pcf.gz *.h *.c *.ino *.py *.bas *.txt);;"
-    "Bitmap fonts (*.bdf *.pcf *.bdf.gz *.pcf.gz);;BDF fonts (*.bdf);;All files (*)");
 
 // The sizes offered for a new set, as the field offers them, and any other.
 struct NamedSize {
@@ -64,8 +61,7 @@ bool SetFiles::Read(const QString& path) {
                         .arg(QFileInfo(path).fileName()));
         return false;
     }
-    LoadedFont loaded =
-        SetTransfer::IsTableFile(path) ? transfer_.ReadTableFile(path) : LoadFontFile(path);
+    LoadedFont loaded = IsSourceFile(path) ? transfer_.ReadTableFile(path) : LoadFontFile(path);
     if (!loaded.font) {
         window_.Say(
             QStringLiteral("Not opened: %1: %2").arg(QFileInfo(path).fileName(), loaded.error));
@@ -148,7 +144,7 @@ void SetFiles::Open_Click() {
     }
     const QString path =
         QFileDialog::getOpenFileName(&window_, QStringLiteral("Open Character Set"),
-                                     QFileInfo(document_.FilePath()).path(), kFontFilter);
+                                     QFileInfo(document_.FilePath()).path(), OpenFilters());
     if (!path.isEmpty()) {
         window_.OpenFile(path);
     }
@@ -164,13 +160,11 @@ bool SetFiles::Save_Click() {
 bool SetFiles::SaveAs_Click() {
     const QString path = document_.FilePath();
     const bool untitled = window_.FileName() == QLatin1String("Untitled");
-    QString suggested = !path.isEmpty() ? path
-                        : untitled      ? QStringLiteral("charset.bdf")
-                                        : window_.FileName() + QStringLiteral(".bdf");
-    suggested.remove(QRegularExpression(QStringLiteral("(\\.gz)?$")))
-        .replace(QRegularExpression(QStringLiteral("\\.(pcf|bdf|h|hpp|c|ino|py|bas|txt)$"),
-                                    QRegularExpression::CaseInsensitiveOption),
-                 QStringLiteral(".bdf"));
+    const QString suggested =
+        WithExtension(!path.isEmpty() ? path
+                      : untitled      ? QStringLiteral("charset.bdf")
+                                      : window_.FileName() + QStringLiteral(".bdf"),
+                      QStringLiteral("bdf"));
     const QString chosen =
         QFileDialog::getSaveFileName(&window_, QStringLiteral("Save Character Set"), suggested,
                                      QStringLiteral("BDF fonts (*.bdf)"));

@@ -10,6 +10,7 @@
 #include "character_set_window.h"
 #include "core/formats/set_import.h"
 #include "export_dialog.h"
+#include "file_filters.h"
 #include "forms.h"
 #include "import_set_command.h"
 #include "platform/font_file.h"
@@ -139,10 +140,9 @@ void SetTransfer::ShowExportDialog() {
 }
 
 void SetTransfer::ImportFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        &window_, QStringLiteral("Import into the Character Set"),
-        QFileInfo(window_.FilePath()).path(),
-        QStringLiteral("Firmware source (*.bas *.h *.c *.ino *.py *.txt);;All files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(&window_, QStringLiteral("Import into the Character Set"),
+                                     QFileInfo(window_.FilePath()).path(), SourceFilters());
     if (path.isEmpty()) {
         return;
     }
@@ -158,13 +158,6 @@ void SetTransfer::ImportFile() {
         return;
     }
     ImportText(QString::fromUtf8(file.readAll()));
-}
-
-bool SetTransfer::IsTableFile(const QString& path) {
-    static const QStringList kSuffixes = {
-        QStringLiteral("h"),  QStringLiteral("hpp"), QStringLiteral("c"),  QStringLiteral("ino"),
-        QStringLiteral("py"), QStringLiteral("bas"), QStringLiteral("txt")};
-    return kSuffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
 }
 
 LoadedFont SetTransfer::ReadTableFile(const QString& path) {

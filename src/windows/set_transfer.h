@@ -34,9 +34,6 @@ public:
     void ImportText(const std::optional<QString>& text);
     void ImportFile();
 
-    // Whether the file's name says it is firmware source (.h, .c, .ino, .py, .bas, .txt)
-    // rather than a font.
-    static bool IsTableFile(const QString& path);
     // A table in a file read as a set of its own, in its own cell; one that does not say how
     // it is laid out asks.
     LoadedFont ReadTableFile(const QString& path);

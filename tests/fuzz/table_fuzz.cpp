@@ -1,12 +1,13 @@
-// libFuzzer target: any text read as a table in any layout (the first byte chooses the
-// layout and the cell), and as a GFXfont. A set it reads must write out in that layout, in
-// C and in Python, dense and sparse, and read back the same: its codes up to 255 where it
-// has codes on both sides of 256, as a dense table holds them.
+// libFuzzer target: any text read as a table in each format of tables the table of formats
+// has (the first byte chooses the format and the cell). A set it reads must write out in that
+// layout, in C and in Python, dense and sparse, and read back the same: its codes up to 255 where
+// it has codes on both sides of 256, as a dense table holds them.
 #include <cstdlib>
 #include <optional>
 #include <string_view>
+#include <vector>
 
-#include "core/formats/gfx_font.h"
+#include "core/formats/format_table.h"
 #include "core/formats/set_export.h"
 #include "core/formats/set_import.h"
 #include "core/formats/table_writer.h"
@@ -22,10 +23,9 @@ zrl::CharacterSet WithoutWidths(const zrl::CharacterSet& set) {
     return plain;
 }
 
-void CheckRoundTrip(const zrl::CharacterSet& whole, zrl::ByteLayout layout) {
+void CheckRoundTrip(const zrl::CharacterSet& whole, const zrl::Format& layout) {
     const std::optional<zrl::CharacterSet> subset = zrl::TableSubset(whole);
-    const bool widths = zrl::IsPrefixed(layout) || layout == zrl::ByteLayout::GfxFont ||
-                        layout == zrl::ByteLayout::Ssd1306Ascii;
+    const bool widths = layout.limits.widths;
     for (const bool sparse : {false, true}) {
         // A sparse table holds the whole set.
         const zrl::CharacterSet& set = subset && !sparse ? *subset : whole;
@@ -51,13 +51,19 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (size < 1) {
         return 0;
     }
-    const auto layouts = zrl::AllLayouts();
-    const zrl::ByteLayout layout = layouts[data[0] % layouts.size()].layout;
+    static const std::vector<const zrl::Format*> layouts = [] {
+        std::vector<const zrl::Format*> tables;
+        for (const zrl::Format* format : zrl::Formats()) {
+            if (format->output == zrl::Output::Source) {
+                tables.push_back(format);
+            }
+        }
+        return tables;
+    }();
+    const zrl::Format& layout = *layouts[data[0] % layouts.size()];
     const zrl::CellSize cell{1 + (data[0] >> 3) % 12, 1 + (data[0] >> 3) % 17};
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    const zrl::ParsedSet read = layout == zrl::ByteLayout::GfxFont
-                                    ? zrl::ReadGfxFont(text)
-                                    : zrl::ReadTable(text, {layout, cell, 32});
+    const zrl::ParsedSet read = zrl::ReadTable(text, {layout, cell, 32});
     if (read.set) {
         CheckRoundTrip(*read.set, layout);
     }

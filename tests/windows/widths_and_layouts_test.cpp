@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include "core/formats/format_table.h"
 #include "core/formats/table_writer.h"
 #include "window_fixture.h"
 #include "windows/character_set_window.h"
@@ -181,7 +182,7 @@ TEST_F(WidthsAndLayoutsTest, ATableThatDoesNotSayItsLayoutIsReadAsTheUserTells) 
     const QString path = folder.filePath(QStringLiteral("tall.h"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(WriteTable(tall, {ByteLayout::GfxFont, Language::C, "Tall"}).c_str());
+    file.write(WriteTable(tall, {*FormatNamed("gfxfont"), Language::C, "Tall"}).c_str());
     file.close();
     ASSERT_TRUE(set->OpenFile(path)) << set->Status->text().toStdString();
     EXPECT_EQ(set->Set(), tall);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "core/formats/format.h"
+
 namespace zrl {
 
 namespace {
@@ -275,5 +277,32 @@ ReadFont ReadBdf(std::string_view text) {
         return {std::nullopt, error.message};
     }
 }
+
+namespace {
+
+Certainty Detect(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(" \t\n\v\f\r");
+    return start != std::string_view::npos && text.substr(start).starts_with("STARTFONT")
+               ? Certainty::Signed
+               : Certainty::None;
+}
+
+std::string Write(const CharacterSet& set, const TableFormat&) {
+    return WriteBdf(set);
+}
+
+}  // namespace
+
+extern const Format kBdfFormat{
+    .name = "bdf",
+    .summary = "the set's own BDF font",
+    .extensions = "bdf",
+    .source = Source::Font,
+    .output = Output::Bdf,
+    .limits = {.widths = true},
+    .detect = Detect,
+    .readFont = ReadBdf,
+    .write = Write,
+};
 
 }  // namespace zrl

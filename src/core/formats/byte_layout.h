@@ -20,24 +20,12 @@ enum class ByteLayout {
     RowsLsb,        // the same with p(r, 8j+k) in bit k
     Lcd,            // 8 rows from the top, p(r, c) in bit W-1-c; at most 8x8
     WidthPrefixed,  // the width w, then w columns as in Glcd
-    GfxFont,        // a proportional font: each character's box, bits running across rows
-    MdMax72xx,      // MD_MAX72XX's font: 'F', 1, first, last, height; then as WidthPrefixed
-    Ssd1306Ascii,   // SSD1306Ascii's font: a header, then Pages, proportional or not
 };
 
-// Whether each character is its width and then its columns: WidthPrefixed and MdMax72xx.
+// Whether each character is its width and then its columns.
 inline bool IsPrefixed(ByteLayout layout) {
-    return layout == ByteLayout::WidthPrefixed || layout == ByteLayout::MdMax72xx;
+    return layout == ByteLayout::WidthPrefixed;
 }
-
-// Whether a table in the layout runs from its first code to its last and is never sparse:
-// a GFXfont and the libraries' own font formats.
-inline bool IsDenseOnly(ByteLayout layout) {
-    return layout == ByteLayout::GfxFont || layout == ByteLayout::MdMax72xx ||
-           layout == ByteLayout::Ssd1306Ascii;
-}
-
-enum class Language { C, Arduino, Python };
 
 struct LayoutInfo {
     ByteLayout layout;
@@ -45,21 +33,29 @@ struct LayoutInfo {
     std::string_view summary;  // one line: the order and who reads it
 };
 
-// The layouts of bytes every cell size has, in the order the user is offered them.
+// The layouts, in the order the user is offered them.
+inline constexpr LayoutInfo kLayoutInfos[] = {
+    {ByteLayout::Glcd, "glcd", "columns from the left, bit 0 the top row (GLCD, SSD1306 fonts)"},
+    {ByteLayout::Pages, "pages", "8-row bands, a byte per column, bit 0 the top row (OLED pages)"},
+    {ByteLayout::RowsMsb, "rows-msb",
+     "rows from the top, the left column bit 7 (drawBitmap, LED rows)"},
+    {ByteLayout::RowsLsb, "rows-lsb", "rows from the top, the left column bit 0 (X bitmaps)"},
+    {ByteLayout::Lcd, "lcd", "8 rows of LCD custom characters 0 to 7 (createChar), up to 8x8"},
+    {ByteLayout::WidthPrefixed, "width-prefixed",
+     "a width byte, then its columns as glcd (MAX7219 scrolling text)"},
+};
+
+// The layouts of bytes every cell size has, in the order the user is offered them; each is
+// a format of tables of its own (format.h).
 std::span<const LayoutInfo> Layouts();
-// Those and the libraries' own font formats after them, as the user is offered them all.
-std::span<const LayoutInfo> AllLayouts();
 const LayoutInfo& InfoOf(ByteLayout layout);
 std::optional<ByteLayout> LayoutNamed(std::string_view name);
-std::string_view NameOf(Language language);
-std::optional<Language> LanguageNamed(std::string_view name);
 
-// The bytes every character of the size has in a fixed layout (not WidthPrefixed or
-// GfxFont).
+// The bytes every character of the size has in a fixed layout (for WidthPrefixed, those of
+// its columns).
 int FixedBytes(CellSize size, ByteLayout layout);
 
-// A character's bytes: for WidthPrefixed its width first and only its `width` columns;
-// not for GfxFont.
+// A character's bytes: for WidthPrefixed its width first and only its `width` columns.
 std::vector<std::uint8_t> CharacterBytes(const Pattern& pattern, int width, ByteLayout layout);
 
 // A character back from its bytes in a fixed layout, or the index of the first byte with a

@@ -18,6 +18,10 @@ namespace zrl {
 // yAdvance the cell's height plus one; a character with no lit dot has a 0 by 0 box.
 std::string WriteGfxFont(const CharacterSet& set, std::string_view name);
 
+// Said in the table's first line of a set with a line height of its own: the cursor stands
+// on the row just above the baseline.
+inline constexpr std::string_view kCursorAbove = ", the cursor on the lowest of them";
+
 // Whether the text declares a GFXglyph table.
 bool IsGfxFont(std::string_view text);
 

@@ -3,30 +3,18 @@
 #include <optional>
 #include <string_view>
 
-#include "core/formats/parsed_set.h"
+#include "core/formats/basic_block.h"
+#include "core/formats/classic_tables.h"
 #include "core/formats/table_reader.h"
 
 namespace zrl {
 
-// Each of them reads back exactly what set_export writes, and reads every character with
-// the parser that reads a single pasted one.
-
-// The cell size of each form comes from the comment set_export writes ("' 8x8 characters",
-// "// 8x16 font:", "// 5x8 LCD custom characters"), else from `size`.
-
-// ' 65 A comment lines, each followed by its character's Data &B lines.
-ParsedSet ReadBasicBlock(std::string_view text, CellSize size = kDefaultSize);
-// A C font table of a character's column bytes (five for 5x7). Its first code comes from
-// the comment that set_export writes ("first code 32"), else from `firstCode`; with
-// neither it is refused.
-ParsedSet ReadCFontTable(std::string_view text, std::optional<int> firstCode,
-                         CellSize size = kDefaultSize);
-// An [8][8] table of LCD custom characters, codes 0 to 7.
-ParsedSet ReadLcdTable(std::string_view text, CellSize size = kDefaultSize);
-
-// Whichever form the text is in: a BASIC block starts with ' and its code; a GFXfont has
-// its glyph table; a table whose comment names its layout is read in it; a C table of
-// column bytes, LCD rows, or a Python list of column bytes.
+// A set as firmware source or BASIC read back in whichever format the text shows it is in
+// (the table of formats' detectors): a BASIC block starts with ' and its code; a GFXfont
+// has its glyph table; a table whose comment names its format is read in it; a library's
+// font by its own words; column bytes, LCD rows or a Python list of column bytes that say
+// nothing else. The cell size comes from the text's comment where it has one, else from
+// `size`; a table of column bytes with no first code of its own starts at `firstCode`.
 ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode,
                       CellSize size = kDefaultSize);
 // A table whose own comment does not say its layout, size and first code: reading it

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/formats/byte_layout.h"
+#include "core/formats/table_text.h"
 
 namespace zrl {
 

@@ -1,14 +1,9 @@
 #pragma once
 
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/formats/parsed_set.h"
-#include "core/model/character_set.h"
 #include "core/text/value_scanner.h"
-
-namespace zrl {
 
 // SSD1306Ascii's fonts (the GLCD libraries' format). Six header bytes: the type, two bytes
 // high first (0: fixed width, the library adding a column between characters; 1: fixed
@@ -23,19 +18,23 @@ namespace zrl {
 // lit one. A code with no character is a blank one, or in a proportional font width 0, its
 // line saying "(no character)".
 
+namespace zrl {
+
+// What the writer and the reader of the fonts share.
+
+inline constexpr int kSsd1306AsciiHeader = 6;  // bytes
+
 // How a font's characters are spaced.
 enum class Ssd1306AsciiSpacing { Gap, NoGap, Proportional };
-Ssd1306AsciiSpacing SpacingOf(const CharacterSet& set);
 
-// What the table's first comment says of its bytes, after "layout ssd1306ascii: ".
-std::string DescribeSsd1306Ascii(const CharacterSet& set);
+inline int PagesOf(int height) {
+    return (height + 7) / 8;
+}
 
-// Why the set cannot be such a font ("" when it can): codes and count are bytes.
-std::string WhyNotSsd1306Ascii(const CharacterSet& set);
-
-// The lines between the array's opening and closing: the header, the widths, the
-// characters from the first code to the last; each line's comment after `comment` (// or #).
-std::string Ssd1306AsciiLines(const CharacterSet& set, std::string_view comment);
+// How far up a proportional font's last page stands in its bytes.
+inline int ShiftOf(int height, Ssd1306AsciiSpacing spacing) {
+    return spacing == Ssd1306AsciiSpacing::Proportional && height % 8 != 0 ? 8 - height % 8 : 0;
+}
 
 // The set the font's values hold. A fixed-width font's dots below its height are drawn by
 // the library and kept, the cell growing to hold them.

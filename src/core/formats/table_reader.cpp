@@ -3,19 +3,11 @@
 #include <charconv>
 #include <map>
 
-#include "core/formats/gfx_font.h"
-#include "core/formats/set_export.h"
-#include "core/formats/ssd1306ascii_font.h"
-#include "core/text/value_scanner.h"
+#include "core/formats/table_text.h"
 
 namespace zrl {
 
 namespace {
-
-// The comment above the values: what comes before the first = or {.
-std::string_view HeadOf(std::string_view text) {
-    return text.substr(0, std::min(text.find_first_of("={"), text.size()));
-}
 
 std::string HexOf(std::uint8_t byte) {
     std::string text;
@@ -147,32 +139,6 @@ ParsedSet ReadCharacters(const Reading& reading, int first,
     return {std::move(set), {}};
 }
 
-// MD_MAX72XX's header, 'F', 1, first, last, height, taken off the values into the header and
-// the cell, whose width is the widest character's unless the comment says it; with no
-// header, the library's version 0: codes 0 to 255, 8 rows.
-std::string TakeMdMax72xxHeader(std::vector<ScannedValue>& values, TableHeader& header,
-                                CellSize& size) {
-    int height = 8;
-    header.first = header.first.value_or(0);
-    if (values.size() >= 5 && values[0].number == 'F' && values[1].number == 1) {
-        header.first = static_cast<int>(values[2].number);
-        height = static_cast<int>(values[4].number);
-        values.erase(values.begin(), values.begin() + 5);
-    }
-    if (height < 1 || height > 8) {
-        return "line " + std::to_string(values.empty() ? 0 : values[0].line) +
-               ": MD_MAX72XX's header gives a height of " + std::to_string(height) +
-               "; its fonts are 1 to 8 rows high";
-    }
-    int widest = 1;
-    for (std::size_t at = 0; at < values.size();
-         at += static_cast<std::size_t>(values[at].number) + 1) {
-        widest = std::max(widest, static_cast<int>(values[at].number));
-    }
-    size = {header.size ? header.size->width : std::min(widest, CellSize::kLargest), height};
-    return {};
-}
-
 // What a Tiny4kOLED font's `DCfont NAME = {(uint8_t *)bitmap, width, pages, first, last}`
 // after its bytes says of them: the cell and the first code.
 struct DcFont {
@@ -271,139 +237,84 @@ ParsedSet ReadArrays(const Reading& first, int code, const ScannedArray& array) 
 
 }  // namespace
 
-std::optional<CellSize> SizeNamedBefore(std::string_view text, std::string_view words) {
-    const std::size_t at = text.find(words);
-    if (at == std::string_view::npos) {
-        return std::nullopt;
+TableStart StartOfTable(const ValueScanner& scanner, std::string_view text, CellSize size) {
+    TableStart start{ReadTableHeader(text), size};
+    if (const std::optional<DcFont> described = DcFontOf(scanner);
+        described && !start.header.size) {
+        start.header.size = described->size;
+        start.header.first = described->first;
     }
-    const std::size_t start = text.find_last_of(" \t'/#\n", at == 0 ? 0 : at - 1);
-    const std::size_t from = start == std::string_view::npos ? 0 : start + 1;
-    return ParseCellSize(text.substr(from, at - from));
+    start.size = start.header.size.value_or(size);
+    return start;
 }
 
-std::optional<int> FirstCodeOf(std::string_view text) {
-    const std::size_t at = text.find("first code ");
-    return at == std::string_view::npos ? std::nullopt : NumberAt(text.substr(at + 11));
-}
-
-namespace {
-
-// The number from `low` to `high` written just before `words`, as in "13 rows above".
-std::optional<int> NumberBefore(std::string_view text, std::string_view words, int low, int high) {
-    const std::size_t at = text.find(words);
-    if (at == std::string_view::npos || at == 0) {
-        return std::nullopt;
-    }
-    const std::size_t space = text.find_last_of(' ', at - 1);
-    const std::size_t start = space == std::string_view::npos ? 0 : space + 1;
-    const std::optional<int> number = NumberAt(text.substr(start, at - start));
-    return number && *number >= low && *number <= high ? number : std::nullopt;
-}
-
-}  // namespace
-
-TableHeader ReadTableHeader(std::string_view text) {
-    const std::string_view head = HeadOf(text);
-    TableHeader header;
-    header.size = SizeNamedBefore(head, " font:");
-    header.first = FirstCodeOf(head);
-    header.sparse = head.find(" font: sparse,") != std::string_view::npos;
-    if (const std::size_t at = head.find(", layout "); at != std::string_view::npos) {
-        const std::string_view rest = head.substr(at + 9);
-        header.layout = LayoutNamed(rest.substr(0, rest.find_first_of(":, \r\n")));
-    }
-    header.ascent = NumberBefore(head, " rows above the baseline", 0, CellSize::kLargest);
-    header.origin = NumberBefore(head, " column left of the cursor", 1, 1);
-    if (!header.origin) {
-        header.origin =
-            NumberBefore(head, " columns left of the cursor", 2, CellSize::kLargest - 1);
-    }
-    return header;
-}
-
-std::string OriginText(int column) {
-    return column == 0   ? std::string()
-           : column == 1 ? std::string(", 1 column left of the cursor")
-                         : ", " + std::to_string(column) + " columns left of the cursor";
-}
-
-namespace {
-
-ParsedSet ReadFollowed(std::string_view text, const TableOptions& options);
-
-}  // namespace
-
-ParsedSet ReadTable(std::string_view text, const TableOptions& options) {
-    if (text.size() > kMaxSetText) {
-        return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
-    }
-    return ReadFollowing(
-        text, [&](std::string_view followed) { return ReadFollowed(followed, options); });
-}
-
-namespace {
-
-ParsedSet ReadFollowed(std::string_view text, const TableOptions& options) {
-    if (options.layout == ByteLayout::GfxFont) {
-        return ReadGfxFont(text);
-    }
-    TableHeader header = ReadTableHeader(text);
-    const ValueScanner scanner(text);
-    if (const std::optional<DcFont> described = DcFontOf(scanner); described && !header.size) {
-        header.size = described->size;
-        header.first = described->first;
-    }
-    CellSize size = header.size.value_or(options.size);
-    if (options.layout == ByteLayout::Lcd && (size.width > 8 || size.height > 8)) {
-        return Fail("an LCD's custom characters are at most 8x8, not " + ToString(size));
-    }
-    ScannedArray array = scanner.ArrayFrom();
-    std::string note;
-    if (!array.error.empty()) {
+TableBytes BytesOfTable(const ValueScanner& scanner) {
+    TableBytes bytes{scanner.ArrayFrom(), {}, {}};
+    if (!bytes.array.error.empty()) {
         // A struct whose first member is no byte (a header) and whose next holds the bytes.
         const std::optional<ScannedArray> inner = scanner.LargestInnerArray();
         if (!inner) {
-            return Fail(array.error);
+            bytes.error = bytes.array.error;
+            return bytes;
         }
-        note = "read the " + std::to_string(inner->values.size()) +
-               " values of the initializer's largest { } group; " + array.error;
-        array = *inner;
+        bytes.note = "read the " + std::to_string(inner->values.size()) +
+                     " values of the initializer's largest { } group; " + bytes.array.error;
+        bytes.array = *inner;
     }
-    if (auto error = CheckBytes(array.values)) {
-        return Fail(*error);
+    if (auto error = CheckBytes(bytes.array.values)) {
+        bytes.error = *error;
     }
-    if (options.layout == ByteLayout::Ssd1306Ascii) {
-        return ReadSsd1306Ascii(scanner, array.values);
-    }
-    if (options.layout == ByteLayout::MdMax72xx) {
-        if (const std::string error = TakeMdMax72xxHeader(array.values, header, size);
-            !error.empty()) {
-            return Fail(error);
-        }
-    }
-    const int each = FixedBytes(size, options.layout);
-    if (!IsPrefixed(options.layout) && array.values.size() % static_cast<std::size_t>(each) != 0) {
-        return Fail("the table's " + std::to_string(array.values.size()) + " bytes are not " +
+    return bytes;
+}
+
+ParsedSet ReadBytes(const ValueScanner& scanner, const TableStart& start, const TableBytes& bytes,
+                    ByteLayout layout, int first) {
+    const CellSize size = start.size;
+    const std::vector<ScannedValue>& values = bytes.array.values;
+    const int each = FixedBytes(size, layout);
+    if (!IsPrefixed(layout) && values.size() % static_cast<std::size_t>(each) != 0) {
+        return Fail("the table's " + std::to_string(values.size()) + " bytes are not " +
                     std::to_string(each) + " to each " + ToString(size) + " character");
     }
-    const Reading reading{scanner, array.values, size, options.layout};
+    const Reading reading{scanner, values, size, layout};
     // An LCD's custom characters are codes 0 to 7, whatever a font's first code is.
-    const int first = options.layout == ByteLayout::Lcd ? 0 : header.first.value_or(options.first);
+    first = layout == ByteLayout::Lcd ? 0 : start.header.first.value_or(first);
     if (first < kFirstCode || first > kLastUnicode) {
         return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to U+10FFFF");
     }
-    if (!header.sparse) {
-        ParsedSet read = ReadArrays(reading, first, array);
-        read.note = read.note.empty() ? note : read.note;
+    if (!start.header.sparse) {
+        ParsedSet read = ReadArrays(reading, first, bytes.array);
+        read.note = read.note.empty() ? bytes.note : read.note;
         return read;
     }
-    const ScannedArray codes = scanner.ArrayFrom(array.end);
+    const ScannedArray codes = scanner.ArrayFrom(bytes.array.end);
     if (!codes.error.empty()) {
         return Fail("the codes of a sparse table: " + codes.error);
     }
     return ReadCharacters(reading, 0, &codes.values);
 }
 
-}  // namespace
+ParsedSet ReadInLayout(std::string_view text, ByteLayout layout, CellSize size, int first) {
+    const ValueScanner scanner(text);
+    const TableStart start = StartOfTable(scanner, text, size);
+    if (layout == ByteLayout::Lcd && (start.size.width > 8 || start.size.height > 8)) {
+        return Fail("an LCD's custom characters are at most 8x8, not " + ToString(start.size));
+    }
+    const TableBytes bytes = BytesOfTable(scanner);
+    if (!bytes.error.empty()) {
+        return Fail(bytes.error);
+    }
+    return ReadBytes(scanner, start, bytes, layout, first);
+}
+
+ParsedSet ReadTable(std::string_view text, const TableOptions& options) {
+    if (text.size() > kMaxSetText) {
+        return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
+    }
+    const ReadOptions told{options.size, options.first, true};
+    return ReadFollowing(text, [&](std::string_view followed) {
+        return options.format->read(*options.format, followed, told);
+    });
+}
 
 }  // namespace zrl

@@ -1,46 +1,50 @@
 #pragma once
 
-#include <optional>
+#include <string>
 #include <string_view>
 
-#include "core/formats/byte_layout.h"
-#include "core/formats/parsed_set.h"
+#include "core/formats/format.h"
+#include "core/formats/table_header.h"
+#include "core/text/value_scanner.h"
 
 namespace zrl {
 
-// What the comment above a table written by this program says of it: "8x16 font: first
-// code 32, 95 characters, layout pages, 13 rows above the baseline: ...".
-struct TableHeader {
-    std::optional<ByteLayout> layout;
-    std::optional<CellSize> size;
-    std::optional<int> first;
-    std::optional<int> ascent;
-    bool sparse = false;        // "font: sparse,": the characters' codes follow in an array
-    std::optional<int> origin;  // "2 columns left of the cursor": the set's origin column
-};
-TableHeader ReadTableHeader(std::string_view text);
-
-// How a table's comment gives a set's origin column: ", 2 columns left of the cursor"; ""
-// for none.
-std::string OriginText(int column);
-
-// The cell size written just before `words`, as in "8x16 font:".
-std::optional<CellSize> SizeNamedBefore(std::string_view text, std::string_view words);
-// The first code the comment names, if it names one.
-std::optional<int> FirstCodeOf(std::string_view text);
-
-// How to read a table whose comment does not say it.
-struct TableOptions {
-    ByteLayout layout = ByteLayout::Glcd;
-    CellSize size = kDefaultSize;
-    int first = 32;
-};
-
-// The set a table of bytes in a fixed layout or width-prefixed holds, in C, Arduino C or
-// Python. Its own comment's size and first code come before the options'. A code whose
+// The set a table holds, read in the format the options name (the tables of bytes in a
+// layout, a library's font), in C, Arduino C or Python, as a compiler reads it between its
+// #if lines. Its own comment's size and first code come before the options'. A code whose
 // line says "(no character)" has none; a sparse table's characters take their codes from
-// the array after it. Refused: a value that is no byte or has dots outside
-// the cell, bytes that are no whole number of characters, a code past 255, no character.
+// the array after it. Refused: a value that is no byte or has dots outside the cell, bytes
+// that are no whole number of characters, a code past U+10FFFF, no character.
 ParsedSet ReadTable(std::string_view text, const TableOptions& options);
+
+// What the readers of tables of bytes share.
+
+// A table's comment, and its cell: the comment's, or a Tiny4kOLED font's `DCfont` after it,
+// else the one given.
+struct TableStart {
+    TableHeader header;
+    CellSize size;
+};
+TableStart StartOfTable(const ValueScanner& scanner, std::string_view text, CellSize size);
+
+// The values of the table's first array, each a byte; where the first array is a struct's
+// initializer, its largest { } group, and a note that says so. An error where there are
+// none.
+struct TableBytes {
+    ScannedArray array;
+    std::string note;
+    std::string error;
+};
+TableBytes BytesOfTable(const ValueScanner& scanner);
+
+// The characters the bytes hold in the layout, from the comment's first code or `first` on
+// (an LCD's from 0), in the arrays after the first too, as a sketch has its characters one
+// to an array at the codes its createChar calls give them.
+ParsedSet ReadBytes(const ValueScanner& scanner, const TableStart& start, const TableBytes& bytes,
+                    ByteLayout layout, int first);
+
+// All of the above: the table's text read in the layout, in `size` and from `first` where
+// its comment does not say them.
+ParsedSet ReadInLayout(std::string_view text, ByteLayout layout, CellSize size, int first);
 
 }  // namespace zrl

@@ -2,61 +2,50 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 
-#include "core/formats/byte_layout.h"
-#include "core/model/character_set.h"
+#include "core/formats/format.h"
 
 namespace zrl {
 
-// How a set is written for firmware: the bytes' layout, the language of the source and
-// the array's name (empty: the layout's usual one).
-struct TableFormat {
-    TableFormat(ByteLayout layout = ByteLayout::Glcd, Language language = Language::C,
-                std::string name = {})
-        : layout(layout), language(language), name(std::move(name)) {}
+// A set written in a format: the set cut, where the format's form is, to the codes a table
+// holds, then written by the format's own writer under the comment line of any codes a
+// selection moved.
 
-    ByteLayout layout;
-    Language language;
-    std::string name;
-    // Only the set's characters, in code order, followed by their codes and the functions
-    // that find one from a code point (see sparse_lookup.h).
-    bool sparse = false;
-    // The set is a selection, written whole: no longer cut to its codes up to 255.
-    bool whole = false;
-    // A comment line under the first, naming the codes a selection moved.
-    std::string moved;
-};
-
-// The name an array gets when none is given: "font", or "lcd" for LCD rows.
-std::string_view DefaultArrayName(ByteLayout layout);
-
-// Whether the name can name an array in C and Python: a letter or _, then letters, digits
-// and _.
-bool IsIdentifier(std::string_view name);
-
-// Why the set cannot be written so ("" when it can): LCD rows hold at most 8x8, GFXfont is
-// C only and never sparse, a name must be an identifier, and a dense table runs over at
-// most 65,536 codes.
+// Why the set cannot be written so ("" when it can): what the format refuses, and a name
+// that is no identifier where the format takes one.
 std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format);
 
-// The set as source, lines ending in CR LF. A comment first says the cell size, the first
-// code, the count and the layout, so that the table reads back as the set it came from.
-// Each code from the first to the last has its line (GFXfont: its glyph), a code with no
+// The set as the format writes it, lines ending in CR LF. A table's comment first says the
+// cell size, the first code, the count and the layout, so that the table reads back as the
+// set it came from; each code from the first to the last has its line, a code with no
 // character written as a blank one marked "(no character)". C tables in glcd and lcd are
 // those this program has always written.
 std::string WriteTable(const CharacterSet& set, const TableFormat& format);
 
 // The blank characters a dense table of the set holds between its first code and its last,
-// and the bytes they take.
-struct Gaps {
-    long long blanks = 0;
-    long long bytes = 0;
-};
+// and the bytes they take; none for a sparse table or a format with no blanks.
 Gaps GapsOf(const CharacterSet& set, const TableFormat& format);
 
-// One line of warning for a GFXfont with codes past 255, which Adafruit GFX does not draw:
-// the first of them and a map that would move it below 256; "" where there is none.
-std::string DescribeGfxPastByte(const CharacterSet& set, const TableFormat& format);
+// The line of warning the format has for the table written, "" where there is none.
+std::string WarningOf(const CharacterSet& set, const TableFormat& format);
+
+// What the writers of tables of bytes share.
+
+// Why a dense table of the set would run over too many codes ("" where it would not).
+std::string WhyNotDense(const CharacterSet& set, const TableFormat& format);
+// "5x7 font: first code 32, 95 characters, layout glcd: ": how every table's comment begins.
+std::string CommentStart(const CharacterSet& set, std::string_view layout, CodeRange codes);
+// "static const unsigned char font[] = {" in the language; `dimensions` after the name.
+std::string Declaration(Language language, std::string_view name,
+                        std::string_view dimensions = "[]");
+// The line of a character's bytes in the layout (width-prefixed: every column to its last
+// lit one, and its advance in the comment where that is not the next column).
+void AppendCharacter(std::string& out, const CharacterSet& set, int code, ByteLayout layout,
+                     Language language);
+
+// The entry of the tables of bytes in a layout (format.h), by the writer's part.
+std::string WhyNotLaid(const CharacterSet& set, const TableFormat& format);
+std::string WriteLaid(const CharacterSet& set, const TableFormat& format);
+Gaps LaidGaps(const CharacterSet& set, const TableFormat& format);
 
 }  // namespace zrl

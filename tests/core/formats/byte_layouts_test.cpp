@@ -7,6 +7,7 @@
 
 #include "core/formats/bdf_font.h"
 #include "core/formats/bitmap_font.h"
+#include "core/formats/format_table.h"
 #include "core/formats/set_import.h"
 #include "core/formats/table_writer.h"
 #include "support/pattern_rows.h"
@@ -65,7 +66,7 @@ TEST(ByteLayouts, TheLetterAInEachLayout) {
 
     CharacterSet small;
     small.Put(65, {kA, {}});
-    const std::string gfx = WriteTable(small, {ByteLayout::GfxFont, Language::C, "tiny"});
+    const std::string gfx = WriteTable(small, {*FormatNamed("gfxfont"), Language::C, "tiny"});
     EXPECT_NE(gfx.find("const uint8_t tinyBitmaps[] PROGMEM = {\r\n"
                        "    0x74, 0x63, 0xF8, 0xC6, 0x20,  // 65 'A'\r\n};"),
               std::string::npos);
@@ -75,7 +76,7 @@ TEST(ByteLayouts, TheLetterAInEachLayout) {
               std::string::npos);
     CharacterSet tall({8, 16});
     tall.Put(65, {kTallA, {}});
-    const std::string tallGfx = WriteTable(tall, {ByteLayout::GfxFont, Language::C, "tall"});
+    const std::string tallGfx = WriteTable(tall, {*FormatNamed("gfxfont"), Language::C, "tall"});
     EXPECT_NE(tallGfx.find("    0x18, 0x3C, 0x66, 0xC3, 0xC3, 0xC3, 0xFF, 0xC3, 0xC3, 0xC3, "
                            "0xC3, 0x00, 0x00, 0x80,  // 65 'A'"),
               std::string::npos);
@@ -118,8 +119,7 @@ TEST(ByteLayouts, EverySetReadsBackFromEveryLayoutAndLanguage) {
         for (const LayoutInfo& info : Layouts()) {
             const CharacterSet set =
                 info.layout == ByteLayout::Lcd ? RandomSet(size, 0, 7) : RandomSet(size, 32, 126);
-            const bool widths =
-                info.layout == ByteLayout::WidthPrefixed || info.layout == ByteLayout::GfxFont;
+            const bool widths = FormatOf(info.layout).limits.widths;
             for (const Language language : {Language::C, Language::Arduino, Language::Python}) {
                 const TableFormat format{info.layout, language, "table"};
                 SCOPED_TRACE(ToString(size) + " " + std::string(info.name) + " " +
