@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "qt_bench_support.h"
-#include "windows/about_window.h"
+#include "windows/startup/about_window.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "platform/font_file.h"
 #include "platform/text_box.h"
 #include "qt_bench_support.h"
-#include "windows/character_set_window.h"
+#include "windows/set/character_set_window.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QSpinBox>
 
 #include "platform/outline_font.h"
-#include "windows/import_font_dialog.h"
+#include "windows/dialogs/import_font_dialog.h"
 
 namespace {
 

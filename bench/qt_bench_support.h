@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "platform/clipboard.h"
-#include "windows/forms.h"
-#include "windows/main_window.h"
-#include "windows/splash_window.h"
+#include "windows/editor/main_window.h"
+#include "windows/startup/forms.h"
+#include "windows/startup/splash_window.h"
 
 namespace zrl::bench {
 

@@ -14,8 +14,8 @@
 #include "platform/colour_button.h"
 #include "platform/text_box.h"
 #include "qt_bench_support.h"
-#include "windows/character_set_window.h"
-#include "windows/export_dialog.h"
+#include "windows/dialogs/export_dialog.h"
+#include "windows/set/character_set_window.h"
 
 namespace {
 

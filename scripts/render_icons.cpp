@@ -10,7 +10,7 @@
 #include <QtEndian>
 #include <cstdio>
 
-#include "windows/artwork.h"
+#include "windows/startup/artwork.h"
 
 namespace {
 

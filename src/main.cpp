@@ -6,12 +6,12 @@
 #include "platform/application_setup.h"
 #include "platform/console.h"
 #include "platform/qt_clipboard.h"
-#include "windows/artwork.h"
-#include "windows/character_set_window.h"
-#include "windows/forms.h"
-#include "windows/main_window.h"
-#include "windows/recovery.h"
-#include "windows/splash_window.h"
+#include "windows/editor/main_window.h"
+#include "windows/set/character_set_window.h"
+#include "windows/set/recovery.h"
+#include "windows/startup/artwork.h"
+#include "windows/startup/forms.h"
+#include "windows/startup/splash_window.h"
 
 namespace {
 

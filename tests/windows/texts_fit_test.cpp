@@ -5,7 +5,7 @@
 #include <QLabel>
 
 #include "window_fixture.h"
-#include "windows/about_window.h"
+#include "windows/startup/about_window.h"
 
 namespace zrl::testing {
 namespace {

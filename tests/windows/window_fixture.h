@@ -8,9 +8,9 @@
 
 #include "platform/clipboard.h"
 #include "platform/runtime_error.h"
-#include "windows/forms.h"
-#include "windows/main_window.h"
-#include "windows/splash_window.h"
+#include "windows/editor/main_window.h"
+#include "windows/startup/forms.h"
+#include "windows/startup/splash_window.h"
 
 // Test failures show strings as text.
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace zrl {
+
+// The set window as the editor sees it: the editor shows it beside itself, has it open and
+// save sets, and asks it before the program ends. The set window implements it, and the
+// editor reaches it through the windows' registry (Forms) knowing no more of it.
+class SetCompanion {
+public:
+    enum class Command { Open, Save, SaveAs };
+
+    virtual void Run(Command command) = 0;
+    // Asks Save, Discard or Cancel while there are unsaved changes; true to go on.
+    virtual bool MaybeSave() = 0;
+
+protected:
+    ~SetCompanion() = default;
+};
+
+}  // namespace zrl

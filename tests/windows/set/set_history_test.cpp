@@ -1,0 +1,84 @@
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QUndoStack>
+
+#include "windows/set/character_set_window.h"
+#include "windows/set/code_chart.h"
+#include "windows/window_fixture.h"
+
+namespace zrl::testing {
+namespace {
+
+const QString kFont5x7 = QStringLiteral("/usr/share/fonts/X11/misc/5x7.pcf.gz");
+const QString kFont6x13 = QStringLiteral("/usr/share/fonts/X11/misc/6x13.pcf.gz");
+
+class SetHistoryTest : public WindowTest {
+protected:
+    FrmMain* editor = OpenEditor();
+    FrmCharSet* set = OpenSet();
+
+    FrmCharSet* OpenSet() {
+        QTest::keyClick(editor, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        return forms.charSet.IfExists();
+    }
+    void UndoAndRedoFromTheSet() {
+        QTest::keyClick(set, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(set, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(set, Qt::Key_Z, Qt::ControlModifier);
+    }
+};
+
+// A step of one set is never undone or redone on the next one, whatever its size.
+TEST_F(SetHistoryTest, ASetsStepsStayWithItAcrossOpenAndNew) {
+    if (!QFile::exists(kFont5x7) || !QFile::exists(kFont6x13)) {
+        GTEST_SKIP() << "xfonts-base is not installed";
+    }
+    ASSERT_TRUE(set->OpenFile(kFont5x7));
+    set->FitWidths();
+    ASSERT_EQ(editor->History()->undoText(), QStringLiteral("Fit Widths"));
+    ASSERT_TRUE(set->OpenFile(kFont6x13));
+    const CharacterSet opened = set->Set();
+    EXPECT_FALSE(editor->Actions().undo->isEnabled()) << "no step of the other set is offered";
+    UndoAndRedoFromTheSet();
+    EXPECT_EQ(set->Set(), opened);
+
+    ASSERT_TRUE(set->OpenFile(kFont5x7));
+    set->ChangeCellSize({6, 9});
+    editor->Actions().undo->trigger();
+    set->NewSet(FrmCharSet::Kind::LcdCustom);
+    UndoAndRedoFromTheSet();
+    EXPECT_EQ(set->Set(), CharacterSet::Blank(0, 7));
+    EXPECT_EQ(set->Status->text(), QStringLiteral("8 characters"));
+    EXPECT_TRUE(reported.isEmpty()) << reported.join(u'\n').toStdString();
+}
+
+TEST_F(SetHistoryTest, TheStatusLineDescribesTheSetAsUndoAndRedoLeaveIt) {
+    set->ChangeCellSize({6, 9});
+    EXPECT_EQ(set->Status->text(), QStringLiteral("95 characters of 6x9"));
+    QTest::keyClick(set, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(set->Set().Cell(), kDefaultSize);
+    EXPECT_EQ(set->Status->text(), QStringLiteral("Undone: Cell Size 6x9. 95 characters of 5x7"));
+    QTest::keyClick(set, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(set->Status->text(), QStringLiteral("95 characters of 6x9"));
+}
+
+// However large the characters and however narrow the room beside the editor, the chart
+// shows its 16 columns whole, with no scrolling sideways.
+TEST_F(SetHistoryTest, TheChartShowsItsSixteenColumnsAtEveryCellSize) {
+    for (const CellSize size : {CellSize{8, 8}, CellSize{32, 32}}) {
+        set->NewSet(FrmCharSet::Kind::PrintableAscii, size);
+        set->MakeCurrent(65);  // the editor grows with its field, and the set moves aside
+        QApplication::processEvents();
+        const CodeChart* chart = set->Chart;
+        EXPECT_FALSE(chart->horizontalScrollBar()->isVisible());
+        EXPECT_LE(chart->horizontalHeader()->sectionViewportPosition(15) +
+                      chart->horizontalHeader()->sectionSize(15),
+                  chart->viewport()->width())
+            << ToString(size);
+    }
+}
+
+}  // namespace
+}  // namespace zrl::testing
