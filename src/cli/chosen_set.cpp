@@ -71,8 +71,8 @@ std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const Choi
     ChosenSet chosen{set, true, {}, choice.notes};
     Selection selection = Select(set, choice.map, choice.text);
     if (selection.set.IsEmpty()) {
-        Say(QStringLiteral("the map and text choose none of the set's %1 characters")
-                .arg(QString::fromStdString(WithThousands(set.Size()))));
+        Say(QStringLiteral("the map and text choose none of the set's %1")
+                .arg(QString::fromStdString(Counted(set.Size(), "character"))));
         return std::nullopt;
     }
     if (!selection.absent.empty()) {

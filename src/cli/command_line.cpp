@@ -157,11 +157,9 @@ Exported Export(const QCommandLineParser& parser, const ChosenSet& chosen,
     }
     Exported exported{WriteTable(set, format), {}};
     if (const Gaps gaps = GapsOf(set, format); gaps.blanks > 0) {
-        exported.notes << QStringLiteral(
-                              "%1 blank characters: %2 bytes; --map with > or --sparse "
-                              "leaves them out")
-                              .arg(QString::fromStdString(WithThousands(gaps.blanks)),
-                                   QString::fromStdString(WithThousands(gaps.bytes)));
+        exported.notes << QStringLiteral("%1: %2; --map with > or --sparse leaves them out")
+                              .arg(QString::fromStdString(Counted(gaps.blanks, "blank character")),
+                                   QString::fromStdString(Counted(gaps.bytes, "byte")));
     }
     if (const std::string past = WarningOf(set, format); !past.empty()) {
         exported.notes << QString::fromStdString(past);
@@ -331,11 +329,14 @@ int RunWithoutWindow(QCoreApplication& app) {
     const bool bdf = written.output == Output::Bdf;
     const std::string leftOut = bdf ? std::string() : DescribeLeftOut(*loaded.font);
     const bool lcd = written.layout == ByteLayout::Lcd;
-    const std::string pastByte =
-        bdf || ((chosen->selected || parser.isSet(kSparse)) && !lcd)
-            ? std::string()
-            : DescribeTableLeftOut(chosen->set,
-                                   lcd ? SetFormat::LcdCharacters : SetFormat::CFontTable);
+    // A sparse table holds every character chosen; a dense one what its codes reach.
+    std::string pastByte = bdf || parser.isSet(kSparse) || (chosen->selected && !lcd)
+                               ? std::string()
+                               : DescribeTableLeftOut(chosen->set, lcd ? SetFormat::LcdCharacters
+                                                                       : SetFormat::CFontTable);
+    if (!pastByte.empty() && !lcd) {
+        pastByte += "; --map chooses characters past it";
+    }
     QStringList lines;
     for (const std::string& line : {leftOut, pastByte}) {
         if (!line.empty()) {

@@ -154,15 +154,16 @@ std::optional<LoadedFont> LoadOutline(const QCommandLineParser& parser, const QS
         return LoadedFont{std::nullopt, rasterised.error};
     }
     if (!rasterised.missing.empty()) {
-        notes << QStringLiteral("%1: left out %2 characters the font has no glyph for: %3")
+        notes << QStringLiteral("%1: left out %2 the font has no glyph for: %3")
                      .arg(path)
-                     .arg(rasterised.missing.size())
+                     .arg(QString::fromStdString(
+                         Counted(std::ssize(rasterised.missing), "character")))
                      .arg(Codes(rasterised.missing));
     }
     if (!rasterised.cut.empty()) {
-        notes << QStringLiteral("%1: the %2 cell cuts the dots of %3 characters: %4")
+        notes << QStringLiteral("%1: the %2 cell cuts the dots of %3: %4")
                      .arg(path, QString::fromStdString(ToString(*options->cell)))
-                     .arg(rasterised.cut.size())
+                     .arg(QString::fromStdString(Counted(std::ssize(rasterised.cut), "character")))
                      .arg(Codes(rasterised.cut));
     }
     return LoadedFont{*rasterised.font, {}};

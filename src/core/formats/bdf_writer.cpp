@@ -78,10 +78,10 @@ void WriteProperties(std::string& out, const CharacterSet& set) {
 }
 
 // The box every glyph and the font have: the whole cell, its bottom row `descent` below
-// the baseline.
+// the baseline, its left column the origin column left of the origin.
 std::string CellBox(const CharacterSet& set) {
-    return std::to_string(set.Cell().width) + " " + std::to_string(set.Cell().height) + " 0 " +
-           std::to_string(-set.Descent());
+    return std::to_string(set.Cell().width) + " " + std::to_string(set.Cell().height) + " " +
+           std::to_string(-set.OriginColumn()) + " " + std::to_string(-set.Descent());
 }
 
 // The advance in thousandths of the point size (the cell's height, at 75 dpi): 823 for

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/formats/font_source.h"
+#include "core/text/code_map.h"
 
 namespace zrl {
 
@@ -44,7 +45,7 @@ std::optional<Pattern> Place(const BitmapGlyph& glyph, Cell cell) {
 }
 
 std::string Plural(int count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+    return WithThousands(count) + " " + (count == 1 ? one : many);
 }
 
 }  // namespace

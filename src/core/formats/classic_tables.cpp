@@ -8,6 +8,7 @@
 #include "core/formats/table_reader.h"
 #include "core/formats/table_text.h"
 #include "core/text/c_initializer.h"
+#include "core/text/code_map.h"
 #include "core/text/pattern_parser.h"
 
 namespace zrl {
@@ -34,7 +35,7 @@ std::string WriteCFontTable(const CharacterSet& set, std::string_view name) {
                                " per column from the left, the first with the top eight rows, "
                                "bit 0 the top row of each eight";
     std::string out = "// " + ToString(size) + " font: first code " + std::to_string(first) + ", " +
-                      std::to_string(last - first + 1) + " characters, " + bytes +
+                      Counted(last - first + 1, "character") + PlacementText(set) + ", " + bytes +
                       " bytes each: " + layout + "; a character's bytes start at (code - " +
                       std::to_string(first) + ") * " + bytes;
     out += kCrLf;

@@ -160,10 +160,13 @@ std::string WhyNot(const CharacterSet& set, const TableFormat& format) {
     if (format.language == Language::Python) {
         return "a GFXfont is C only";
     }
-    const auto& characters = set.Characters();
-    if (!TableSubset(set) && !characters.empty() && characters.rbegin()->first > 0xFFFF) {
+    // The codes it holds: those up to 255 of a set that has codes past them too, unless the
+    // set is a selection, written whole.
+    const std::optional<CharacterSet> cut = format.whole ? std::nullopt : TableSubset(set);
+    const auto& characters = cut ? cut->Characters() : set.Characters();
+    if (!characters.empty() && characters.rbegin()->first > 0xFFFF) {
         const auto past = characters.upper_bound(0xFFFF);
-        return "a GFXfont holds codes up to U+FFFF; " + CodePointText(past->first) +
+        return "a GFXfont holds 16-bit codes, up to U+FFFF; " + CodePointText(past->first) +
                " is past them";
     }
     if (format.sparse) {

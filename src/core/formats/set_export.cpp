@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "core/formats/bdf_font.h"
+#include "core/text/code_map.h"
 
 namespace zrl {
 
@@ -25,7 +26,7 @@ std::string DescribeTableLeftOut(const CharacterSet& set, SetFormat format) {
     if (past == 0) {
         return {};
     }
-    const std::string count = std::to_string(past) + (past == 1 ? " character" : " characters");
+    const std::string count = Counted(past, "character");
     return format == SetFormat::LcdCharacters
                ? "left out " + count + " past code 7; an LCD has custom characters 0 to 7 only"
                : "left out " + count + " past code 255; the table holds codes 0 to 255";

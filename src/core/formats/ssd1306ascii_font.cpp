@@ -180,7 +180,11 @@ ParsedSet Read(const Format& format, std::string_view text, const ReadOptions& o
     if (!bytes.error.empty()) {
         return Fail(bytes.error);
     }
-    return ReadSsd1306Ascii(scanner, bytes.array.values);
+    ParsedSet read = ReadSsd1306Ascii(scanner, bytes.array.values);
+    if (read.set) {
+        read.set = Placed(*read.set, ReadTableHeader(text));
+    }
+    return read;
 }
 
 // Dense over 8-bit codes, as MD_MAX72XX's fonts are.

@@ -63,6 +63,28 @@ bool CommentNames(std::string_view text, std::string_view format) {
     return ReadTableHeader(text).format == format;
 }
 
+std::string PlacementText(const CharacterSet& set) {
+    const bool lower = set.Descent() != CharacterSet::DefaultDescent(set.Cell());
+    return (lower ? ", " + std::to_string(set.Ascent()) + " rows above the baseline" : "") +
+           OriginText(set.OriginColumn());
+}
+
+std::optional<int> DescentOf(const TableHeader& header, CellSize size) {
+    return header.ascent ? std::optional(std::max(0, size.height - *header.ascent)) : std::nullopt;
+}
+
+CharacterSet Placed(const CharacterSet& set, const TableHeader& header) {
+    if (!header.ascent && !header.origin) {
+        return set;
+    }
+    CharacterSet placed(set.Cell(), DescentOf(header, set.Cell()));
+    for (const auto& [code, character] : set.Characters()) {
+        placed.Put(code, character);
+    }
+    placed.SetOriginColumn(header.origin.value_or(0));
+    return placed;
+}
+
 std::string OriginText(int column) {
     return column == 0   ? std::string()
            : column == 1 ? std::string(", 1 column left of the cursor")

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/model/cell_size.h"
+#include "core/model/character_set.h"
 
 namespace zrl {
 
@@ -26,6 +26,15 @@ bool CommentNames(std::string_view text, std::string_view format);
 // How a table's comment gives a set's origin column: ", 2 columns left of the cursor"; ""
 // for none.
 std::string OriginText(int column);
+
+// Where a set stands in its cell, as a table's comment says it where it is not where a new
+// set of its size stands: ", 10 rows above the baseline, 1 column left of the cursor"; "" for
+// a set that stands as new ones do.
+std::string PlacementText(const CharacterSet& set);
+// The set standing where the header says, its characters as they are.
+CharacterSet Placed(const CharacterSet& set, const TableHeader& header);
+// The rows below the baseline the header gives a set of the size, none where it says none.
+std::optional<int> DescentOf(const TableHeader& header, CellSize size);
 
 // The cell size written just before `words`, as in "8x16 font:".
 std::optional<CellSize> SizeNamedBefore(std::string_view text, std::string_view words);

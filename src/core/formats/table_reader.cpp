@@ -282,16 +282,22 @@ ParsedSet ReadBytes(const ValueScanner& scanner, const TableStart& start, const 
     if (first < kFirstCode || first > kLastUnicode) {
         return Fail("the first code, " + std::to_string(first) + ", is not one of 0 to U+10FFFF");
     }
+    ParsedSet read;
     if (!start.header.sparse) {
-        ParsedSet read = ReadArrays(reading, first, bytes.array);
+        read = ReadArrays(reading, first, bytes.array);
         read.note = read.note.empty() ? bytes.note : read.note;
-        return read;
+    } else {
+        const ScannedArray codes = scanner.ArrayFrom(bytes.array.end);
+        if (!codes.error.empty()) {
+            return Fail("the codes of a sparse table: " + codes.error);
+        }
+        read = ReadCharacters(reading, 0, &codes.values);
     }
-    const ScannedArray codes = scanner.ArrayFrom(bytes.array.end);
-    if (!codes.error.empty()) {
-        return Fail("the codes of a sparse table: " + codes.error);
+    // The set stands in its cell where the table's comment says it stood.
+    if (read.set) {
+        read.set = Placed(*read.set, start.header);
     }
-    return ReadCharacters(reading, 0, &codes.values);
+    return read;
 }
 
 ParsedSet ReadInLayout(std::string_view text, ByteLayout layout, CellSize size, int first) {

@@ -105,6 +105,136 @@ bool IsIdentifier(std::string_view name) {
                        [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
 }
 
+namespace {
+
+// C's, and C++'s, whose compilers take C tables too (an Arduino sketch is C++).
+constexpr std::string_view kCKeywords[] = {"_Alignas",
+                                           "_Alignof",
+                                           "_Atomic",
+                                           "_Bool",
+                                           "_Complex",
+                                           "_Generic",
+                                           "_Imaginary",
+                                           "_Noreturn",
+                                           "_Static_assert",
+                                           "_Thread_local",
+                                           "alignas",
+                                           "alignof",
+                                           "and",
+                                           "and_eq",
+                                           "asm",
+                                           "auto",
+                                           "bitand",
+                                           "bitor",
+                                           "bool",
+                                           "break",
+                                           "case",
+                                           "catch",
+                                           "char",
+                                           "char16_t",
+                                           "char32_t",
+                                           "char8_t",
+                                           "class",
+                                           "co_await",
+                                           "co_return",
+                                           "co_yield",
+                                           "compl",
+                                           "concept",
+                                           "const",
+                                           "const_cast",
+                                           "consteval",
+                                           "constexpr",
+                                           "constinit",
+                                           "continue",
+                                           "decltype",
+                                           "default",
+                                           "delete",
+                                           "do",
+                                           "double",
+                                           "dynamic_cast",
+                                           "else",
+                                           "enum",
+                                           "explicit",
+                                           "export",
+                                           "extern",
+                                           "false",
+                                           "float",
+                                           "for",
+                                           "friend",
+                                           "goto",
+                                           "if",
+                                           "inline",
+                                           "int",
+                                           "long",
+                                           "mutable",
+                                           "namespace",
+                                           "new",
+                                           "noexcept",
+                                           "not",
+                                           "not_eq",
+                                           "nullptr",
+                                           "operator",
+                                           "or",
+                                           "or_eq",
+                                           "private",
+                                           "protected",
+                                           "public",
+                                           "register",
+                                           "reinterpret_cast",
+                                           "requires",
+                                           "restrict",
+                                           "return",
+                                           "short",
+                                           "signed",
+                                           "sizeof",
+                                           "static",
+                                           "static_assert",
+                                           "static_cast",
+                                           "struct",
+                                           "switch",
+                                           "template",
+                                           "this",
+                                           "thread_local",
+                                           "throw",
+                                           "true",
+                                           "try",
+                                           "typedef",
+                                           "typeid",
+                                           "typename",
+                                           "union",
+                                           "unsigned",
+                                           "using",
+                                           "virtual",
+                                           "void",
+                                           "volatile",
+                                           "wchar_t",
+                                           "while",
+                                           "xor",
+                                           "xor_eq"};
+
+constexpr std::string_view kPythonKeywords[] = {
+    "False", "None",     "True",  "and",    "as",   "assert", "async",  "await",    "break",
+    "class", "continue", "def",   "del",    "elif", "else",   "except", "finally",  "for",
+    "from",  "global",   "if",    "import", "in",   "is",     "lambda", "nonlocal", "not",
+    "or",    "pass",     "raise", "return", "try",  "while",  "with",   "yield"};
+
+}  // namespace
+
+std::string WhyNotName(std::string_view name, Language language) {
+    if (!IsIdentifier(name)) {
+        return "\"" + std::string(name) + "\" is no array name; use letters, digits and _";
+    }
+    const auto keyword = [name](const auto& keywords) {
+        return std::find(std::begin(keywords), std::end(keywords), name) != std::end(keywords);
+    };
+    if (language == Language::Python ? keyword(kPythonKeywords) : keyword(kCKeywords)) {
+        return "\"" + std::string(name) + "\" is a keyword of " +
+               (language == Language::Python ? "Python" : "C and C++") +
+               ", no array name; choose another";
+    }
+    return {};
+}
+
 CodeRange CodesOf(const CharacterSet& set) {
     const auto& characters = set.Characters();
     return characters.empty() ? CodeRange{0, -1}

@@ -62,6 +62,10 @@ std::optional<std::string> PutParsed(CharacterSet& set, int code, int line, cons
 // Whether the name can name an array in C and Python: a letter or _, then letters, digits
 // and _.
 bool IsIdentifier(std::string_view name);
+// Why the name cannot name an array in the language ("" when it can): it is no identifier,
+// or it is one of the language's keywords (C's and C++'s, as an Arduino sketch is C++, or
+// Python's).
+std::string WhyNotName(std::string_view name, Language language);
 
 // The first code and the last a set holds; 0 to -1 for none.
 struct CodeRange {

@@ -5,6 +5,7 @@
 
 #include "core/formats/classic_tables.h"
 #include "core/formats/sparse_lookup.h"
+#include "core/formats/table_header.h"
 #include "core/text/code_map.h"
 #include "core/text/code_text.h"
 
@@ -66,8 +67,8 @@ std::string SparseHeader(const CharacterSet& set, const TableFormat& format,
                          std::string_view name) {
     const CellSize size = set.Cell();
     const ByteLayout layout = *format.format->layout;
-    std::string text = ToString(size) + " font: sparse, " + Number(set.Size()) +
-                       " characters, layout " + std::string(InfoOf(layout).name) + ": ";
+    std::string text = ToString(size) + " font: sparse, " + Counted(set.Size(), "character") +
+                       ", layout " + std::string(InfoOf(layout).name) + PlacementText(set) + ": ";
     const std::string index = std::string(name) + "_index(code)";
     if (layout == ByteLayout::WidthPrefixed) {
         text += "each " + PrefixedBytes(size) + "; skip " + index + " characters to reach one";
@@ -157,8 +158,8 @@ std::string WriteDense(const CharacterSet& set, const TableFormat& format,
 
 std::string CommentStart(const CharacterSet& set, std::string_view layout, CodeRange codes) {
     return ToString(set.Cell()) + " font: first code " + Number(codes.first) + ", " +
-           Number(codes.last - codes.first + 1) + " characters, layout " + std::string(layout) +
-           ": ";
+           Counted(codes.last - codes.first + 1, "character") + ", layout " + std::string(layout) +
+           PlacementText(set) + ": ";
 }
 
 std::string Declaration(Language language, std::string_view name, std::string_view dimensions) {
@@ -243,13 +244,18 @@ Gaps LaidGaps(const CharacterSet& set, const TableFormat& format) {
 
 std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
     const Format& written = *format.format;
+    // A table of no character is no table a compiler takes, nor a library reads.
+    if (const std::optional<CharacterSet> subset = Cut(set, format);
+        written.output == Output::Source && (subset ? *subset : set).IsEmpty()) {
+        return "the set has no character to write; a table of none is no table";
+    }
     if (written.whyNot != nullptr) {
         if (std::string why = written.whyNot(set, format); !why.empty()) {
             return why;
         }
     }
-    if (written.Takes(kTakesName) && !format.name.empty() && !IsIdentifier(format.name)) {
-        return "\"" + format.name + "\" is no array name; use letters, digits and _";
+    if (written.Takes(kTakesName) && !format.name.empty()) {
+        return WhyNotName(format.name, format.language);
     }
     return {};
 }

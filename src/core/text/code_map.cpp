@@ -281,6 +281,10 @@ std::string WithThousands(long long value) {
     return digits;
 }
 
+std::string Counted(long long count, std::string_view noun) {
+    return WithThousands(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+}
+
 std::string ListedCharacters(const std::vector<int>& codes, std::size_t most) {
     std::string listed;
     for (std::size_t i = 0; i < codes.size() && i < most; ++i) {

@@ -64,6 +64,8 @@ CharacterSet Narrowed(const CharacterSet& set);
 
 // "1,008": a count as the program says it.
 std::string WithThousands(long long value);
+// "1 character", "1,008 characters": a count of a noun that takes an s for more than one.
+std::string Counted(long long count, std::string_view noun);
 // "ä, €": the characters in UTF-8, at most `most` of them, then "and N more".
 std::string ListedCharacters(const std::vector<int>& codes, std::size_t most = 12);
 

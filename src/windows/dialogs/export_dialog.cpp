@@ -43,7 +43,7 @@ QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString Counted(long long count) {
+QString Thousands(long long count) {
     return QString::fromStdString(WithThousands(count));
 }
 
@@ -216,10 +216,9 @@ void ExportDialog::Write() {
     written = options.sparse ? &from : written;
     QStringList more;
     if (const Gaps gaps = GapsOf(from, options); gaps.blanks > 0) {
-        more << QStringLiteral(
-                    "%1 blank characters: %2 bytes; moving codes with > or "
-                    "Sparse leaves them out")
-                    .arg(Counted(gaps.blanks), Counted(gaps.bytes));
+        more << QStringLiteral("%1: %2; moving codes with > or Sparse leaves them out")
+                    .arg(QString::fromStdString(Counted(gaps.blanks, "blank character")),
+                         QString::fromStdString(Counted(gaps.bytes, "byte")));
     }
     if (const std::string warning = WarningOf(from, options); !warning.empty()) {
         more << QString::fromStdString(warning);
@@ -232,12 +231,12 @@ void ExportDialog::Write() {
     const int held = lcd ? CharactersWritten(*written, SetFormat::LcdCharacters) : written->Size();
     SayChosen(held, more);
     const std::string leftOut =
-        bdf || ((selected || Sparse->isChecked()) && !lcd)
+        bdf || options.sparse || (selected && !lcd)
             ? std::string()
             : DescribeTableLeftOut(selected ? *written : set_,
                                    lcd ? SetFormat::LcdCharacters : SetFormat::CFontTable);
-    Say(QStringLiteral("%1 characters of %2, %3 lines")
-            .arg(held)
+    Say(QStringLiteral("%1 of %2, %3 lines")
+            .arg(QString::fromStdString(Counted(held, "character")))
             .arg(QString::fromStdString(ToString(written->Cell())))
             .arg(View->blockCount()) +
         (leftOut.empty() ? QString() : QStringLiteral("; ") + QString::fromStdString(leftOut)));
@@ -245,7 +244,9 @@ void ExportDialog::Write() {
 
 // "160 of 57,086 characters", what the text chose and lacks, and a line for each note.
 void ExportDialog::SayChosen(int held, const QStringList& more) {
-    QString line = QStringLiteral("%1 of %2 characters").arg(Counted(held), Counted(set_.Size()));
+    QString line =
+        QStringLiteral("%1 of %2")
+            .arg(Thousands(held), QString::fromStdString(Counted(set_.Size(), "character")));
     if (!textNote_.isEmpty()) {
         line += QStringLiteral(", with ") + textNote_;
     }
@@ -279,7 +280,8 @@ void ExportDialog::UseText(const QByteArray& text, const QString& name) {
         CodesOfText(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     textCodes_ = read.codes;
     textNote_ =
-        QStringLiteral("the %1 characters of %2").arg(Counted(std::ssize(read.codes)), name);
+        QStringLiteral("the %1 of %2")
+            .arg(QString::fromStdString(Counted(std::ssize(read.codes), "character")), name);
     if (read.malformed > 0) {
         textNote_ += QStringLiteral(" (%1 malformed UTF-8 passed over)").arg(read.malformed);
     }
@@ -297,7 +299,7 @@ QString ExportDialog::Suffix() const {
 void ExportDialog::Copy_Click() {
     clipboard_.Clear();
     clipboard_.SetText(text_);
-    Say(QStringLiteral("Copied %1 characters").arg(set_.Size()));
+    Say(QStringLiteral("Copied %1").arg(QString::fromStdString(Counted(set_.Size(), "character"))));
 }
 
 void ExportDialog::Save_Click() {

@@ -9,6 +9,7 @@
 
 #include "code_chart.h"
 #include "code_chart_model.h"
+#include "core/text/code_map.h"
 #include "core/text/code_text.h"
 #include "core/text/unicode_names.h"
 #include "platform/runtime_error.h"
@@ -71,7 +72,8 @@ void CharacterChart::ListBlocks() {
     const int chosenFirst = Blocks->currentData(kFirstRole).toInt();
     const QSignalBlocker quiet(Blocks);
     Blocks->clear();
-    Blocks->addItem(QStringLiteral("All characters (%1)").arg(document_.Set().Size()));
+    Blocks->addItem(QStringLiteral("All characters (%1)")
+                        .arg(QString::fromStdString(WithThousands(document_.Set().Size()))));
     Blocks->setItemData(0, 0, kFirstRole);
     Blocks->setItemData(0, kLastUnicode, kLastRole);
     for (const auto& [block, count] : counts) {

@@ -14,6 +14,7 @@
 #include "character_chart.h"
 #include "code_chart.h"
 #include "code_chart_model.h"
+#include "core/text/code_map.h"
 #include "core/text/data_listing.h"
 #include "platform/runtime_error.h"
 #include "preview_row.h"
@@ -137,7 +138,7 @@ void FrmCharSet::ReplaceSet(CharacterSet set, const QString& path, const QString
     untitledName_ = name;
     document_->Replace(std::move(set), path);
     SetFile(path);
-    Say(QStringLiteral("%1 characters").arg(Set().Size()));
+    Say(QString::fromStdString(Counted(Set().Size(), "character")));
 }
 
 void FrmCharSet::ChangeCellSize(CellSize size) {
@@ -207,8 +208,8 @@ void FrmCharSet::Say(const QString& text) {
 }
 
 QString FrmCharSet::Describe() const {
-    return QStringLiteral("%1 characters of %2")
-        .arg(Set().Size())
+    return QStringLiteral("%1 of %2")
+        .arg(QString::fromStdString(Counted(Set().Size(), "character")))
         .arg(QString::fromStdString(ToString(Set().Cell())));
 }
 

@@ -1,13 +1,15 @@
 #include "import_set_command.h"
 
 #include "character_set_window.h"
+#include "core/text/code_map.h"
 
 namespace zrl {
 
 namespace {
 
 QString Imported(const CharacterSet& imported) {
-    return QStringLiteral("Imported %1 characters").arg(imported.Size());
+    return QStringLiteral("Imported %1")
+        .arg(QString::fromStdString(Counted(imported.Size(), "character")));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "character_set_window.h"
+#include "core/text/code_map.h"
 #include "platform/font_file.h"
 #include "platform/runtime_error.h"
 
@@ -117,7 +118,8 @@ void RecoveryOffer::Restore_Click() {
         }
         offered_.reset();
     }
-    window_.Say(QStringLiteral("Restored %1 characters, not yet saved").arg(window_.Set().Size()));
+    window_.Say(QStringLiteral("Restored %1, not yet saved")
+                    .arg(QString::fromStdString(Counted(window_.Set().Size(), "character"))));
     ShowRest();
 }
 

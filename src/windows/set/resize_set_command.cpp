@@ -1,6 +1,7 @@
 #include "resize_set_command.h"
 
 #include "character_set_window.h"
+#include "core/text/code_map.h"
 
 namespace zrl {
 
@@ -14,7 +15,9 @@ QString SizeText(const CharacterSet& set) {
 
 ResizeSetCommand::ResizeSetCommand(FrmCharSet& window, CharacterSet resized)
     : SetStep(window, QStringLiteral("Cell Size %1").arg(SizeText(resized)),
-              QStringLiteral("%1 characters of %2").arg(resized.Size()).arg(SizeText(resized))),
+              QStringLiteral("%1 of %2")
+                  .arg(QString::fromStdString(Counted(resized.Size(), "character")))
+                  .arg(SizeText(resized))),
       before_(window.Set()),
       after_(std::move(resized)) {}
 

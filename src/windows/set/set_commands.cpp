@@ -7,6 +7,7 @@
 
 #include "character_commands.h"
 #include "character_set_window.h"
+#include "core/text/code_map.h"
 #include "import_set_command.h"
 #include "platform/history_keys.h"
 #include "platform/runtime_error.h"
@@ -88,7 +89,8 @@ void FitCharacterWidths(FrmCharSet& window) {
     }
     window.PushSetStep(new ImportSetCommand(
         window, fitted, QStringLiteral("Fit Widths"),
-        QStringLiteral("Fitted %1 characters to their dots").arg(fitted.Size())));
+        QStringLiteral("Fitted %1 to their dots")
+            .arg(QString::fromStdString(Counted(fitted.Size(), "character")))));
 }
 
 SetActions CreateSetActions(FrmCharSet& window, SetFiles& files, SetTransfer& transfer,

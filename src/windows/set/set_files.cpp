@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include "character_set_window.h"
+#include "core/text/code_map.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"
 #include "set_document.h"
@@ -85,8 +86,8 @@ bool SetFiles::SaveTo(const QString& path) {
         return false;
     }
     document_.MarkSaved(path);
-    window_.Say(QStringLiteral("Saved %1 characters to %2")
-                    .arg(document_.Set().Size())
+    window_.Say(QStringLiteral("Saved %1 to %2")
+                    .arg(QString::fromStdString(Counted(document_.Set().Size(), "character")))
                     .arg(QFileInfo(path).fileName()));
     return true;
 }

@@ -9,6 +9,7 @@
 
 #include "character_set_window.h"
 #include "core/formats/set_import.h"
+#include "core/text/code_map.h"
 #include "import_set_command.h"
 #include "platform/font_file.h"
 #include "windows/dialogs/export_dialog.h"
@@ -51,9 +52,10 @@ void SetTransfer::Copy(SetFormat format) {
     }
     forms_.clipboard.Clear();
     forms_.clipboard.SetText(QString::fromStdString(ExportText(format, name)));
-    window_.Say(
-        QStringLiteral("Copied %1 characters").arg(CharactersWritten(window_.Set(), format)) +
-        LeftOut(window_.Set(), format));
+    window_.Say(QStringLiteral("Copied %1")
+                    .arg(QString::fromStdString(
+                        Counted(CharactersWritten(window_.Set(), format), "character"))) +
+                LeftOut(window_.Set(), format));
 }
 
 void SetTransfer::ExportFile() {
@@ -77,8 +79,9 @@ void SetTransfer::ExportFile() {
         window_.Say(QStringLiteral("Not exported: %1: %2").arg(QFileInfo(path).fileName(), error));
         return;
     }
-    window_.Say(QStringLiteral("Exported %1 characters to %2")
-                    .arg(CharactersWritten(window_.Set(), format))
+    window_.Say(QStringLiteral("Exported %1 to %2")
+                    .arg(QString::fromStdString(
+                        Counted(CharactersWritten(window_.Set(), format), "character")))
                     .arg(QFileInfo(path).fileName()) +
                 LeftOut(window_.Set(), format));
 }

@@ -67,7 +67,7 @@ TEST_F(CharacterSetWindowTest, TheFieldEditsTheCurrentCharacterEachWithItsOwnHis
     }
     FrmCharSet* set = OpenSet();
     ASSERT_TRUE(set->OpenFile(kX11Font));
-    EXPECT_EQ(set->Status->text(), QStringLiteral("1848 characters"));
+    EXPECT_EQ(set->Status->text(), QStringLiteral("1,848 characters"));
     EXPECT_EQ(set->Current(), -1) << "nothing is current until chosen";
 
     ClickSlot(set, 65);
