@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/command_line.h"
+#include "cli/unused_options.h"
 #include "platform/application_setup.h"
 #include "platform/console.h"
 #include "platform/qt_clipboard.h"
@@ -47,11 +48,14 @@ int main(int argc, char* argv[]) {
         QCoreApplication::setApplicationVersion(QStringLiteral(ZRL_VERSION));
         return zrl::RunWithoutWindow(app);
     }
-    if (!zrl::HasDisplay()) {
-        std::fputs(
-            "zerlin: no display found (DISPLAY is not set); run it on a desktop, "
-            "or run 'make screenshots' to render the windows to docs/ under Xvfb.\n",
-            stderr);
+    if (const std::optional<int> status = zrl::RefuseWindowArguments(argc, argv)) {
+        return *status;
+    }
+    if (const QString why = zrl::WhyNoDisplay(); !why.isEmpty()) {
+        std::fprintf(stderr,
+                     "zerlin: %s; run Zerlin on a desktop, or convert a font with no window: "
+                     "zerlin --export LAYOUT INPUT [OUTPUT] (see zerlin --help)\n",
+                     qPrintable(why));
         return 1;
     }
     zrl::ChoosePlatform();

@@ -11,12 +11,14 @@
 #include "core/formats/format_table.h"
 #include "core/formats/set_export.h"
 #include "core/formats/set_import.h"
+#include "core/formats/table_guess.h"
 #include "core/formats/table_writer.h"
 #include "core/text/code_map.h"
 #include "outline_input.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"
 #include "say.h"
+#include "unused_options.h"
 
 namespace zrl {
 
@@ -29,7 +31,6 @@ const QString kSize = QStringLiteral("size");
 const QString kLanguage = QStringLiteral("language");
 const QString kFrom = QStringLiteral("from");
 const QString kSparse = QStringLiteral("sparse");
-constexpr int kDefaultFirstCode = 32;
 
 // The exit status when the arguments are wrong or ask for help or the version. Printed
 // here rather than by QCommandLineParser::process, which on Windows shows a message box
@@ -92,11 +93,21 @@ struct Reading {
 };
 
 ParsedSet ReadText(std::string_view text, const Reading& reading) {
-    if (reading.told != nullptr) {
-        return ReadTable(text,
-                         {*reading.told, reading.size, reading.first.value_or(kDefaultFirstCode)});
+    if (reading.told == nullptr) {
+        return ReadSetText(text, reading.first, reading.size);
     }
-    return ReadSetText(text, reading.first.value_or(kDefaultFirstCode), reading.size);
+    const int first = reading.first.value_or(kUnsaidFirstCode);
+    ParsedSet read = ReadTable(text, {*reading.told, reading.size, first});
+    // A whole code page in a layout of bytes that says no first code starts at 0.
+    if (!reading.first && read.set && reading.told->layout &&
+        *reading.told->layout != ByteLayout::Lcd && !FirstCodeOf(text) &&
+        IsCodePageFrom(*read.set, first)) {
+        read = ReadTable(text, {*reading.told, reading.size, 0});
+        if (read.set && read.note.empty()) {
+            read.note = CodePageNote(*read.set);
+        }
+    }
+    return read;
 }
 
 // A font file, or a set as firmware source: a BASIC block or a table in any layout.
@@ -105,7 +116,8 @@ LoadedFont LoadInput(const QString& path, const Reading& reading) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, file.errorString()};
     }
-    if (IsFontData(file.peek(64)) || file.size() > static_cast<qint64>(kMaxSetText)) {
+    if (IsFontData(file.peek(64)) || IsFontName(path) ||
+        file.size() > static_cast<qint64>(kMaxSetText)) {
         return LoadFontFile(path);
     }
     const QByteArray text = file.readAll();
@@ -118,6 +130,21 @@ LoadedFont LoadInput(const QString& path, const Reading& reading) {
         Say(QStringLiteral("%1: %2").arg(path, QString::fromStdString(read.note)));
     }
     return {ImportedFont{*read.set}, {}};
+}
+
+// What INPUT is read from: an outline font, a bitmap font file, or text.
+Source SourceOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Source::Text;  // said when it is read
+    }
+    const QByteArray head = file.peek(64);
+    if (IsOutlineFont(head)) {
+        return Source::Outline;
+    }
+    return IsFontData(head) || IsFontName(path) || file.size() > static_cast<qint64>(kMaxSetText)
+               ? Source::Font
+               : Source::Text;
 }
 
 // The text of the set in the form, or one line saying why it cannot be written so.
@@ -167,9 +194,10 @@ Exported Export(const QCommandLineParser& parser, const ChosenSet& chosen,
     return exported;
 }
 
+// "-", as converters take it, is standard output too.
 bool Write(const QString& path, const std::string& text) {
     const auto size = static_cast<qint64>(text.size());
-    if (path.isEmpty()) {
+    if (path.isEmpty() || path == QLatin1String("-")) {
         QFile out;
         return out.open(stdout, QIODevice::WriteOnly) && out.write(text.data(), size) == size;
     }
@@ -300,6 +328,10 @@ int RunWithoutWindow(QCoreApplication& app) {
         return 1;
     }
     const QString input = files[0];
+    if (!KeepsToItsOptions(parser, SourceOf(input), *WrittenFormat(parser.value(kExport)),
+                           QFileInfo(input).fileName())) {
+        return 1;
+    }
     QStringList outlineNotes;
     std::optional<LoadedFont> outline;
     if (QFile head(input); head.open(QIODevice::ReadOnly) && IsOutlineFont(head.peek(4))) {

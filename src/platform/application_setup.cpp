@@ -12,6 +12,10 @@
 #include "colour_button_accessible.h"
 #include "form_accessible.h"
 
+#ifdef ZRL_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
 namespace zrl {
 
 namespace {
@@ -42,12 +46,33 @@ void ChoosePlatform() {
 #endif
 }
 
-bool HasDisplay() {
+QString WhyNoDisplay() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const auto set = [](const char* name) { return IsSet(std::getenv, name); };
-    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+    if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("QT_QPA_PLATFORM")) {
+        return QStringLiteral("no display found (DISPLAY is not set)");
+    }
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    // With DISPLAY set and no platform chosen, X11 is chosen, in a Wayland session too.
+    const bool x11 = platform == nullptr || *platform == '\0' ? set("DISPLAY")
+                                                              : std::string_view(platform) == "xcb";
+#ifdef ZRL_HAVE_XCB
+    // The X server must answer, or Qt ends the program with its own message.
+    if (x11) {
+        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+        const bool broken = xcb_connection_has_error(connection) != 0;
+        xcb_disconnect(connection);
+        if (broken) {
+            return QStringLiteral("no X server answers at DISPLAY %1")
+                .arg(QString::fromLocal8Bit(std::getenv("DISPLAY")));
+        }
+    }
 #else
-    return true;
+    Q_UNUSED(x11);
+#endif
+    return {};
+#else
+    return {};
 #endif
 }
 

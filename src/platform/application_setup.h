@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class QApplication;
@@ -17,9 +18,10 @@ const char* PreferredPlatform(const Environment& environment);
 // Asks Qt for the preferred platform; call before the application object is made.
 void ChoosePlatform();
 
-// False on a Unix desktop session with no display to open, where Qt would abort with a
-// long plugin message; the caller says so in one line instead.
-bool HasDisplay();
+// Why there is no display to open ("" where there is one): on a Unix desktop, no display
+// named, or an X server named that does not answer, where Qt would abort with a long plugin
+// message; the caller says so in one line instead.
+QString WhyNoDisplay();
 
 // Program name and version, and the classic 8-point dialog font as the default, so that
 // layouts measured in twips fit their text at 96 dpi. Arial maps to a metric-compatible

@@ -127,6 +127,24 @@ LoadedFont LoadFontFile(const QString& path) {
     return LoadFontData(file.read(static_cast<qint64>(kMaxFontFile) + 1));
 }
 
+bool IsFontName(const QString& path) {
+    QString name = QFileInfo(path).fileName().toLower();
+    if (name.endsWith(QLatin1String(".gz"))) {
+        name.chop(3);
+    }
+    for (const Format* format : Formats()) {
+        for (const std::string_view extension : ExtensionsOf(*format)) {
+            if (IsFontFile(*format) &&
+                name.endsWith(QStringLiteral(".") +
+                              QString::fromLatin1(extension.data(),
+                                                  static_cast<qsizetype>(extension.size())))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool IsFontData(const QByteArray& head) {
     return IsGzip(head) || DetectFormat(ViewOf(head), IsFontFile).format != nullptr;
 }

@@ -22,6 +22,9 @@ LoadedFont LoadFontData(const QByteArray& data);
 
 // Whether a file's first bytes are a font's: gzip, PCF or BDF. Anything else may be text.
 bool IsFontData(const QByteArray& head);
+// Whether the file's name is a bitmap font's (5x7.bdf, 5x7.pcf.gz): it is read as one, and
+// refused as one where it is none.
+bool IsFontName(const QString& path);
 
 // Writes the bytes through a temporary file that replaces the old one only once it is
 // complete. Returns "" or why it failed.

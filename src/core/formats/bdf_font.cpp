@@ -52,6 +52,8 @@ public:
     // Where the line starts in the text, and where the next one does.
     std::size_t Start() const { return start_; }
     std::size_t End() const { return position_; }
+    // Whether the line is the text's last.
+    bool AtEnd() const { return position_ >= text_.size(); }
 
 private:
     std::string_view text_;
@@ -161,6 +163,10 @@ BitmapGlyph ReadGlyph(Lines& lines) {
             }
             const int bitmapLine = lines.Number();
             while (lines.NextContent() && lines.Keyword() != "ENDCHAR") {
+                // A file cut short ends inside the glyph, whatever its last row holds.
+                if (lines.AtEnd()) {
+                    Fail(lines, "the file ends inside glyph \"" + glyph.name + "\"");
+                }
                 if (glyph.rows.size() == static_cast<std::size_t>(glyph.box.height)) {
                     Fail(lines, "BITMAP has more rows than the " +
                                     std::to_string(glyph.box.height) + " of its BBX");

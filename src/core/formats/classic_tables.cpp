@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/formats/format_table.h"
+#include "core/formats/table_guess.h"
 #include "core/formats/table_header.h"
 #include "core/formats/table_reader.h"
 #include "core/formats/table_text.h"
@@ -302,25 +303,32 @@ std::string OtherReadings(std::string_view text, CellSize size, int first) {
 }  // namespace
 
 ParsedSet ReadUnsaidTable(std::string_view text, std::optional<int> firstCode, CellSize size) {
-    const std::optional<int> first = FirstCodeOf(text) ? FirstCodeOf(text) : firstCode;
-    if (!first) {
-        return Fail("the table does not say its first code");
-    }
+    const std::optional<int> said = FirstCodeOf(text) ? FirstCodeOf(text) : firstCode;
+    const std::optional<int> first = said.value_or(kUnsaidFirstCode);
     // Column bytes read fastest by value; a C table that does not read so is read again
     // character by character, for the line that says what is wrong with it.
     ParsedSet read = ReadTable(text, {ByteLayout::Glcd, size, *first});
     if (!read.set) {
         ParsedSet why =
-            text.find('{') == std::string_view::npos ? read : ReadCFontTable(text, firstCode, size);
+            text.find('{') == std::string_view::npos ? read : ReadCFontTable(text, *first, size);
         // Column bytes with dots below the cell: a 5x8 font (Adafruit's classic one) read at 5x7.
         const CellSize bands{size.width, std::min(CellSize::kLargest, (size.height + 7) / 8 * 8)};
         if (!why.set && bands != size && ReadTable(text, {ByteLayout::Glcd, bands, *first}).set) {
             why.error +=
                 "; it reads as " + ToString(bands) + " characters: --size " + ToString(bands);
         } else if (!why.set) {
-            why.error += OtherReadings(text, size, *first);
+            const std::string others = OtherReadings(text, size, *first);
+            why.error += others.empty() ? GuessedReading(text, said) : others;
         }
         return why;
+    }
+    // A whole code page that says no first code starts at 0.
+    if (!said && IsCodePageFrom(*read.set, *first)) {
+        ParsedSet page = ReadUnsaidTable(text, 0, size);
+        if (page.set && page.note.empty()) {
+            page.note = CodePageNote(*page.set);
+        }
+        return page;
     }
     return OneReading(text, std::move(read), size, *first);
 }

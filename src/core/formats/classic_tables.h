@@ -39,8 +39,9 @@ ParsedSet ReadLcdTable(std::string_view text, CellSize size = kDefaultSize);
 bool IsNested(std::string_view source);
 
 // A table of values that does not say its layout, read as column bytes from the first code
-// its comment or `firstCode` gives: taken where no other layout reads it, or reads it as
-// the same dots; otherwise refused, naming the layouts and the cell that would read it.
+// its comment or `firstCode` gives, else from 32 (0 for a whole code page of 128 or 256
+// characters, with a note that says so): taken where no other layout reads it, or reads it
+// as the same dots; otherwise refused, naming the layouts and the cell that would read it.
 ParsedSet ReadUnsaidTable(std::string_view text, std::optional<int> firstCode, CellSize size);
 
 }  // namespace zrl
