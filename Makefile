@@ -31,11 +31,13 @@ asan: deps build-asan/build.ninja
 # runs found; a crash leaves its input in build-fuzz/.
 FUZZ_SECONDS ?= 60
 build-fuzz/build.ninja: | deps
+	@scripts/install-deps fuzz
 	cmake --preset fuzz
 
 fuzz: deps build-fuzz/build.ninja
+	@scripts/install-deps fuzz
 	cmake --build --preset fuzz
-	@for target in bdf pattern set_text table map utf8 outline; do \
+	@for target in $$(cat build-fuzz/fuzz_targets.txt); do \
 	  mkdir -p build-fuzz/corpus/$$target && echo "fuzz: $$target for $(FUZZ_SECONDS) s" && \
 	  (cd build-fuzz && ./tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    -timeout=10 -print_final_stats=1 corpus/$$target ../tests/fuzz/seeds/$$target \

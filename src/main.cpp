@@ -28,6 +28,7 @@ void OpenSetAfterSplash(zrl::Forms& forms, const QString& path) {
         }
         zrl::FrmCharSet* set = forms.charSet.Get();
         set->OpenFile(path);
+        set->OfferOtherCopies();
         set->SetVisible(true);
     };
     if (zrl::frmSplash* splash = forms.splash.IfExists()) {

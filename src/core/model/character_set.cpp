@@ -179,4 +179,20 @@ std::map<int, SetCharacter> FittedCharacters(const CharacterSet& set) {
     return fitted;
 }
 
+int CharactersCut(const CharacterSet& set, CellSize size) {
+    const CellSize cell = set.Cell();
+    int cut = 0;
+    for (const auto& [code, character] : set.Characters()) {
+        bool outside = false;
+        for (int row = 0; row < cell.height && !outside; ++row) {
+            for (int column = 0; column < cell.width && !outside; ++column) {
+                outside = (row >= size.height || column >= size.width) &&
+                          character.pattern.Lit(row, column);
+            }
+        }
+        cut += outside ? 1 : 0;
+    }
+    return cut;
+}
+
 }  // namespace zrl

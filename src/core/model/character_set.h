@@ -129,6 +129,10 @@ private:
 // dot where its dots reach past its width (a font's glyph may touch its advance).
 int InkedWidth(const SetCharacter& character);
 
+// How many of the set's characters have lit dots outside a cell of the size, anchored at the
+// top left: those that a resize to it cuts.
+int CharactersCut(const CharacterSet& set, CellSize size);
+
 // The characters as "Fit Widths" makes them: each character that has a lit dot moves to
 // the left edge of its cell, past any blank columns there, and is as wide as its
 // rightmost lit column and no wider; blank characters stay as they are. Only the

@@ -218,8 +218,15 @@ void FrmMain::ConnectSetActions() {
     using Command = SetCompanion::Command;
     OnTriggered(actions_.characterSet, showSet);
     OnTriggered(actions_.openSet, [showSet] { showSet()->Run(Command::Open); });
-    OnTriggered(actions_.saveSet, [showSet] { showSet()->Run(Command::Save); });
-    OnTriggered(actions_.saveSetAs, [showSet] { showSet()->Run(Command::SaveAs); });
+    // With no set open, what is saved is the field's character.
+    const auto save = [this, showSet](Command command) {
+        const bool open =
+            forms_.charSet.FormIfExists() != nullptr && forms_.charSet.FormIfExists()->isVisible();
+        SetCompanion* set = showSet();
+        open ? set->Run(command) : set->SaveCharacter(grid_);
+    };
+    OnTriggered(actions_.saveSet, [save] { save(Command::Save); });
+    OnTriggered(actions_.saveSetAs, [save] { save(Command::SaveAs); });
 }
 
 QUndoStack* FrmMain::History() const {

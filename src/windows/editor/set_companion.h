@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/character_grid.h"
+
 namespace zrl {
 
 // The set window as the editor sees it: the editor shows it beside itself, has it open and
@@ -10,6 +12,9 @@ public:
     enum class Command { Open, Save, SaveAs };
 
     virtual void Run(Command command) = 0;
+    // Saves the field's character as a set of its own, at a code the person gives: where
+    // no set is open, a save keeps what the field shows.
+    virtual void SaveCharacter(const CharacterGrid& grid) = 0;
     // Asks Save, Discard or Cancel while there are unsaved changes; true to go on.
     virtual bool MaybeSave() = 0;
 

@@ -9,6 +9,7 @@
 #include "core/text/code_text.h"
 #include "core/text/data_listing.h"
 #include "core/text/pattern_parser.h"
+#include "import_set_command.h"
 #include "set_document.h"
 #include "windows/editor/main_window.h"
 #include "windows/startup/forms.h"
@@ -29,7 +30,10 @@ bool CharacterCommands::Add(int code) {
                         .arg(CodeChartModel::CodeName(code)));
         return false;
     }
-    document_.Put(code, {Pattern(set.Cell()), {}});
+    // A step of the set, as Delete is: undo takes the character away again.
+    window_.PushSetStep(new ImportSetCommand(
+        window_, {{code, SetCharacter{Pattern(set.Cell()), {}}}}, QStringLiteral("Add Character"),
+        QStringLiteral("Added %1").arg(CodeChartModel::SpokenName(code))));
     window_.Chart->MakeCurrent(code);
     return true;
 }
@@ -60,9 +64,9 @@ void CharacterCommands::Delete_Click() {
     if (code < 0) {
         return;
     }
-    window_.MakeCurrent(-1);
-    document_.Remove(code);
-    window_.Say(QStringLiteral("Deleted %1").arg(CodeChartModel::SpokenName(code)));
+    window_.PushSetStep(
+        new ImportSetCommand(window_, {{code, std::nullopt}}, QStringLiteral("Delete Character"),
+                             QStringLiteral("Deleted %1").arg(CodeChartModel::SpokenName(code))));
 }
 
 void CharacterCommands::Copy_Click() {

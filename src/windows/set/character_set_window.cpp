@@ -38,7 +38,7 @@ FrmCharSet::FrmCharSet(Forms& forms)
       current_(new CurrentCharacter(*document_, *forms.main.Get(), this)) {
     setObjectName(QStringLiteral("FrmCharSet"));
     actions_ = CreateSetActions(*this, files_, transfer_, characters_, forms_);
-    CreateSetMenus(*this, actions_, forms_.main.Get()->HistoryGroup());
+    CreateSetMenus(*this, actions_, forms_.main.Get()->HistoryGroup(), document_->SetHistory());
     CreateControls();
     beside_ =
         new BesideEditor(*this, *forms_.main.Get(), [this](const QString& text) { Say(text); });
@@ -168,12 +168,10 @@ bool FrmCharSet::ImportOutlineSet(const CharacterSet& set, const QString& name) 
     return true;
 }
 
+// A copy a run left of the file is offered even where the file itself cannot be read.
 bool FrmCharSet::OpenFile(const QString& path) {
-    if (!files_.Read(path)) {
-        return false;
-    }
-    recoveryOffer_->OfferCopyOf(path);
-    return true;
+    const bool read = files_.Read(path);
+    return recoveryOffer_->OfferCopyOf(path) || read;
 }
 
 // The field shows the character and edits it from now on, into the character's own history.

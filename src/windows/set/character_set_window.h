@@ -76,17 +76,16 @@ public:
     void NewSet(Kind kind, CellSize size = kDefaultSize) {
         ReplaceSet(SetFiles::BlankSet(kind, size), {});
     }
-    // Every character at the new size, anchored at the top left, as one step that undo
-    // takes back.
+    // Every character at the new size, anchored at the top left, as one step of the set.
     void ChangeCellSize(CellSize size);
     bool OpenFile(const QString& path);
     bool SaveTo(const QString& path) { return files_.SaveTo(path); }
     bool AddCharacter(int code) { return characters_.Add(code); }
     void MakeCurrent(int code);
-    // Shows the newest copy left by a run that ended without saving, unsaved, and offers to
-    // restore or discard it, and then the others one after the other; false where there is
-    // none.
+    // Offers the copies runs left unsaved, newest first, one after the other; false for none.
     bool OfferRecovery() { return recoveryOffer_->OfferAll(); }
+    // The copies left of other sets than the one open, once it is dealt with.
+    void OfferOtherCopies() { recoveryOffer_->OfferOthers(); }
     // The file's name, or the title of a set of no file ("Untitled" unless it has a name).
     QString FileName() const;
     // The set is the one given, as opened or created, with no changes and no history; a set
@@ -98,6 +97,7 @@ public:
     // The set holds changes that no file has, as one brought back from a copy does.
     void MarkUnsaved() { document_->MarkUnsaved(); }
     bool MaybeSave() override { return files_.MaybeSave(); }
+    void SaveCharacter(const CharacterGrid& grid) override { files_.SaveCharacter(grid); }
     void Run(Command command) override {
         (command == Command::Open   ? actions_.open
          : command == Command::Save ? actions_.save

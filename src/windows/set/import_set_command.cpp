@@ -24,6 +24,15 @@ ImportSetCommand::ImportSetCommand(FrmCharSet& window, const CharacterSet& impor
     }
 }
 
+ImportSetCommand::ImportSetCommand(FrmCharSet& window, const Characters& after, const QString& text,
+                                   QString done)
+    : SetStep(window, text, std::move(done)), after_(after) {
+    for (const auto& [code, character] : after) {
+        const SetCharacter* old = window.Set().Find(code);
+        before_[code] = old != nullptr ? std::optional(*old) : std::nullopt;
+    }
+}
+
 void ImportSetCommand::Apply(bool forward) {
     window_.PutCharacters(forward ? after_ : before_);
 }

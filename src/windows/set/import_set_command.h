@@ -16,12 +16,15 @@ public:
     ImportSetCommand(FrmCharSet& window, const CharacterSet& imported,
                      const QString& text = QStringLiteral("Import"), QString done = {});
 
+    // The characters put at their codes, or a code's character removed for none.
+    using Characters = std::map<int, std::optional<SetCharacter>>;
+    ImportSetCommand(FrmCharSet& window, const Characters& after, const QString& text,
+                     QString done);
+
 protected:
     void Apply(bool forward) override;
 
 private:
-    using Characters = std::map<int, std::optional<SetCharacter>>;
-
     Characters before_;
     Characters after_;
 };

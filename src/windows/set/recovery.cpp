@@ -25,6 +25,16 @@ QString BaseOf(const QString& copy) {
     return copy.chopped(kCopy.size());
 }
 
+// A file however its path was written: relative, absolute or through a link.
+QString FullPath(const QString& path) {
+    if (path.isEmpty()) {
+        return path;
+    }
+    const QFileInfo file(path);
+    const QString canonical = file.canonicalFilePath();
+    return canonical.isEmpty() ? file.absoluteFilePath() : canonical;
+}
+
 }  // namespace
 
 Recovery::Recovery(SetDocument& document, QObject* parent)
@@ -36,6 +46,7 @@ Recovery::Recovery(SetDocument& document, QObject* parent)
     connect(&timer_, &QTimer::timeout, this, &Recovery::Write);
     connect(&document, &SetDocument::PatternChanged, this, &Recovery::Schedule);
     connect(&document, &SetDocument::CharactersChanged, this, &Recovery::Schedule);
+    connect(&document, &SetDocument::WidthsChanged, this, &Recovery::Schedule);
     connect(&document, &SetDocument::Replaced, this, &Recovery::Schedule);
     connect(&document, &SetDocument::FileChanged, this, &Recovery::Schedule);
     connect(&document, &SetDocument::ModifiedChanged, this,
@@ -45,6 +56,10 @@ Recovery::Recovery(SetDocument& document, QObject* parent)
 // A clean end, or a close that discards: nothing is left to recover.
 Recovery::~Recovery() {
     Remove();
+}
+
+bool Recovery::SameFile(const QString& a, const QString& b) {
+    return !a.isEmpty() && !b.isEmpty() && FullPath(a) == FullPath(b);
 }
 
 QString Recovery::Folder() {
@@ -83,7 +98,7 @@ void Recovery::Write() {
         return;
     }
     const QString error = SaveBytes(base_ + kCopy, WriteBdf(document_.Set()));
-    const QByteArray path = document_.FilePath().toUtf8();
+    const QByteArray path = FullPath(document_.FilePath()).toUtf8();
     const QString pathError =
         error.isEmpty() ? SaveBytes(base_ + kPath, std::string_view(path.data(), path.size()))
                         : error;
@@ -131,7 +146,7 @@ std::vector<Recovery::Left> Recovery::FindAllLeft() {
         Left left{copy.filePath(), original, copy.lastModified(), std::move(lock), {}};
         // Copies of one file are one set; copies of new sets are each their own.
         const auto newer = std::find_if(found.begin(), found.end(), [&original](const Left& l) {
-            return !original.isEmpty() && l.originalPath == original;
+            return SameFile(l.originalPath, original);
         });
         if (newer != found.end()) {
             newer->older.push_back(std::move(left));

@@ -30,6 +30,9 @@ public:
 
     // Where copies are kept: the user's data location, or ZERLIN_RECOVERY_DIR where set.
     static QString Folder();
+    // Whether two paths name one file, however each is written: relative, absolute or
+    // through a link.
+    static bool SameFile(const QString& a, const QString& b);
     // Removes this run's copy: the set was saved or thrown away.
     void Remove();
 

@@ -16,11 +16,6 @@ namespace zrl {
 
 namespace {
 
-bool SameFile(const QString& a, const QString& b) {
-    return !a.isEmpty() && !b.isEmpty() &&
-           QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
-}
-
 QString NameOf(const QString& path) {
     return path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
 }
@@ -60,7 +55,7 @@ bool RecoveryOffer::OfferAll() {
 
 bool RecoveryOffer::OfferCopyOf(const QString& path) {
     const auto waiting = std::find_if(waiting_.begin(), waiting_.end(), [&path](const auto& left) {
-        return SameFile(left.originalPath, path);
+        return Recovery::SameFile(left.originalPath, path);
     });
     if (waiting != waiting_.end()) {
         Recovery::Left left = std::move(*waiting);
@@ -68,11 +63,21 @@ bool RecoveryOffer::OfferCopyOf(const QString& path) {
         return Offer(std::move(left), path);
     }
     for (Recovery::Left& left : Recovery::FindAllLeft()) {
-        if (SameFile(left.originalPath, path)) {
+        if (Recovery::SameFile(left.originalPath, path)) {
             return Offer(std::move(left), path);
         }
     }
     return false;
+}
+
+void RecoveryOffer::OfferOthers() {
+    for (Recovery::Left& left : Recovery::FindAllLeft()) {
+        waiting_.push_back(std::move(left));
+    }
+    if (!offered_ && !waiting_.empty()) {
+        ShowRest();
+        show();
+    }
 }
 
 bool RecoveryOffer::OfferNext() {
@@ -130,12 +135,16 @@ void RecoveryOffer::Discard_Click() {
         offered_.reset();
     }
     hide();
-    const QString reopen = std::exchange(discardOpens_, QString());
-    if (OfferNext()) {
+    // The file opened shows as it is; the other sets' copies wait their turn.
+    if (const QString reopen = std::exchange(discardOpens_, QString()); !reopen.isEmpty()) {
+        window_.OpenFile(reopen);
+        if (!waiting_.empty()) {
+            ShowRest();
+            show();
+        }
         return;
     }
-    if (!reopen.isEmpty()) {
-        window_.OpenFile(reopen);
+    if (OfferNext()) {
         return;
     }
     window_.NewSet(FrmCharSet::Kind::PrintableAscii);

@@ -32,6 +32,9 @@ public:
     // The set just opened from `path` has a copy left unsaved: offers that instead, and
     // Discard shows the file as it is. False where it has none.
     bool OfferCopyOf(const QString& path);
+    // The copies of other sets, offered one after the other once the set shown now is dealt
+    // with.
+    void OfferOthers();
 
 private:
     bool Offer(Recovery::Left left, const QString& discardOpens);

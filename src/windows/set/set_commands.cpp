@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QUndoGroup>
 
@@ -9,10 +11,10 @@
 #include "character_set_window.h"
 #include "core/text/code_map.h"
 #include "import_set_command.h"
-#include "platform/history_keys.h"
 #include "platform/runtime_error.h"
 #include "set_files.h"
 #include "set_transfer.h"
+#include "set_undo.h"
 #include "windows/dialogs/cell_size_dialog.h"
 #include "windows/dialogs/import_font_dialog.h"
 #include "windows/startup/forms.h"
@@ -34,11 +36,28 @@ void OnTriggered(FrmCharSet& window, QAction* action, std::function<void()> hand
                      [&window, handler = std::move(handler)] { RunHandler(&window, handler); });
 }
 
+// A smaller cell that cuts dots is asked about first, naming how many characters lose some.
 void ChangeCellSize(FrmCharSet& window) {
-    if (const std::optional<CellSize> size =
-            AskCellSize(&window, QStringLiteral("Cell Size"), window.Set().Cell())) {
-        window.ChangeCellSize(*size);
+    const std::optional<CellSize> size =
+        AskCellSize(&window, QStringLiteral("Cell Size"), window.Set().Cell());
+    if (!size) {
+        return;
     }
+    if (const int cut = CharactersCut(window.Set(), *size); cut > 0) {
+        QMessageBox question(QMessageBox::Warning, QStringLiteral("Cell Size"),
+                             QStringLiteral("A %1 cell cuts the dots of %2.")
+                                 .arg(QString::fromStdString(ToString(*size)),
+                                      QString::fromStdString(Counted(cut, "character"))),
+                             QMessageBox::Cancel, &window);
+        QPushButton* change =
+            question.addButton(QStringLiteral("&Cut Dots"), QMessageBox::AcceptRole);
+        question.setDefaultButton(QMessageBox::Cancel);
+        question.exec();
+        if (question.clickedButton() != change) {
+            return;
+        }
+    }
+    window.ChangeCellSize(*size);
 }
 
 void ImportFont(FrmCharSet& window) {
@@ -123,7 +142,8 @@ SetActions CreateSetActions(FrmCharSet& window, SetFiles& files, SetTransfer& tr
     return a;
 }
 
-QMenuBar* CreateSetMenus(FrmCharSet& window, const SetActions& actions, QUndoGroup* histories) {
+QMenuBar* CreateSetMenus(FrmCharSet& window, const SetActions& actions, QUndoGroup* histories,
+                         QUndoStack* setHistory) {
     auto* bar = new QMenuBar(&window);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->addActions({actions.newSet, actions.open, actions.save, actions.saveAs});
@@ -135,14 +155,10 @@ QMenuBar* CreateSetMenus(FrmCharSet& window, const SetActions& actions, QUndoGro
     file->addSeparator();
     file->addAction(actions.close);
 
-    QAction* undo = histories->createUndoAction(&window, QStringLiteral("&Undo"));
-    QAction* redo = histories->createRedoAction(&window, QStringLiteral("&Redo"));
-    undo->setShortcuts(UndoKeys());
-    redo->setShortcuts(RedoKeys());
-    window.addActions({undo, redo});
+    const auto* undo = new SetUndo(histories, setHistory, &window);
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->addActions({undo->Undo, undo->Redo});
     QMenu* character = bar->addMenu(QStringLiteral("&Character"));
-    character->addActions({undo, redo});
-    character->addSeparator();
     character->addActions({actions.copy, actions.paste});
     character->addSeparator();
     character->addActions({actions.add, actions.remove});

@@ -3,6 +3,7 @@
 class QAction;
 class QMenuBar;
 class QUndoGroup;
+class QUndoStack;
 
 namespace zrl {
 
@@ -45,7 +46,9 @@ void FitCharacterWidths(FrmCharSet& window);
 SetActions CreateSetActions(FrmCharSet& window, SetFiles& files, SetTransfer& transfer,
                             CharacterCommands& characters, Forms& forms);
 
-// The window's menu bar of the actions; undo and redo work the histories of the group.
-QMenuBar* CreateSetMenus(FrmCharSet& window, const SetActions& actions, QUndoGroup* histories);
+// The window's menu bar of the actions: File, Edit with the window's Undo and Redo (SetUndo),
+// and Character.
+QMenuBar* CreateSetMenus(FrmCharSet& window, const SetActions& actions, QUndoGroup* histories,
+                         QUndoStack* setHistory);
 
 }  // namespace zrl

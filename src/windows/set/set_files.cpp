@@ -5,11 +5,14 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 
 #include "character_set_window.h"
+#include "code_chart_model.h"
 #include "core/text/code_map.h"
+#include "core/text/code_text.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"
 #include "set_document.h"
@@ -105,6 +108,32 @@ bool SetFiles::MaybeSave() {
         return Save_Click();
     }
     return answer == QMessageBox::Discard;
+}
+
+void SetFiles::SaveCharacter(const CharacterGrid& grid) {
+    bool chosen = false;
+    const QString text = QInputDialog::getText(
+        &window_, QStringLiteral("Save Character"),
+        QStringLiteral("No set is open: the field's character is saved as a set of its own.\n"
+                       "Its code (U+0041, 0x41, 65 or the character):"),
+        QLineEdit::Normal, QStringLiteral("65"), &chosen);
+    if (!chosen) {
+        return;
+    }
+    const std::optional<int> code = ParseCode(text.toStdString());
+    if (!code) {
+        window_.Say(QStringLiteral("Not saved: \"%1\" is no code from 0 to U+10FFFF").arg(text));
+        return;
+    }
+    CharacterSet set(grid.Size());
+    set.Put(*code, {PatternOf(grid), {}});
+    window_.ReplaceSet(std::move(set), {});
+    window_.MarkUnsaved();
+    window_.MakeCurrent(*code);
+    if (SaveAs_Click()) {
+        window_.Say(QStringLiteral("Saved the field's character as %1 to %2")
+                        .arg(CodeChartModel::SpokenName(*code), window_.FileName()));
+    }
 }
 
 void SetFiles::New_Click() {

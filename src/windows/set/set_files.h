@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "core/model/character_grid.h"
 #include "core/model/character_set.h"
 
 namespace zrl {
@@ -27,6 +28,10 @@ public:
     bool SaveTo(const QString& path);
     // Asks Save, Discard or Cancel while there are unsaved changes; true to go on.
     bool MaybeSave();
+
+    // The field's character as a set of its own, at the code the person gives (65, A, is
+    // offered), saved under the name the person chooses.
+    void SaveCharacter(const CharacterGrid& grid);
 
     void New_Click();
     void Open_Click();

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "character_set_window.h"
+#include "code_chart.h"
 
 namespace zrl {
 
@@ -26,6 +27,10 @@ void SetStep::Run(bool forward) {
         setObsolete(true);
         window_.Say(QStringLiteral("%1: %2 was a step of another set").arg(what, text()));
         return;
+    }
+    // The step may change any character: none is current while it is undone or redone.
+    if (window_.Current() >= 0) {
+        window_.Chart->MakeCurrent(-1);
     }
     try {
         Apply(forward);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QUndoGroup;
+class QUndoStack;
+class QWidget;
+
+namespace zrl {
+
+// The set window's Undo and Redo: the current character's own steps while it has any, then
+// the set's own (an import, Fit Widths, a cell size, a character added or deleted), so that
+// the set's steps are reached whatever character is current. The editor's keys stay with
+// its field's history.
+class SetUndo : public QObject {
+    Q_OBJECT
+
+public:
+    // `characters`: the editor's histories, the current character's active; `set`: the set's.
+    SetUndo(QUndoGroup* characters, QUndoStack* set, QWidget* window);
+
+    QAction* Undo;
+    QAction* Redo;
+
+private:
+    QUndoStack* Undoing() const;
+    QUndoStack* Redoing() const;
+    void Update();
+
+    QUndoGroup* characters_;
+    QUndoStack* set_;
+};
+
+}  // namespace zrl
