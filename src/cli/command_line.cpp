@@ -103,8 +103,8 @@ ParsedSet ReadText(std::string_view text, const Reading& reading) {
         *reading.told->layout != ByteLayout::Lcd && !FirstCodeOf(text) &&
         IsCodePageFrom(*read.set, first)) {
         read = ReadTable(text, {*reading.told, reading.size, 0});
-        if (read.set && read.note.empty()) {
-            read.note = CodePageNote(*read.set);
+        if (read.set) {
+            read.note = WithNote(read.note, CodePageNote(*read.set));
         }
     }
     return read;

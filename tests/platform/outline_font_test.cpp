@@ -7,10 +7,14 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/formats/bdf_font.h"
+#include "core/formats/format_table.h"
 #include "core/formats/gfx_font.h"
+#include "core/formats/set_import.h"
+#include "core/formats/table_writer.h"
 #include "platform/font_file.h"
 
 #ifdef ZRL_HAVE_FREETYPE
@@ -216,6 +220,50 @@ TEST(OutlineFont, DejaVuSansStandsOnOneBaselineAtEveryPixelSize) {
         EXPECT_GT(lastRow(p), set.Ascent() - 1) << pixels;
         EXPECT_EQ(set.Size(), 95);
         EXPECT_GT(set.LineHeight(), set.Ascent());
+    }
+}
+
+// Every lit dot of a set by its code and its place from the origin and the baseline, and
+// each character's advance where asked: what a font is, wherever its cell puts it.
+std::set<std::tuple<int, int, int>> DotsFromOrigin(const CharacterSet& set, bool widths = true) {
+    std::set<std::tuple<int, int, int>> dots;
+    const CellSize cell = set.Cell();
+    for (const auto& [code, character] : set.Characters()) {
+        dots.insert({code, -1000, widths ? character.width : 0});
+        for (int row = 0; row < cell.height; ++row) {
+            for (int column = 0; column < cell.width; ++column) {
+                if (character.pattern.Lit(row, column)) {
+                    dots.insert({code, column - set.OriginColumn(), set.Ascent() - 1 - row});
+                }
+            }
+        }
+    }
+    return dots;
+}
+
+// DejaVu Sans's glyphs reach left of their origin ("j"): a table written of it puts each one
+// back where it stood, and so does the BDF written of what it reads.
+TEST(OutlineFont, TablesOfGlyphsLeftOfTheOriginComeBackInPlace) {
+    const std::optional<OutlineFont> font = FontAt(kDejaVuSans);
+    if (!font) {
+        GTEST_SKIP() << "DejaVu Sans is not installed";
+    }
+    const Rasterised made = font->Rasterise(Printable(), Pixels(12));
+    ASSERT_TRUE(made.font);
+    const CharacterSet& set = made.font->set;
+    ASSERT_GT(set.OriginColumn(), 0);
+    for (const TableFormat& format :
+         {TableFormat(*FormatNamed("gfxfont")), TableFormat(ByteLayout::Glcd),
+          TableFormat(ByteLayout::RowsMsb, Language::Python)}) {
+        const ParsedSet read = ReadSetText(WriteTable(set, format), std::nullopt);
+        ASSERT_TRUE(read.set) << format.format->name << ": " << read.error;
+        const bool widths = format.format->limits.widths;
+        EXPECT_EQ(DotsFromOrigin(*read.set, widths), DotsFromOrigin(set, widths))
+            << format.format->name;
+        const ReadFont bdf = ReadBdf(WriteBdf(*read.set));
+        ASSERT_TRUE(bdf.font) << bdf.error;
+        EXPECT_EQ(DotsFromOrigin(ImportFont(*bdf.font).set, widths), DotsFromOrigin(set, widths))
+            << format.format->name << " through BDF";
     }
 }
 

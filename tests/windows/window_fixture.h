@@ -12,6 +12,24 @@
 #include "windows/startup/forms.h"
 #include "windows/startup/splash_window.h"
 
+// QtTest's waits report a failure to QtTest's own log, which a GoogleTest run never reads:
+// here they wait for the state they read, with a deadline, and fail the test where it does
+// not come.
+#undef QTRY_VERIFY_WITH_TIMEOUT
+#define QTRY_VERIFY_WITH_TIMEOUT(expr, timeout)                                      \
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return static_cast<bool>(expr); }, timeout)) \
+        << "waited " << (timeout) << " ms for " #expr
+#undef QTRY_VERIFY
+#define QTRY_VERIFY(expr) QTRY_VERIFY_WITH_TIMEOUT(expr, 5000)
+#undef QTRY_COMPARE_WITH_TIMEOUT
+#define QTRY_COMPARE_WITH_TIMEOUT(actual, expected, timeout)                   \
+    do {                                                                       \
+        QTest::qWaitFor([&]() { return (actual) == (expected); }, timeout);    \
+        EXPECT_EQ(actual, expected) << "after waiting " << (timeout) << " ms"; \
+    } while (false)
+#undef QTRY_COMPARE
+#define QTRY_COMPARE(actual, expected) QTRY_COMPARE_WITH_TIMEOUT(actual, expected, 5000)
+
 // Test failures show strings as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';

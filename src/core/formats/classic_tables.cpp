@@ -325,8 +325,8 @@ ParsedSet ReadUnsaidTable(std::string_view text, std::optional<int> firstCode, C
     // A whole code page that says no first code starts at 0.
     if (!said && IsCodePageFrom(*read.set, *first)) {
         ParsedSet page = ReadUnsaidTable(text, 0, size);
-        if (page.set && page.note.empty()) {
-            page.note = CodePageNote(*page.set);
+        if (page.set) {
+            page.note = WithNote(page.note, CodePageNote(*page.set));
         }
         return page;
     }

@@ -144,6 +144,10 @@ std::string CodePageNote(const CharacterSet& set) {
            ", a whole code page, as the table names no first code; --first says otherwise";
 }
 
+std::string WithNote(const std::string& note, const std::string& more) {
+    return note.empty() ? more : more.empty() ? note : note + "; " + more;
+}
+
 bool IsCodePageFrom(const CharacterSet& set, int first) {
     if (set.IsEmpty() || set.Characters().begin()->first < first) {
         return false;

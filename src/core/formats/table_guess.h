@@ -23,6 +23,9 @@ bool IsCodePageFrom(const CharacterSet& set, int first);
 // otherwise".
 std::string CodePageNote(const CharacterSet& set);
 
+// A note and another, as one line.
+std::string WithNote(const std::string& note, const std::string& more);
+
 // The first code of a table that does not say it, where none is given.
 inline constexpr int kUnsaidFirstCode = 32;
 

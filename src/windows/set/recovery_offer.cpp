@@ -60,11 +60,11 @@ bool RecoveryOffer::OfferCopyOf(const QString& path) {
     if (waiting != waiting_.end()) {
         Recovery::Left left = std::move(*waiting);
         waiting_.erase(waiting);
-        return Offer(std::move(left), path);
+        return Offer(std::move(left), QFileInfo(path).absoluteFilePath());
     }
     for (Recovery::Left& left : Recovery::FindAllLeft()) {
         if (Recovery::SameFile(left.originalPath, path)) {
-            return Offer(std::move(left), path);
+            return Offer(std::move(left), QFileInfo(path).absoluteFilePath());
         }
     }
     return false;

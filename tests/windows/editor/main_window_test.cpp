@@ -1,13 +1,18 @@
 #include "windows/editor/main_window.h"
 
 #include <QClipboard>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <random>
 
 #include "platform/colour_button.h"
+#include "platform/font_file.h"
 #include "platform/label.h"
 #include "platform/qt_clipboard.h"
 #include "platform/text_box.h"
@@ -284,4 +289,32 @@ TEST_F(MainWindowTest, RandomSessionsMatchTheModel) {
 }
 
 }  // namespace
+// With no set open, a save keeps the field's character, at the code the person gives.
+TEST_F(MainWindowTest, SavingWithNoSetOpenKeepsTheFieldsCharacter) {
+    FrmMain* editor = OpenEditor();
+    QTest::mouseClick(editor->Cmd[0], Qt::LeftButton);
+    QTest::mouseClick(editor->Cmd[6], Qt::LeftButton);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.bdf"));
+    QTimer::singleShot(0, [&path] {
+        auto* question = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(question->textValue(), QStringLiteral("65"));
+        question->setTextValue(QStringLiteral("B"));
+        QTimer::singleShot(0, [&path] {
+            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(files, nullptr);
+            files->selectFile(path);
+            static_cast<QDialog*>(files)->accept();
+        });
+        question->accept();
+    });
+    QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+    const LoadedFont saved = LoadFontFile(path);
+    ASSERT_TRUE(saved.font) << saved.error.toStdString();
+    ASSERT_EQ(saved.font->set.Size(), 1);
+    ASSERT_NE(saved.font->set.Find(66), nullptr);
+    EXPECT_EQ(GridOf(saved.font->set.Find(66)->pattern), editor->Grid());
+}
+
 }  // namespace zrl::testing

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 #include "core/formats/bdf_font.h"
@@ -128,6 +129,50 @@ TEST_F(RecoveryTest, EachSetIsOfferedOnceAndDiscardLeavesNoCopy) {
     EXPECT_FALSE(set->isVisible());
     EXPECT_TRUE(Copies().isEmpty());
     EXPECT_FALSE(Recovery::FindLeft());
+}
+
+// Every change to a set reaches its copy: a character's width too.
+TEST_F(RecoveryTest, AWidthChangeReachesTheCopy) {
+    FrmCharSet* set = EditedSet();
+    QTRY_COMPARE_WITH_TIMEOUT(Copies().size(), 1, 5000);
+    const int narrower = set->Set().Find(65)->width - 1;
+    QTest::keyClick(set->Width, Qt::Key_Down);
+    ASSERT_EQ(set->Set().Find(65)->width, narrower);
+    const QString copy = Recovery::Folder() + u'/' + Copies().front();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        LoadFontFile(copy).font && LoadFontFile(copy).font->set.Find(65)->width == narrower, 5000);
+}
+
+// A copy is its file's however the file is named when it opens: relative, absolute or through
+// a link; and the copies of other sets are offered after it.
+TEST_F(RecoveryTest, AFileOpenedByAnyPathOffersItsCopyAndTheOthersAfterIt) {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("sets")));
+    const QString file = dir.filePath(QStringLiteral("sets/again.bdf"));
+    ASSERT_EQ(SaveFontFile(file, CharacterSet::Blank(0, 7)), QString());
+    ASSERT_TRUE(QFile::link(file, dir.filePath(QStringLiteral("link.bdf"))));
+    CharacterSet edited = CharacterSet::Blank(0, 7);
+    edited.SetPattern(1, Pattern(0b101, kDefaultSize));
+    LeaveCopy(edited, QFileInfo(file).canonicalFilePath(), QStringLiteral("again"));
+    LeaveCopy(CharacterSet::Blank(32, 126), {}, QStringLiteral("other"));
+
+    const QString here = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    FrmCharSet* set = forms.charSet.Get();
+    EXPECT_TRUE(set->OpenFile(QStringLiteral("link.bdf")));
+    QDir::setCurrent(here);
+    set->OfferOtherCopies();
+    EXPECT_EQ(set->Set().Characters(), edited.Characters()) << "the file's own copy first";
+    QTest::mouseClick(set->Discard, Qt::LeftButton);
+    EXPECT_EQ(set->Set().Characters(), CharacterSet::Blank(0, 7).Characters())
+        << "Discard shows the file as it is";
+    EXPECT_TRUE(set->RecoveryBar->isVisible()) << "and offers the other set's copy next";
+    EXPECT_EQ(set->RecoveryText->text(),
+              QStringLiteral("One more set was not saved when Zerlin last ended."));
+    QTest::mouseClick(qobject_cast<RecoveryOffer*>(set->RecoveryBar)->Next, Qt::LeftButton);
+    EXPECT_EQ(set->Set().Characters(), CharacterSet::Blank(32, 126).Characters());
+    QTest::mouseClick(set->Discard, Qt::LeftButton);
+    EXPECT_TRUE(Copies().isEmpty());
 }
 
 TEST_F(RecoveryTest, TwoProgramsKeepTheirOwnCopies) {

@@ -64,6 +64,30 @@ TEST_F(SetHistoryTest, TheStatusLineDescribesTheSetAsUndoAndRedoLeaveIt) {
     EXPECT_EQ(set->Status->text(), QStringLiteral("95 characters of 6x9"));
 }
 
+// Deleting a character, and the set's other steps, are undone from the set window whatever
+// character is current.
+TEST_F(SetHistoryTest, TheSetsStepsAreUndoneWithACharacterCurrent) {
+    const auto undoInTheSet = [this](Qt::KeyboardModifiers keys) {
+        // The set window's own keys, not the editor's beside it.
+        QApplication::setActiveWindow(set);
+        ASSERT_EQ(QApplication::activeWindow(), set);
+        QTest::keyClick(set, Qt::Key_Z, keys);
+    };
+    set->Chart->MakeCurrent(65);
+    set->Commands().remove->trigger();
+    ASSERT_EQ(set->Set().Find(65), nullptr);
+    set->Chart->MakeCurrent(66);
+    undoInTheSet(Qt::ControlModifier);
+    EXPECT_NE(set->Set().Find(65), nullptr) << "the deleted A comes back";
+
+    set->ChangeCellSize({3, 3});
+    set->Chart->MakeCurrent(66);
+    undoInTheSet(Qt::ControlModifier);
+    EXPECT_EQ(set->Set().Cell(), kDefaultSize);
+    undoInTheSet(Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(set->Set().Cell(), (CellSize{3, 3}));
+}
+
 // However large the characters and however narrow the room beside the editor, the chart
 // shows its 16 columns whole, with no scrolling sideways.
 TEST_F(SetHistoryTest, TheChartShowsItsSixteenColumnsAtEveryCellSize) {
