@@ -22,10 +22,10 @@
 #undef QTRY_VERIFY
 #define QTRY_VERIFY(expr) QTRY_VERIFY_WITH_TIMEOUT(expr, 5000)
 #undef QTRY_COMPARE_WITH_TIMEOUT
-#define QTRY_COMPARE_WITH_TIMEOUT(actual, expected, timeout)                   \
-    do {                                                                       \
-        QTest::qWaitFor([&]() { return (actual) == (expected); }, timeout);    \
-        EXPECT_EQ(actual, expected) << "after waiting " << (timeout) << " ms"; \
+#define QTRY_COMPARE_WITH_TIMEOUT(actual, expected, timeout)                                   \
+    do {                                                                                       \
+        static_cast<void>(QTest::qWaitFor([&]() { return (actual) == (expected); }, timeout)); \
+        EXPECT_EQ(actual, expected) << "after waiting " << (timeout) << " ms";                 \
     } while (false)
 #undef QTRY_COMPARE
 #define QTRY_COMPARE(actual, expected) QTRY_COMPARE_WITH_TIMEOUT(actual, expected, 5000)
