@@ -49,6 +49,12 @@ void SetTransfer::Copy(SetFormat format) {
         if (!chosen) {
             return;
         }
+        // The one check of names every way of writing a table has.
+        if (const std::string why = WhyNotName(name.toStdString(), Language::C);
+            !name.isEmpty() && !why.empty()) {
+            window_.Say(QStringLiteral("Not copied: ") + QString::fromStdString(why));
+            return;
+        }
     }
     forms_.clipboard.Clear();
     forms_.clipboard.SetText(QString::fromStdString(ExportText(format, name)));
