@@ -64,13 +64,13 @@ std::optional<Choice> ReadChoice(const QCommandLineParser& parser) {
 }
 
 std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const Choice& choice,
-                                    const CharacterSet& set, const QString& input) {
+                                    const CharacterSet& set, const QString& input, bool fromFont) {
     if (!choice.given) {
-        return ChosenSet{set, false, {}, {}};
+        return ChosenSet{set, false, {}, {}, {}, {}};
     }
-    ChosenSet chosen{set, true, {}, choice.notes};
+    ChosenSet chosen{set, true, {}, choice.map, choice.text, choice.notes};
     Selection selection = Select(set, choice.map, choice.text);
-    if (selection.set.IsEmpty()) {
+    if (selection.set.IsEmpty() && !fromFont) {
         Say(QStringLiteral("the map and text choose none of the set's %1")
                 .arg(QString::fromStdString(Counted(set.Size(), "character"))));
         return std::nullopt;

@@ -17,6 +17,9 @@ struct ChosenSet {
     CharacterSet set;
     bool selected = false;  // a map or a text chose them; otherwise the set as it is
     std::string moved;      // the codes the map moved, for the table's comment
+    // What chose them, for a font array, which chooses from the whole font itself.
+    CodeMap map = {};
+    std::vector<int> text = {};
     // Whole lines for standard error: what of the text was malformed or is not in the set.
     QStringList notes;
 };
@@ -37,8 +40,9 @@ void DescribeSelection(QCommandLineParser& parser);
 std::optional<Choice> ReadChoice(const QCommandLineParser& parser);
 
 // The set as the choice takes it from INPUT's, or none after one line on standard error
-// saying why.
+// saying why. A font array chooses from the font itself, its glyphs the set keeps as they
+// are too: an empty choice is for it to refuse.
 std::optional<ChosenSet> ChooseFrom(const QCommandLineParser& parser, const Choice& choice,
-                                    const CharacterSet& set, const QString& input);
+                                    const CharacterSet& set, const QString& input, bool fromFont);
 
 }  // namespace zrl

@@ -14,6 +14,7 @@
 #include "core/formats/table_guess.h"
 #include "core/formats/table_writer.h"
 #include "core/text/code_map.h"
+#include "font_array_options.h"
 #include "outline_input.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"
@@ -90,11 +91,12 @@ struct Reading {
     const Format* told;
     CellSize size;
     std::optional<int> first;
+    std::string array;  // of a text holding several font arrays, --name's
 };
 
 ParsedSet ReadText(std::string_view text, const Reading& reading) {
     if (reading.told == nullptr) {
-        return ReadSetText(text, reading.first, reading.size);
+        return ReadSetText(text, reading.first, reading.size, reading.array);
     }
     const int first = reading.first.value_or(kUnsaidFirstCode);
     ParsedSet read = ReadTable(text, {*reading.told, reading.size, first});
@@ -154,7 +156,8 @@ struct Exported {
     QStringList notes = {};  // what the text leaves out or costs, a line each
 };
 
-TableFormat FormatOf(const QCommandLineParser& parser, const ChosenSet& chosen) {
+TableFormat FormatOf(const QCommandLineParser& parser, const ChosenSet& chosen,
+                     const FontArrayOptions& arrays) {
     // KnowsForm has made sure of both names.
     const std::optional<Language> language =
         parser.isSet(kLanguage) ? LanguageNamed(parser.value(kLanguage).toStdString())
@@ -165,12 +168,18 @@ TableFormat FormatOf(const QCommandLineParser& parser, const ChosenSet& chosen) 
     format.whole = chosen.selected;
     // Only a table's comment names the codes a selection moved.
     format.moved = written.output == Output::Source ? chosen.moved : std::string();
+    if (written.output == Output::FontArray) {
+        format.map = chosen.map;
+        format.text = chosen.text;
+        format.box = arrays.box;
+        format.tiles = arrays.tiles;
+    }
     return format;
 }
 
 Exported Export(const QCommandLineParser& parser, const ChosenSet& chosen,
-                const CharacterSet& whole) {
-    const TableFormat format = FormatOf(parser, chosen);
+                const CharacterSet& whole, const FontArrayOptions& arrays) {
+    const TableFormat format = FormatOf(parser, chosen, arrays);
     const Format& written = *format.format;
     if (written.output != Output::Source && format.sparse) {
         return {{},
@@ -260,6 +269,7 @@ void DescribeArguments(QCommandLineParser& parser) {
                                      "from 1x1 to 32x32 (default 5x7)."),
                       QStringLiteral("WxH")});
     DescribeSelection(parser);
+    DescribeFontArrayOptions(parser);
     DescribeOutlineOptions(parser);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A character set to open, or with --export the "
@@ -292,7 +302,8 @@ std::optional<Reading> ReadingOf(const QCommandLineParser& parser) {
                 .arg(parser.value(kSize)));
         return std::nullopt;
     }
-    Reading reading{nullptr, *size, numbered ? std::optional(first) : std::nullopt};
+    Reading reading{nullptr, *size, numbered ? std::optional(first) : std::nullopt,
+                    parser.value(kName).toStdString()};
     const QString from = parser.value(kFrom);
     if (parser.isSet(kFrom)) {
         const Format* format = WrittenFormat(from);
@@ -324,7 +335,8 @@ int RunWithoutWindow(QCoreApplication& app) {
         return 1;
     }
     const std::optional<Choice> choice = ReadChoice(parser);
-    if (!choice) {
+    const std::optional<FontArrayOptions> arrays = ReadFontArrayOptions(parser);
+    if (!choice || !arrays) {
         return 1;
     }
     const QString input = files[0];
@@ -345,11 +357,13 @@ int RunWithoutWindow(QCoreApplication& app) {
         Say(QStringLiteral("%1: %2").arg(input, loaded.error));
         return 1;
     }
-    const std::optional<ChosenSet> chosen = ChooseFrom(parser, *choice, loaded.font->set, input);
+    const Format& written = *WrittenFormat(parser.value(kExport));
+    const std::optional<ChosenSet> chosen =
+        ChooseFrom(parser, *choice, loaded.font->set, input, written.output == Output::FontArray);
     if (!chosen) {
         return 1;
     }
-    const Exported exported = Export(parser, *chosen, loaded.font->set);
+    const Exported exported = Export(parser, *chosen, loaded.font->set, *arrays);
     if (!exported.error.isEmpty()) {
         Say(QStringLiteral("%1: %2").arg(input, exported.error));
         return 1;
@@ -357,8 +371,8 @@ int RunWithoutWindow(QCoreApplication& app) {
     // BDF holds the whole font, the glyphs kept as they are included; tables and BASIC
     // blocks hold the set, its codes up to 255 where it has codes past them too, unless
     // the characters were chosen.
-    const Format& written = *WrittenFormat(parser.value(kExport));
-    const bool bdf = written.output == Output::Bdf;
+    // A font array holds the whole font too, or what its map chose of it.
+    const bool bdf = written.output == Output::Bdf || written.output == Output::FontArray;
     const std::string leftOut = bdf ? std::string() : DescribeLeftOut(*loaded.font);
     const bool lcd = written.layout == ByteLayout::Lcd;
     // A sparse table holds every character chosen; a dense one what its codes reach.

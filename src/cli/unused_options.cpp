@@ -54,6 +54,21 @@ QString FirstGiven(const QCommandLineParser& parser, const QStringList& options)
     return {};
 }
 
+QString NameOf(const Format& format) {
+    return QString::fromUtf8(format.name.data(), static_cast<qsizetype>(format.name.size()));
+}
+
+// --box or --tiles where the format takes neither.
+QString FirstUnfit(const QCommandLineParser& parser, const Format& written) {
+    if (parser.isSet(QStringLiteral("box")) && !written.Takes(kTakesBox)) {
+        return QStringLiteral("box");
+    }
+    if (parser.isSet(QStringLiteral("tiles")) && !written.Takes(kTakesTiles)) {
+        return QStringLiteral("tiles");
+    }
+    return {};
+}
+
 }  // namespace
 
 std::optional<int> RefuseWindowArguments(int argc, char* argv[]) {
@@ -104,13 +119,20 @@ bool KeepsToItsOptions(const QCommandLineParser& parser, Source input, const For
     } else if (parser.isSet(QStringLiteral("language")) && written.output != Output::Source) {
         unused = QStringLiteral("language");
         why = QStringLiteral("is for tables in C, Arduino C or Python; %1 is none")
-                  .arg(QString::fromUtf8(written.name.data(),
-                                         static_cast<qsizetype>(written.name.size())));
-    } else if (parser.isSet(QStringLiteral("name")) && !written.Takes(kTakesName)) {
+                  .arg(NameOf(written));
+    } else if (parser.isSet(QStringLiteral("name")) && !written.Takes(kTakesName) &&
+               input != Source::Text) {
         unused = QStringLiteral("name");
-        why = QStringLiteral("names a table's array; %1 has none")
-                  .arg(QString::fromUtf8(written.name.data(),
-                                         static_cast<qsizetype>(written.name.size())));
+        why = QStringLiteral(
+                  "names a table's array, or the array to read of a text INPUT; %1 "
+                  "has none, and %2 is a font")
+                  .arg(NameOf(written), inputName);
+    } else if (const QString option = FirstUnfit(parser, written); !option.isEmpty()) {
+        unused = option;
+        why = QStringLiteral("is for %1; %2 takes no %3")
+                  .arg(option == QLatin1String("box") ? QStringLiteral("u8g2 fonts")
+                                                      : QStringLiteral("u8x8 fonts"),
+                       NameOf(written), option);
     }
     if (unused.isEmpty()) {
         return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/formats/format.h"
@@ -192,15 +193,16 @@ BitmapGlyph ReadGlyph(Lines& lines) {
     Fail(lines, "the file ends inside glyph \"" + glyph.name + "\"");
 }
 
-// The distance between lines of a font rasterised from outlines (one that names its
-// RASTERIZER_NAME): its FONT_ASCENT and FONT_DESCENT, where both are numbers. Other fonts'
-// lines are a cell apart; their properties stay in the text.
+// The properties, and the distance between lines of a font rasterised from outlines (one
+// that names its RASTERIZER_NAME): its FONT_ASCENT and FONT_DESCENT, where both are numbers.
+// Other fonts' lines are a cell apart.
 void ReadLineHeight(Lines& lines, BitmapFont& font) {
     std::optional<long> ascent, descent;
     bool rasterised = false;
     while (lines.NextContent() && lines.Keyword() != "ENDPROPERTIES") {
         rasterised = rasterised || lines.Keyword() == "RASTERIZER_NAME";
         const std::string_view rest = lines.Rest();
+        font.properties.push_back({std::string(lines.Keyword()), std::string(rest)});
         long value = 0;
         const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
         if (error != std::errc() || end != rest.data() + rest.size()) {
@@ -217,7 +219,9 @@ void ReadLineHeight(Lines& lines, BitmapFont& font) {
     }
 }
 
-void ReadHeader(Lines& lines, BitmapFont& font, long& declaredGlyphs) {
+// Whether the header ends at the first glyph's STARTCHAR, with no CHARS line: u8g2's icon
+// fonts have none. The glyphs then start where CHARS would.
+bool ReadHeader(Lines& lines, BitmapFont& font, long& declaredGlyphs) {
     bool haveBox = false;
     while (lines.NextContent()) {
         const std::string_view keyword = lines.Keyword();
@@ -235,7 +239,11 @@ void ReadHeader(Lines& lines, BitmapFont& font, long& declaredGlyphs) {
             declaredGlyphs = Numbers(lines, 1)[0];
             font.charsStart = lines.Start();
             font.charsEnd = lines.End();
-            return;
+            return false;
+        } else if (keyword == "STARTCHAR" && haveBox) {
+            declaredGlyphs = -1;
+            font.charsStart = font.charsEnd = lines.Start();
+            return true;
         } else if (keyword == "STARTCHAR" || keyword == "ENDFONT") {
             Fail(lines, std::string(keyword) + " comes before CHARS");
         }
@@ -250,13 +258,14 @@ BitmapFont ReadFontText(std::string_view text) {
     }
     BitmapFont font;
     long declared = 0;
-    ReadHeader(lines, font, declared);
+    bool atGlyph = ReadHeader(lines, font, declared);
     // Room for the glyphs CHARS declares, as far as the text could hold them.
     font.glyphs.reserve(
         static_cast<std::size_t>(std::clamp(declared, 0L, static_cast<long>(text.size() / 64))));
-    while (lines.NextContent()) {
+    while (std::exchange(atGlyph, false) || lines.NextContent()) {
         if (lines.Keyword() == "ENDFONT") {
-            if (static_cast<long>(font.glyphs.size()) != declared) {
+            // Fewer glyphs than CHARS says may be a font cut short; more are all there.
+            if (static_cast<long>(font.glyphs.size()) < declared) {
                 Fail(lines, "CHARS says " + std::to_string(declared) + " glyphs; the font has " +
                                 std::to_string(font.glyphs.size()));
             }
@@ -267,6 +276,10 @@ BitmapFont ReadFontText(std::string_view text) {
                             std::string(lines.Keyword().substr(0, 16)) + "\"");
         }
         font.glyphs.push_back(ReadGlyph(lines));
+    }
+    // A font that says no count of glyphs ends with its last one.
+    if (declared < 0 && !font.glyphs.empty()) {
+        return font;
     }
     Fail(lines, "the file ends before ENDFONT");
 }

@@ -139,15 +139,6 @@ std::string WriteNew(const CharacterSet& set) {
 
 constexpr char kHex[] = "0123456789ABCDEF";
 
-std::string PropertyValue(const BitmapFont& font, std::string_view name) {
-    for (const FontProperty& property : font.properties) {
-        if (property.name == name) {
-            return property.value;
-        }
-    }
-    return {};
-}
-
 }  // namespace
 
 std::string WriteFontText(BitmapFont& font) {

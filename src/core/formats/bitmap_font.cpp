@@ -50,6 +50,15 @@ std::string Plural(int count, const char* one, const char* many) {
 
 }  // namespace
 
+std::string PropertyValue(const BitmapFont& font, std::string_view name) {
+    for (const FontProperty& property : font.properties) {
+        if (property.name == name) {
+            return property.value;
+        }
+    }
+    return {};
+}
+
 std::string DefaultGlyphName(int code) {
     return "char" + std::to_string(code);
 }

@@ -53,6 +53,9 @@ struct BitmapFont {
     int lineHeight = 0;
 };
 
+// The property's value as it stands, a string with its quotes; "" where the font has none.
+std::string PropertyValue(const BitmapFont& font, std::string_view name);
+
 // What became of a font's glyphs: the set, and how many it cannot hold and why. Read from a
 // BDF text, the set keeps those as they are, to be written back with the rest.
 struct ImportedFont {

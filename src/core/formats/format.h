@@ -9,6 +9,7 @@
 #include "core/formats/parsed_set.h"
 #include "core/formats/table_text.h"
 #include "core/model/character_set.h"
+#include "core/text/code_map.h"
 
 namespace zrl {
 
@@ -44,6 +45,10 @@ enum class Output {
     Basic,   // BASIC Data lines
     Bdf,     // BDF text
     Bytes,   // a binary file
+    // A library's font array in C, made as that library's converter makes it of the BDF font
+    // the set is written as: of every glyph the font keeps, in the font's order, chosen by
+    // the map and text given with it rather than from a selection.
+    FontArray,
 };
 
 // What a format takes beside its input and output, as the command line's options and the
@@ -55,6 +60,8 @@ enum FormatOption : unsigned {
     kReadsAsTold = 1u << 3,    // a table that does not say its layout, cell and first code,
                                // read as told them
     kRasterised = 1u << 4,     // rasterised at a size, with hinting, a threshold and a cell
+    kTakesBox = 1u << 5,       // u8g2's box mode: t, h, m or 8
+    kTakesTiles = 1u << 6,     // u8x8's tiles across and down
 };
 
 // What a format holds at most.
@@ -86,6 +93,15 @@ struct TableFormat {
     bool whole = false;
     // A comment line under the first, naming the codes a selection moved.
     std::string moved;
+    // What chooses a font array's glyphs from the whole font (Output::FontArray); both empty:
+    // every glyph.
+    CodeMap map;
+    std::vector<int> text;  // sorted
+    // u8g2's box mode, 't', 'h', 'm' or '8'; 0: the one of the array the set was read from,
+    // else 't'.
+    char box = 0;
+    // u8x8's tiles across and down; none: as many as the font's box takes.
+    std::optional<CellSize> tiles;
 };
 
 // How to read a table that does not say how it is laid out: its format, cell and first code.
@@ -106,6 +122,7 @@ struct ReadOptions {
     CellSize size = kDefaultSize;
     std::optional<int> first;
     bool told = false;
+    std::string array = {};  // of a text holding several arrays, the one of this name
 };
 
 // The blank characters a dense table holds between its first code and its last, and the

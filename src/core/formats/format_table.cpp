@@ -19,6 +19,8 @@
     FORMAT(GfxFont)         \
     FORMAT(MdMax72xx)       \
     FORMAT(Ssd1306Ascii)    \
+    FORMAT(U8g2)            \
+    FORMAT(U8x8)            \
     FORMAT(Outline)
 
 namespace zrl {
@@ -104,7 +106,14 @@ std::string JoinedWithOr(const std::vector<std::string_view>& names) {
 
 CharacterSet ChosenFor(const Format& format, const CharacterSet& whole, const CharacterSet& chosen,
                        bool moved) {
-    return format.output == Output::Bdf ? ChosenForBdf(whole, chosen, moved) : Narrowed(chosen);
+    switch (format.output) {
+        case Output::Bdf:
+            return ChosenForBdf(whole, chosen, moved);
+        case Output::FontArray:
+            return whole;
+        default:
+            return Narrowed(chosen);
+    }
 }
 
 }  // namespace zrl

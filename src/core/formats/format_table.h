@@ -41,7 +41,8 @@ std::string JoinedWithOr(const std::vector<std::string_view>& names);
 
 // The set a format writes of the characters a map or a text chose from a whole set: for a
 // BDF font the font itself less the others where nothing moved (so that what stays is
-// written as it was read), else the chosen characters in the narrowest cell that holds them.
+// written as it was read); for a font array the whole font, which it chooses from itself by
+// the map and text; else the chosen characters in the narrowest cell that holds them.
 CharacterSet ChosenFor(const Format& format, const CharacterSet& whole, const CharacterSet& chosen,
                        bool moved);
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/model/character_set.h"
 #include "core/text/conditionals.h"
@@ -25,6 +26,9 @@ struct ParsedSet {
     std::optional<CharacterSet> set;
     std::string error;
     std::string note;
+    // The arrays of a text that holds several and was not told which to read: read it again
+    // naming one.
+    std::vector<std::string> arrays = {};
 };
 
 // What `read` makes of the text as a compiler reads it between its #if lines, with the note of

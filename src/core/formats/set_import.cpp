@@ -5,13 +5,15 @@
 
 namespace zrl {
 
-ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellSize size) {
+ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellSize size,
+                      std::string_view array) {
     if (text.size() > kMaxSetText) {
         return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
     }
     return ReadFollowing(text, [&](std::string_view followed) {
         const Detected detected = DetectFormat(followed, IsReadAsText);
-        return detected.format->read(*detected.format, followed, {size, firstCode, false});
+        return detected.format->read(*detected.format, followed,
+                                     {size, firstCode, false, std::string(array)});
     });
 }
 

@@ -187,21 +187,20 @@ std::optional<int> CodeMap::TargetOf(int code, int& rank) const {
     return std::nullopt;
 }
 
-namespace {
-
-bool Chosen(const CodeMap& map, const std::vector<int>& text, int code) {
-    int rank = 0;
-    const bool mapped = map.TargetOf(code, rank).has_value();
-    return mapped || (rank == 0 && std::binary_search(text.begin(), text.end(), code));
+std::optional<int> ChosenCode(const CodeMap& map, const std::vector<int>& text, int code,
+                              int& rank) {
+    std::optional<int> target = map.TargetOf(code, rank);
+    if (rank == 0 && std::binary_search(text.begin(), text.end(), code)) {
+        target = code;
+    }
+    return target;
 }
-
-}  // namespace
 
 WantedCodes Wanted(const CodeMap& map, const std::vector<int>& text,
                    const std::vector<int>& drawable) {
     WantedCodes wanted;
     for (const int code : drawable) {
-        if (Chosen(map, text, code)) {
+        if (int rank = 0; ChosenCode(map, text, code, rank)) {
             wanted.codes.push_back(code);
         }
     }
@@ -216,8 +215,9 @@ WantedCodes Wanted(const CodeMap& map, const std::vector<int>& text,
     std::sort(named.begin(), named.end());
     named.erase(std::unique(named.begin(), named.end()), named.end());
     for (const int code : named) {
+        int rank = 0;
         if (!std::binary_search(drawable.begin(), drawable.end(), code) &&
-            Chosen(map, text, code)) {
+            ChosenCode(map, text, code, rank)) {
             wanted.missing.push_back(code);
         }
     }
@@ -230,10 +230,7 @@ Selection Select(const CharacterSet& set, const CodeMap& map, const std::vector<
     std::map<int, int> rankOf;
     for (const auto& [code, character] : set.Characters()) {
         int rank = 0;
-        std::optional<int> target = map.TargetOf(code, rank);
-        if (rank == 0 && std::binary_search(text.begin(), text.end(), code)) {
-            target = code;
-        }
+        const std::optional<int> target = ChosenCode(map, text, code, rank);
         if (!target) {
             continue;
         }

@@ -39,6 +39,11 @@ private:
     std::vector<Command> commands_;
 };
 
+// The code the map and the text (sorted) give the character at `code`, none where they leave
+// it out; `rank` as TargetOf says it, 0 where the text alone chose it.
+std::optional<int> ChosenCode(const CodeMap& map, const std::vector<int>& text, int code,
+                              int& rank);
+
 // The characters a map and a text choose from a set, at the codes the map gives them:
 // a character the text holds is chosen at its own code, unless a command of the map names it.
 struct Selection {

@@ -32,15 +32,18 @@ SetUndo::SetUndo(QUndoGroup* characters, QUndoStack* set, QWidget* window)
 
 QUndoStack* SetUndo::Undoing() const {
     QUndoStack* own = characters_->activeStack();
-    return own != nullptr && own->canUndo() ? own : set_;
+    return own != nullptr && own->canUndo() ? own : set_.data();
 }
 
 QUndoStack* SetUndo::Redoing() const {
     QUndoStack* own = characters_->activeStack();
-    return own != nullptr && own->canRedo() ? own : set_;
+    return own != nullptr && own->canRedo() ? own : set_.data();
 }
 
 void SetUndo::Update() {
+    if (set_.isNull()) {
+        return;
+    }
     const QUndoStack* undoing = Undoing();
     const QUndoStack* redoing = Redoing();
     Undo->setEnabled(undoing->canUndo());

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QUndoStack>
 
 class QAction;
 class QUndoGroup;
-class QUndoStack;
 class QWidget;
 
 namespace zrl {
@@ -29,7 +30,9 @@ private:
     void Update();
 
     QUndoGroup* characters_;
-    QUndoStack* set_;
+    // The set's stack goes before the characters' as the window closes, and they still say
+    // they changed.
+    QPointer<QUndoStack> set_;
 };
 
 }  // namespace zrl

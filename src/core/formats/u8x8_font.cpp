@@ -1,0 +1,161 @@
+#include "u8x8_font.h"
+
+#include <algorithm>
+#include <climits>
+#include <map>
+
+#include "core/formats/format.h"
+#include "core/formats/u8g2_encoder.h"
+#include "core/text/code_text.h"
+
+namespace zrl {
+
+namespace {
+
+constexpr std::size_t kHeader = 4;
+
+int TilesFor(int dots) {
+    return std::max(1, (dots + 7) / 8);
+}
+
+// The lowest row any chosen glyph lights; where none lights one, the font box's bottom.
+int BottomOf(const U8g2Glyphs& glyphs) {
+    int bottom = INT_MAX;
+    for (const U8g2Glyph& glyph : glyphs.glyphs) {
+        if (glyph.ink.width > 0 && glyph.ink.height > 0) {
+            bottom = std::min(bottom, glyph.ink.y);
+        }
+    }
+    return bottom == INT_MAX ? glyphs.fontBox.y : bottom;
+}
+
+std::string WhyNot(const U8g2Glyphs& glyphs) {
+    if (glyphs.glyphs.empty()) {
+        return "the map chooses none of the font's glyphs";
+    }
+    for (const U8g2Glyph& glyph : glyphs.glyphs) {
+        if (glyph.code > 255) {
+            return "a u8x8 font holds codes 0 to 255; " + CodePointText(glyph.code) +
+                   " is past them: move it below with A-B>C in the map";
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+U8x8Array EncodeU8x8(const U8g2Glyphs& glyphs, std::optional<CellSize> tiles) {
+    if (std::string why = WhyNot(glyphs); !why.empty()) {
+        return {{}, std::move(why)};
+    }
+    std::map<int, const U8g2Glyph*> byCode;
+    for (const U8g2Glyph& glyph : glyphs.glyphs) {
+        byCode.emplace(glyph.code, &glyph);
+    }
+    const int first = byCode.begin()->first;
+    const int last = byCode.rbegin()->first;
+    const int across = tiles ? tiles->width : TilesFor(glyphs.fontBox.width);
+    const int down = tiles ? tiles->height : TilesFor(glyphs.fontBox.height);
+    const int top = BottomOf(glyphs) + down * 8 - 1;
+    std::string out{static_cast<char>(first), static_cast<char>(last), static_cast<char>(across),
+                    static_cast<char>(down)};
+    out.reserve(kHeader + static_cast<std::size_t>((last - first + 1) * across * down * 8) + 1);
+    for (int code = first; code <= last; ++code) {
+        const auto found = byCode.find(code);
+        const U8g2Glyph* glyph = found == byCode.end() ? nullptr : found->second;
+        for (int row = 0; row < down; ++row) {
+            for (int column = 0; column < across * 8; ++column) {
+                unsigned byte = 0;
+                for (int bit = 0; glyph != nullptr && bit < 8; ++bit) {
+                    byte |= glyph->Lit(column, top - row * 8 - bit) ? 1u << bit : 0u;
+                }
+                out += static_cast<char>(byte);
+            }
+        }
+    }
+    if (out.back() != '\0') {
+        out += '\0';
+    }
+    return {std::move(out), {}};
+}
+
+std::optional<ReadFont> DecodeU8x8(const StringArray& array) {
+    const std::string_view bytes = array.bytes;
+    if (bytes.size() < kHeader + 1) {
+        return std::nullopt;
+    }
+    const auto byte = [&bytes](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
+    const int first = byte(0), last = byte(1), across = byte(2), down = byte(3);
+    const std::size_t tiles = static_cast<std::size_t>(across) * static_cast<std::size_t>(down);
+    const std::size_t size =
+        kHeader + static_cast<std::size_t>(std::max(0, last - first + 1)) * tiles * 8;
+    if (first > last || tiles == 0 || (bytes.size() != size && bytes.size() != size + 1) ||
+        across * 8 > 64) {
+        return std::nullopt;
+    }
+    BitmapFont font;
+    font.name = array.fontName.empty() ? array.name : array.fontName;
+    font.box = {across * 8, down * 8, 0, 0};
+    std::size_t at = kHeader;
+    for (int code = first; code <= last; ++code) {
+        BitmapGlyph glyph{code, DefaultGlyphName(code), font.box,
+                          std::vector<std::uint64_t>(static_cast<std::size_t>(down) * 8)};
+        glyph.advance = across * 8;
+        for (int row = 0; row < down; ++row) {
+            for (int column = 0; column < across * 8; ++column, ++at) {
+                for (int bit = 0; bit < 8; ++bit) {
+                    if ((byte(at) >> bit) & 1u) {
+                        glyph.rows[static_cast<std::size_t>(row * 8 + bit)] |= std::uint64_t{1}
+                                                                               << (63 - column);
+                    }
+                }
+            }
+        }
+        font.glyphs.push_back(std::move(glyph));
+    }
+    if (!array.copyright.empty()) {
+        font.properties.push_back({"COPYRIGHT", "\"" + array.copyright + "\""});
+    }
+    if (array.fontGlyphs) {
+        font.properties.push_back(
+            {std::string(U8g2Properties::kFontGlyphs), std::to_string(*array.fontGlyphs)});
+    }
+    return ReadFont{std::move(font), {}};
+}
+
+namespace {
+
+U8g2Glyphs GlyphsOf(const CharacterSet& set, const TableFormat& format) {
+    return ChooseU8g2Glyphs(WriteBdf(set), format.map, format.text);
+}
+
+std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
+    return EncodeU8x8(GlyphsOf(set, format), format.tiles).error;
+}
+
+std::string Write(const CharacterSet& set, const TableFormat& format) {
+    const U8g2Glyphs glyphs = GlyphsOf(set, format);
+    const U8x8Array array = EncodeU8x8(glyphs, format.tiles);
+    const std::string name =
+        format.name.empty() ? std::string(format.format->arrayName) : format.name;
+    return FontArrayText(name, array.bytes,
+                         {glyphs.fontName, glyphs.copyright, static_cast<int>(glyphs.glyphs.size()),
+                          glyphs.fontGlyphs, 3},
+                         true);
+}
+
+}  // namespace
+
+extern const Format kU8x8Format{
+    .name = "u8x8",
+    .summary = "u8x8's tile font, as u8g2's bdfconv -f 2 writes it",
+    .extensions = "c h",
+    .output = Output::FontArray,
+    .options = kTakesName | kTakesTiles,
+    .limits = {.lastCode = 255},
+    .whyNot = WhyNotWritten,
+    .write = Write,
+    .arrayName = "u8x8_font",
+};
+
+}  // namespace zrl
