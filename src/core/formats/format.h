@@ -62,6 +62,8 @@ enum FormatOption : unsigned {
     kRasterised = 1u << 4,     // rasterised at a size, with hinting, a threshold and a cell
     kTakesBox = 1u << 5,       // u8g2's box mode: t, h, m or 8
     kTakesTiles = 1u << 6,     // u8x8's tiles across and down
+    kReadsPastIfs = 1u << 7,   // reads its arrays whatever #if lines say: u8g2 puts its
+                               // large fonts inside #ifdef U8G2_USE_LARGE_FONTS
 };
 
 // What a format holds at most.

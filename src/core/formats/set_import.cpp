@@ -10,10 +10,14 @@ ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellS
     if (text.size() > kMaxSetText) {
         return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
     }
+    const ReadOptions options{size, firstCode, false, std::string(array)};
+    if (const Detected whole = DetectFormat(text, IsReadAsText);
+        whole.format != nullptr && whole.format->Takes(kReadsPastIfs)) {
+        return whole.format->read(*whole.format, text, options);
+    }
     return ReadFollowing(text, [&](std::string_view followed) {
         const Detected detected = DetectFormat(followed, IsReadAsText);
-        return detected.format->read(*detected.format, followed,
-                                     {size, firstCode, false, std::string(array)});
+        return detected.format->read(*detected.format, followed, options);
     });
 }
 

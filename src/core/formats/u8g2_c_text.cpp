@@ -236,10 +236,10 @@ private:
 
     // "  Fontname: 5x7\n  Copyright: Public domain font.\n  Glyphs: 95/1426\n".
     void ReadComment(StringArray& array) const {
-        const auto field = [this](std::string_view label) -> std::string {
+        const auto field = [this](std::string_view label) -> std::optional<std::string> {
             const std::size_t at = lastComment_.find(label);
             if (at == std::string_view::npos) {
-                return {};
+                return std::nullopt;
             }
             const std::size_t start = at + label.size();
             const std::size_t end = std::min(lastComment_.find('\n', start), lastComment_.size());
@@ -247,17 +247,19 @@ private:
             while (!value.empty() && (value.back() == '\r' || value.back() == ' ')) {
                 value.pop_back();
             }
-            return value == "(null)" ? std::string() : value;
+            return value == "(null)" ? std::nullopt : std::optional(value);
         };
-        array.fontName = field("Fontname: ");
+        array.fontName = field("Fontname: ").value_or("");
         array.copyright = field("Copyright: ");
-        const std::string glyphs = field("Glyphs: ");
+        const std::string glyphs = field("Glyphs: ").value_or("");
         const std::size_t slash = glyphs.find('/');
-        int count = 0;
+        int chosen = 0, all = 0;
         if (slash != std::string::npos &&
-            std::from_chars(glyphs.data() + slash + 1, glyphs.data() + glyphs.size(), count).ec ==
+            std::from_chars(glyphs.data(), glyphs.data() + slash, chosen).ec == std::errc() &&
+            std::from_chars(glyphs.data() + slash + 1, glyphs.data() + glyphs.size(), all).ec ==
                 std::errc()) {
-            array.fontGlyphs = count;
+            array.glyphs = chosen;
+            array.fontGlyphs = all;
         }
     }
 

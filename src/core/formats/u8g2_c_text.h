@@ -30,9 +30,10 @@ struct StringArray {
     std::string name;
     std::string bytes;  // the literals' bytes and the closing 0
     std::string fontName;
-    std::string copyright;
-    std::optional<int> fontGlyphs;
-    bool tileSection = false;  // declared U8X8_FONT_SECTION
+    std::optional<std::string> copyright;  // none where the comment says none: "(null)"
+    std::optional<int> glyphs;             // the comment's count of the array's glyphs
+    std::optional<int> fontGlyphs;         // and of the font's
+    bool tileSection = false;              // declared U8X8_FONT_SECTION
 };
 
 // Every such array, in the text's order.

@@ -219,26 +219,32 @@ GlyphBox BoxOf(const BitmapFont& font, const GlyphBox& otherwise) {
 
 }  // namespace
 
+void TakeComment(const StringArray& array, BitmapFont& font) {
+    font.name = array.fontName.empty() ? array.name : array.fontName;
+    if (array.copyright) {
+        font.properties.push_back({"COPYRIGHT", Quoted(*array.copyright)});
+    }
+    if (array.glyphs && array.fontGlyphs) {
+        font.properties.push_back(
+            {std::string(U8g2Properties::kArrayGlyphs), std::to_string(*array.glyphs)});
+        font.properties.push_back(
+            {std::string(U8g2Properties::kFontGlyphs), std::to_string(*array.fontGlyphs)});
+    }
+}
+
 ReadFont DecodeU8g2(const StringArray& array) {
     try {
         const std::string_view bytes = array.bytes;
         const Header header = ReadHeader(bytes);
         BitmapFont font;
-        font.name = array.fontName.empty() ? array.name : array.fontName;
         ReadLowGlyphs(bytes, header, font);
         const std::vector<long> tableCodes = ReadHighGlyphs(bytes, header, font);
         if (font.glyphs.empty()) {
             Fail("the array holds no glyph");
         }
         font.box = BoxOf(font, header.box);
-        if (!array.copyright.empty()) {
-            font.properties.push_back({"COPYRIGHT", Quoted(array.copyright)});
-        }
+        TakeComment(array, font);
         SayHeader(header, tableCodes, font);
-        if (array.fontGlyphs) {
-            font.properties.push_back(
-                {std::string(U8g2Properties::kFontGlyphs), std::to_string(*array.fontGlyphs)});
-        }
         return {std::move(font), {}};
     } catch (const DecodeError& error) {
         return {std::nullopt, array.name + ": " + error.message};

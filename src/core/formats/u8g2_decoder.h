@@ -13,4 +13,7 @@ namespace zrl {
 // that points outside the array, glyphs wider than 64 dots, no glyph.
 ReadFont DecodeU8g2(const StringArray& array);
 
+// The font's name, copyright and counts of glyphs as the comment above the array says them.
+void TakeComment(const StringArray& array, BitmapFont& font);
+
 }  // namespace zrl

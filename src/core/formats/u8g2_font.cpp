@@ -95,7 +95,7 @@ extern const Format kU8g2Format{
     .summary = "u8g2's font array, as u8g2's bdfconv -f 1 writes it",
     .extensions = "c h",
     .output = Output::FontArray,
-    .options = kTakesName | kTakesBox,
+    .options = kTakesName | kTakesBox | kReadsPastIfs,
     .limits = {.lastCode = 0xFFFF, .widths = true},
     .detect = Detect,
     .read = Read,

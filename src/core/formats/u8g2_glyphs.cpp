@@ -130,6 +130,9 @@ void ReadSaid(const BitmapFont& font, U8g2Glyphs& glyphs) {
     if (const std::optional<long> count = number(P::kFontGlyphs); count && *count >= 0) {
         glyphs.fontGlyphs = static_cast<int>(std::min(*count, 1L << 24));
     }
+    if (const std::optional<long> count = number(P::kArrayGlyphs); count && *count >= 0) {
+        glyphs.saidArrayGlyphs = static_cast<int>(std::min(*count, 1L << 24));
+    }
 }
 
 }  // namespace

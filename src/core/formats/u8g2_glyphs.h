@@ -48,7 +48,8 @@ struct U8g2Glyphs {
     std::optional<GlyphBox> saidBox;
     std::vector<long> saidTableCodes;
     std::optional<int> saidMode;
-    std::string tooWide;  // a chosen glyph wider than 64 dots, by name
+    std::optional<int> saidArrayGlyphs;  // the count of glyphs its comment gave
+    std::string tooWide;                 // a chosen glyph wider than 64 dots, by name
 };
 
 // The glyphs of a BDF font's text, as the map and text choose them; both empty: every glyph.
@@ -66,6 +67,7 @@ struct U8g2Properties {
     static constexpr std::string_view kDescentParen = "U8G2_DESCENT_PAREN";
     static constexpr std::string_view kTableCodes = "U8G2_TABLE_CODES";  // "4000 65535"
     static constexpr std::string_view kFontGlyphs = "U8G2_FONT_GLYPHS";
+    static constexpr std::string_view kArrayGlyphs = "U8G2_ARRAY_GLYPHS";
 };
 
 // The box that holds both.

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/formats/format.h"
+#include "core/formats/u8g2_decoder.h"
 #include "core/formats/u8g2_encoder.h"
 #include "core/text/code_text.h"
 
@@ -94,7 +95,6 @@ std::optional<ReadFont> DecodeU8x8(const StringArray& array) {
         return std::nullopt;
     }
     BitmapFont font;
-    font.name = array.fontName.empty() ? array.name : array.fontName;
     font.box = {across * 8, down * 8, 0, 0};
     std::size_t at = kHeader;
     for (int code = first; code <= last; ++code) {
@@ -113,13 +113,7 @@ std::optional<ReadFont> DecodeU8x8(const StringArray& array) {
         }
         font.glyphs.push_back(std::move(glyph));
     }
-    if (!array.copyright.empty()) {
-        font.properties.push_back({"COPYRIGHT", "\"" + array.copyright + "\""});
-    }
-    if (array.fontGlyphs) {
-        font.properties.push_back(
-            {std::string(U8g2Properties::kFontGlyphs), std::to_string(*array.fontGlyphs)});
-    }
+    TakeComment(array, font);
     return ReadFont{std::move(font), {}};
 }
 
@@ -127,6 +121,16 @@ namespace {
 
 U8g2Glyphs GlyphsOf(const CharacterSet& set, const TableFormat& format) {
     return ChooseU8g2Glyphs(WriteBdf(set), format.map, format.text);
+}
+
+// The glyphs the comment counts: an array read back has every code from its first to its
+// last, blank or not, and counts what its comment said it did.
+int GlyphCount(const U8g2Glyphs& glyphs, std::string_view bytes) {
+    const auto codes = static_cast<std::size_t>(static_cast<unsigned char>(bytes[1]) -
+                                                static_cast<unsigned char>(bytes[0]) + 1);
+    return glyphs.saidArrayGlyphs && glyphs.glyphs.size() == codes
+               ? *glyphs.saidArrayGlyphs
+               : static_cast<int>(glyphs.glyphs.size());
 }
 
 std::string WhyNotWritten(const CharacterSet& set, const TableFormat& format) {
@@ -138,10 +142,10 @@ std::string Write(const CharacterSet& set, const TableFormat& format) {
     const U8x8Array array = EncodeU8x8(glyphs, format.tiles);
     const std::string name =
         format.name.empty() ? std::string(format.format->arrayName) : format.name;
-    return FontArrayText(name, array.bytes,
-                         {glyphs.fontName, glyphs.copyright, static_cast<int>(glyphs.glyphs.size()),
-                          glyphs.fontGlyphs, 3},
-                         true);
+    return FontArrayText(
+        name, array.bytes,
+        {glyphs.fontName, glyphs.copyright, GlyphCount(glyphs, array.bytes), glyphs.fontGlyphs, 3},
+        true);
 }
 
 }  // namespace
