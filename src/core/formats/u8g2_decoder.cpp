@@ -113,8 +113,9 @@ BitmapGlyph ReadGlyph(std::string_view bytes, std::size_t at, std::size_t end, i
     glyph.box.x = reader.Signed(header.x);
     glyph.box.y = reader.Signed(header.y);
     glyph.advance = reader.Signed(header.advance);
-    if (glyph.box.width > 64) {
-        Fail(glyph.name + " is " + std::to_string(glyph.box.width) + " dots wide, past 64");
+    if (glyph.box.width > 64 || glyph.box.height > 255) {
+        Fail(glyph.name + " is " + std::to_string(glyph.box.width) + "x" +
+             std::to_string(glyph.box.height) + " dots, past 64x255");
     }
     const long dots = static_cast<long>(glyph.box.width) * glyph.box.height;
     glyph.rows.assign(static_cast<std::size_t>(glyph.box.height), 0);

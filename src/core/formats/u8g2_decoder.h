@@ -10,7 +10,7 @@ namespace zrl {
 // those past it through the lookup table. What the header says beside the glyphs, and what
 // the comment says of the font, are its properties (U8g2Properties, COPYRIGHT). Refused:
 // an array cut short, a record that reaches past its size or the array's end, a table
-// that points outside the array, glyphs wider than 64 dots, no glyph.
+// that points outside the array, glyphs past 64x255 dots, no glyph.
 ReadFont DecodeU8g2(const StringArray& array);
 
 // The font's name, copyright and counts of glyphs as the comment above the array says them.

@@ -333,6 +333,23 @@ std::string WhyNot(const U8g2Glyphs& glyphs) {
 
 }  // namespace
 
+bool Holds(const GlyphBox& box, const GlyphBox& ink) {
+    return ink.width == 0 || ink.height == 0 ||
+           (ink.x >= box.x && ink.y >= box.y && ink.x + ink.width <= box.x + box.width &&
+            ink.y + ink.height <= box.y + box.height);
+}
+
+int GlyphsCut(const U8g2Glyphs& glyphs, int mode) {
+    if (glyphs.glyphs.empty()) {
+        return 0;
+    }
+    int cut = 0;
+    for (const Record& record : RecordsOf(glyphs, mode)) {
+        cut += Holds(record.box, record.glyph->ink) ? 0 : 1;
+    }
+    return cut;
+}
+
 std::optional<int> U8g2BoxMode(char letter) {
     const std::string_view letters = kU8g2BoxLetters;
     const std::size_t at = letters.find(letter);

@@ -27,4 +27,11 @@ struct U8g2Array {
 // as its box and its dots' runs.
 U8g2Array EncodeU8g2(const U8g2Glyphs& glyphs, int mode);
 
+// How many glyphs have dots outside their box in the mode, which u8g2 leaves out: past their
+// advance (h), outside an 8x8 tile (8).
+int GlyphsCut(const U8g2Glyphs& glyphs, int mode);
+
+// Whether the box holds every dot of the ink.
+bool Holds(const GlyphBox& box, const GlyphBox& ink);
+
 }  // namespace zrl

@@ -7,6 +7,7 @@
 #include "core/formats/u8g2_decoder.h"
 #include "core/formats/u8g2_encoder.h"
 #include "core/formats/u8x8_font.h"
+#include "core/text/code_map.h"
 
 namespace zrl {
 
@@ -88,6 +89,16 @@ std::string Write(const CharacterSet& set, const TableFormat& format) {
                          mode == 3);
 }
 
+std::string Warning(const CharacterSet& set, const TableFormat& format) {
+    const U8g2Glyphs glyphs = GlyphsOf(set, format);
+    const int mode = ModeOf(format, glyphs);
+    const int cut = GlyphsCut(glyphs, mode);
+    return cut == 0 ? std::string()
+                    : std::string("box ") + kU8g2BoxLetters[mode] + " leaves out the dots of " +
+                          Counted(cut, "glyph") +
+                          (mode == 3 ? " outside an 8x8 tile" : " past their advance");
+}
+
 }  // namespace
 
 extern const Format kU8g2Format{
@@ -101,6 +112,7 @@ extern const Format kU8g2Format{
     .read = Read,
     .whyNot = WhyNot,
     .write = Write,
+    .warning = Warning,
     .arrayName = "u8g2_font",
 };
 

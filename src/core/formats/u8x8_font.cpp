@@ -7,6 +7,7 @@
 #include "core/formats/format.h"
 #include "core/formats/u8g2_decoder.h"
 #include "core/formats/u8g2_encoder.h"
+#include "core/text/code_map.h"
 #include "core/text/code_text.h"
 
 namespace zrl {
@@ -43,7 +44,21 @@ std::string WhyNot(const U8g2Glyphs& glyphs) {
     return {};
 }
 
+// The tiles' block in the font's coordinates.
+GlyphBox BlockOf(const U8g2Glyphs& glyphs, std::optional<CellSize> tiles) {
+    const int across = tiles ? tiles->width : TilesFor(glyphs.fontBox.width);
+    const int down = tiles ? tiles->height : TilesFor(glyphs.fontBox.height);
+    return {across * 8, down * 8, 0, BottomOf(glyphs)};
+}
+
 }  // namespace
+
+int GlyphsOutsideTiles(const U8g2Glyphs& glyphs, std::optional<CellSize> tiles) {
+    const GlyphBox block = BlockOf(glyphs, tiles);
+    return static_cast<int>(
+        std::count_if(glyphs.glyphs.begin(), glyphs.glyphs.end(),
+                      [&block](const U8g2Glyph& glyph) { return !Holds(block, glyph.ink); }));
+}
 
 U8x8Array EncodeU8x8(const U8g2Glyphs& glyphs, std::optional<CellSize> tiles) {
     if (std::string why = WhyNot(glyphs); !why.empty()) {
@@ -55,9 +70,10 @@ U8x8Array EncodeU8x8(const U8g2Glyphs& glyphs, std::optional<CellSize> tiles) {
     }
     const int first = byCode.begin()->first;
     const int last = byCode.rbegin()->first;
-    const int across = tiles ? tiles->width : TilesFor(glyphs.fontBox.width);
-    const int down = tiles ? tiles->height : TilesFor(glyphs.fontBox.height);
-    const int top = BottomOf(glyphs) + down * 8 - 1;
+    const GlyphBox block = BlockOf(glyphs, tiles);
+    const int across = block.width / 8;
+    const int down = block.height / 8;
+    const int top = block.y + block.height - 1;
     std::string out{static_cast<char>(first), static_cast<char>(last), static_cast<char>(across),
                     static_cast<char>(down)};
     out.reserve(kHeader + static_cast<std::size_t>((last - first + 1) * across * down * 8) + 1);
@@ -148,6 +164,18 @@ std::string Write(const CharacterSet& set, const TableFormat& format) {
         true);
 }
 
+std::string Warning(const CharacterSet& set, const TableFormat& format) {
+    const U8g2Glyphs glyphs = GlyphsOf(set, format);
+    if (glyphs.glyphs.empty()) {
+        return {};
+    }
+    const int cut = GlyphsOutsideTiles(glyphs, format.tiles);
+    const GlyphBox block = BlockOf(glyphs, format.tiles);
+    return cut == 0 ? std::string()
+                    : "the " + ToString({block.width / 8, block.height / 8}) +
+                          " tiles leave out the dots of " + Counted(cut, "glyph") + " outside them";
+}
+
 }  // namespace
 
 extern const Format kU8x8Format{
@@ -159,6 +187,7 @@ extern const Format kU8x8Format{
     .limits = {.lastCode = 255},
     .whyNot = WhyNotWritten,
     .write = Write,
+    .warning = Warning,
     .arrayName = "u8x8_font",
 };
 

@@ -23,6 +23,9 @@ struct U8x8Array {
 // the block's left edge at the glyphs' origin, its bottom at the lowest lit row of them all.
 U8x8Array EncodeU8x8(const U8g2Glyphs& glyphs, std::optional<CellSize> tiles);
 
+// How many glyphs have dots outside the tiles, which they leave out.
+int GlyphsOutsideTiles(const U8g2Glyphs& glyphs, std::optional<CellSize> tiles);
+
 // The tiles as a font, each code a glyph of the block's size standing on the baseline;
 // none where the bytes are not as many as the header says.
 std::optional<ReadFont> DecodeU8x8(const StringArray& array);

@@ -18,6 +18,9 @@
 #include "core/formats/format_table.h"
 #include "core/formats/set_export.h"
 #include "core/formats/table_writer.h"
+#include "core/formats/u8g2_c_text.h"
+#include "core/formats/u8g2_encoder.h"
+#include "core/formats/u8g2_name.h"
 #include "core/text/code_map.h"
 #include "core/text/code_text.h"
 #include "platform/clipboard.h"
@@ -50,12 +53,26 @@ QString Thousands(long long count) {
 // A text to choose characters from is some firmware's strings; a larger file is no such text.
 constexpr qint64 kMostText = 16 * 1024 * 1024;
 
+// An XLFD name's family: "-Misc-Fixed-Medium-R-Normal--7-..." is "Fixed".
+QString FamilyOf(const CharacterSet& set) {
+    const QString name = QString::fromStdString(set.FontName());
+    const QStringList fields = name.split(u'-');
+    return name.startsWith(u'-') && fields.size() == 15 ? fields[2] : name;
+}
+
 }  // namespace
 
-ExportDialog::ExportDialog(const CharacterSet& set, Clipboard& clipboard, QWidget* parent)
-    : QDialog(parent), set_(set), clipboard_(clipboard) {
+ExportDialog::ExportDialog(const CharacterSet& set, Clipboard& clipboard, QWidget* parent,
+                           const QString& fileName)
+    : QDialog(parent),
+      set_(set),
+      clipboard_(clipboard),
+      family_(fileName.isEmpty() ? FamilyOf(set) : QFileInfo(fileName).completeBaseName()) {
     setWindowTitle(QStringLiteral("Export"));
     CreateControls();
+    if (const std::optional<int> mode = SaidU8g2Mode(set)) {
+        Box->setCurrentIndex(*mode);
+    }
     // glcd, the classic font table
     const std::vector<const Format*> offered = Offered();
     Layout->setCurrentIndex(static_cast<int>(
@@ -73,6 +90,11 @@ void ExportDialog::CreateControls() {
                         QStringLiteral("Python list")});
     Name = new QLineEdit(this);
     Name->setPlaceholderText(QStringLiteral("font"));
+    Box = new QComboBox(this);
+    Box->addItems({QStringLiteral("t: each glyph in a box of its own"),
+                   QStringLiteral("h: every glyph of one height"),
+                   QStringLiteral("m: every glyph in one box, monospaced"),
+                   QStringLiteral("8: every glyph in an 8x8 tile")});
     QHBoxLayout* selection = CreateSelection();
     View = new QPlainTextEdit(this);
     View->setReadOnly(true);
@@ -87,6 +109,7 @@ void ExportDialog::CreateControls() {
     form->addRow(QStringLiteral("&Layout:"), Layout);
     form->addRow(QStringLiteral("Lan&guage:"), Language);
     form->addRow(QStringLiteral("Array &name:"), Name);
+    form->addRow(QStringLiteral("Bo&x:"), Box);
     auto* characters = new QLabel(QStringLiteral("C&haracters:"), this);
     characters->setBuddy(Characters);  // a layout in the row takes no buddy of its own
     form->addRow(characters, selection);
@@ -106,6 +129,7 @@ void ExportDialog::CreateControls() {
     connect(Layout, &QComboBox::currentIndexChanged, this, write);
     connect(Language, &QComboBox::currentIndexChanged, this, write);
     connect(Name, &QLineEdit::textChanged, this, write);
+    connect(Box, &QComboBox::currentIndexChanged, this, write);
     connect(Characters, &QLineEdit::textChanged, this, write);
     connect(Sparse, &QCheckBox::toggled, this, write);
     connect(FromText, &QPushButton::clicked, this,
@@ -179,7 +203,8 @@ void ExportDialog::Write() {
     const bool table = format.output == Output::Source;
     Language->setEnabled(format.Takes(kTakesLanguage));
     Name->setEnabled(format.Takes(kTakesName));
-    Name->setPlaceholderText(FromView(format.arrayName));
+    Name->setPlaceholderText(DefaultName(format));
+    Box->setEnabled(format.Takes(kTakesBox));
     Sparse->setEnabled(format.Takes(kTakesSparse));
     ForgetText->setEnabled(!textCodes_.empty());
     absent_.clear();
@@ -207,6 +232,7 @@ void ExportDialog::Write() {
     options.sparse = Sparse->isEnabled() && Sparse->isChecked();
     options.whole = selected;
     options.moved = table ? moved : std::string();
+    ChooseForArray(options);
     if (const std::string why = WhyNotWritten(from, options); !why.empty()) {
         Refuse(QString::fromStdString(why));
         SayChosen(written->Size(), {});
@@ -228,16 +254,25 @@ void ExportDialog::Write() {
     Copy->setEnabled(true);
     Save->setEnabled(true);
     const bool lcd = format.layout == ByteLayout::Lcd;
-    const int held = lcd ? CharactersWritten(*written, SetFormat::LcdCharacters) : written->Size();
+    const bool array = format.output == Output::FontArray;
+    const int held = lcd     ? CharactersWritten(*written, SetFormat::LcdCharacters)
+                     : array ? (picked ? picked->Size() : set_.Size())
+                             : written->Size();
+    QString bytes;
+    if (const std::vector<StringArray> arrays = StringArraysIn(text); array && !arrays.empty()) {
+        // The string's closing 0 is the array's last byte.
+        bytes = QStringLiteral(" in ") +
+                QString::fromStdString(Counted(std::ssize(arrays.front().bytes), "byte"));
+    }
     SayChosen(held, more);
     const std::string leftOut =
-        bdf || options.sparse || (selected && !lcd)
+        bdf || array || options.sparse || (selected && !lcd)
             ? std::string()
             : DescribeTableLeftOut(selected ? *written : set_,
                                    lcd ? SetFormat::LcdCharacters : SetFormat::CFontTable);
-    Say(QStringLiteral("%1 of %2, %3 lines")
+    Say(QStringLiteral("%1 of %2%3, %4 lines")
             .arg(QString::fromStdString(Counted(held, "character")))
-            .arg(QString::fromStdString(ToString(written->Cell())))
+            .arg(QString::fromStdString(ToString(written->Cell())), bytes)
             .arg(View->blockCount()) +
         (leftOut.empty() ? QString() : QStringLiteral("; ") + QString::fromStdString(leftOut)));
 }
@@ -317,6 +352,35 @@ void ExportDialog::Save_Click() {
         return;
     }
     Say(QStringLiteral("Saved to %1").arg(QFileInfo(path).fileName()));
+}
+
+QString ExportDialog::DefaultName(const Format& format) const {
+    const std::string family = family_.toStdString();
+    const std::string map = Characters->text().toStdString();
+    if (format.Takes(kTakesBox)) {
+        return QString::fromStdString(
+            U8g2FontName(family, kU8g2BoxLetters[std::max(0, Box->currentIndex())], map));
+    }
+    if (format.Takes(kTakesTiles)) {
+        const CellSize cell = set_.Cell();
+        return QString::fromStdString(
+            U8x8FontName(family, {(cell.width + 7) / 8, (cell.height + 7) / 8}, map));
+    }
+    return FromView(format.arrayName);
+}
+
+void ExportDialog::ChooseForArray(TableFormat& options) const {
+    if (options.format->output != Output::FontArray) {
+        return;
+    }
+    std::string error;
+    options.map = CodeMap::Parse(Characters->text().toStdString(), error);
+    options.text = textCodes_;
+    options.box =
+        options.format->Takes(kTakesBox) ? kU8g2BoxLetters[std::max(0, Box->currentIndex())] : '\0';
+    if (options.name.empty()) {
+        options.name = DefaultName(*options.format).toStdString();
+    }
 }
 
 void ExportDialog::Say(const QString& text) {

@@ -26,11 +26,14 @@ class ExportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ExportDialog(const CharacterSet& set, Clipboard& clipboard, QWidget* parent);
+    // `fileName`: the set's file, whose name a u8g2 font's array takes.
+    ExportDialog(const CharacterSet& set, Clipboard& clipboard, QWidget* parent,
+                 const QString& fileName = {});
 
     QComboBox* Layout;
     QComboBox* Language;
     QLineEdit* Name;
+    QComboBox* Box;  // u8g2's box mode
     // The characters written: a map in bdfconv's syntax, and those of a UTF-8 text.
     QLineEdit* Characters;
     QPushButton* FromText;
@@ -64,6 +67,10 @@ private:
     void Save_Click();
     void Say(const QString& text);
     QString Suffix() const;
+    // The array's name where none is typed: the format's own, or u8g2's for its fonts.
+    QString DefaultName(const Format& format) const;
+    // A font array chooses from the whole font by the map and text itself, in its box.
+    void ChooseForArray(TableFormat& options) const;
 
     const CharacterSet& set_;
     Clipboard& clipboard_;
@@ -71,6 +78,7 @@ private:
     QString folder_;
     std::vector<int> textCodes_;  // sorted: the characters of the text chosen from
     QString textNote_;            // "the 42 characters of strings.txt"
+    QString family_;              // the font's name as u8g2's array names take it
     std::vector<int> absent_;     // the text's characters the set lacks
 };
 

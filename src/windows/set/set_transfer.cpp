@@ -136,15 +136,34 @@ void SetTransfer::ImportText(const std::optional<QString>& text) {
 
 std::optional<ParsedSet> SetTransfer::ReadAsking(const std::string& text) {
     if (!NeedsFirstCode(text)) {
-        return ReadSetText(text, std::nullopt, window_.Set().Cell());
+        ParsedSet read = ReadSetText(text, std::nullopt, window_.Set().Cell());
+        return read.arrays.empty() ? std::optional(std::move(read)) : ReadChosenArray(text, read);
     }
     const std::optional<TableOptions> options =
         ReadTableDialog::Ask(&window_, text, window_.Set().Cell());
     return options ? std::optional(ReadTable(text, *options)) : std::nullopt;
 }
 
+// A text of several font arrays, such as u8g2's own fonts file, is read in the one chosen.
+std::optional<ParsedSet> SetTransfer::ReadChosenArray(const std::string& text,
+                                                      const ParsedSet& several) {
+    QStringList names;
+    for (const std::string& name : several.arrays) {
+        names << QString::fromStdString(name);
+    }
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(
+        &window_, QStringLiteral("Font Arrays"),
+        QStringLiteral("The text holds %1 font arrays. Read:").arg(names.size()), names, 0, false,
+        &chosen);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return ReadSetText(text, std::nullopt, window_.Set().Cell(), name.toStdString());
+}
+
 void SetTransfer::ShowExportDialog() {
-    ExportDialog dialog(window_.Set(), forms_.clipboard, &window_);
+    ExportDialog dialog(window_.Set(), forms_.clipboard, &window_, window_.FilePath());
     dialog.exec();
 }
 

@@ -39,9 +39,10 @@ public:
     LoadedFont ReadTableFile(const QString& path);
 
 private:
-    // The text read as a set, asking its layout where it does not say it; none when the
-    // user cancels.
+    // The text read as a set, asking its layout where it does not say it, and which array
+    // where it holds several font arrays; none when the user cancels.
     std::optional<ParsedSet> ReadAsking(const std::string& text);
+    std::optional<ParsedSet> ReadChosenArray(const std::string& text, const ParsedSet& several);
     bool Take(const ParsedSet& read);
 
     FrmCharSet& window_;
