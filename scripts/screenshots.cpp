@@ -111,6 +111,14 @@ bool SaveProportional(zrl::Forms& forms, const QDir& folder) {
         dialog.Layout->findText(QStringLiteral("gfxfont"), Qt::MatchStartsWith));
     dialog.show();
     ok &= Save(&dialog, folder, QStringLiteral("export.png"));
+    dialog.hide();
+    // The same font as u8g2's array of its printable ASCII, named as u8g2 names its own.
+    zrl::ExportDialog u8g2(set->Set(), forms.clipboard, set, x11);
+    u8g2.Layout->setCurrentIndex(
+        u8g2.Layout->findText(QStringLiteral("u8g2"), Qt::MatchStartsWith));
+    u8g2.Characters->setText(QStringLiteral("32-127>32"));
+    u8g2.show();
+    ok &= Save(&u8g2, folder, QStringLiteral("export-u8g2.png"));
     // A bare table of row bytes from an old project, told its layout and first code.
     zrl::ReadTableDialog told(
         "const uint8_t digits[] = {0x70, 0x88, 0x98, 0xA8, 0xC8, 0x88, 0x70};", zrl::kDefaultSize,

@@ -67,7 +67,7 @@ ExportDialog::ExportDialog(const CharacterSet& set, Clipboard& clipboard, QWidge
     : QDialog(parent),
       set_(set),
       clipboard_(clipboard),
-      family_(fileName.isEmpty() ? FamilyOf(set) : QFileInfo(fileName).completeBaseName()) {
+      family_(fileName.isEmpty() ? FamilyOf(set) : QFileInfo(fileName).baseName()) {
     setWindowTitle(QStringLiteral("Export"));
     CreateControls();
     if (const std::optional<int> mode = SaidU8g2Mode(set)) {
