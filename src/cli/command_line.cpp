@@ -156,6 +156,21 @@ struct Exported {
     QStringList notes = {};  // what the text leaves out or costs, a line each
 };
 
+// The options a font was written with, as its comment records them: every argument but the
+// files.
+QString SaidOptions(const QCommandLineParser& parser) {
+    QStringList said = QCoreApplication::arguments().mid(1);
+    for (const QString& file : parser.positionalArguments()) {
+        said.removeOne(file);
+    }
+    for (QString& argument : said) {
+        if (argument.contains(u' ') || argument.contains(u'$') || argument.contains(u'\'')) {
+            argument = u'\'' + argument.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
+        }
+    }
+    return said.join(u' ');
+}
+
 TableFormat FormatOf(const QCommandLineParser& parser, const ChosenSet& chosen,
                      const FontArrayOptions& arrays) {
     // KnowsForm has made sure of both names.
@@ -168,6 +183,8 @@ TableFormat FormatOf(const QCommandLineParser& parser, const ChosenSet& chosen,
     format.whole = chosen.selected;
     // Only a table's comment names the codes a selection moved.
     format.moved = written.output == Output::Source ? chosen.moved : std::string();
+    format.version = arrays.lvgl;
+    format.said = SaidOptions(parser).toStdString();
     if (written.output == Output::FontArray) {
         format.map = chosen.map;
         format.text = chosen.text;
@@ -199,6 +216,11 @@ Exported Export(const QCommandLineParser& parser, const ChosenSet& chosen,
     }
     if (const std::string past = WarningOf(set, format); !past.empty()) {
         exported.notes << QString::fromStdString(past);
+    }
+    if (arrays.noCompress) {
+        exported.notes << QStringLiteral(
+            "--no-compress: LVGL's fonts of 1 bit per pixel are never compressed; the font is "
+            "the same without it");
     }
     return exported;
 }
@@ -372,7 +394,9 @@ int RunWithoutWindow(QCoreApplication& app) {
     // blocks hold the set, its codes up to 255 where it has codes past them too, unless
     // the characters were chosen.
     // A font array holds the whole font too, or what its map chose of it.
-    const bool bdf = written.output == Output::Bdf || written.output == Output::FontArray;
+    // So does a library's font, of every character chosen at its code.
+    const bool bdf = written.output == Output::Bdf || written.output == Output::FontArray ||
+                     written.output == Output::FontSource || written.output == Output::Bytes;
     const std::string leftOut = bdf ? std::string() : DescribeLeftOut(*loaded.font);
     const bool lcd = written.layout == ByteLayout::Lcd;
     // A sparse table holds every character chosen; a dense one what its codes reach.

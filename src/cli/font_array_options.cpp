@@ -11,6 +11,8 @@ namespace {
 
 const QString kBox = QStringLiteral("box");
 const QString kTiles = QStringLiteral("tiles");
+const QString kLvgl = QStringLiteral("lvgl");
+const QString kNoCompress = QStringLiteral("no-compress");
 
 }  // namespace
 
@@ -24,6 +26,13 @@ void DescribeFontArrayOptions(QCommandLineParser& parser) {
                       QStringLiteral("u8x8's tiles across and down a character, each 8x8 "
                                      "(default: as many as the font's box takes)."),
                       QStringLiteral("WxH")});
+    parser.addOption({kLvgl,
+                      QStringLiteral("The LVGL version an LVGL font is for, 8 or 9 (the "
+                                     "default); the file written compiles with both."),
+                      QStringLiteral("8|9")});
+    parser.addOption({kNoCompress,
+                      QStringLiteral("Taken as LVGL's converter takes it: fonts of 1 bit per "
+                                     "pixel are never compressed.")});
 }
 
 std::optional<FontArrayOptions> ReadFontArrayOptions(const QCommandLineParser& parser) {
@@ -45,6 +54,17 @@ std::optional<FontArrayOptions> ReadFontArrayOptions(const QCommandLineParser& p
             return std::nullopt;
         }
     }
+    if (parser.isSet(kLvgl)) {
+        const QString version = parser.value(kLvgl);
+        if (version != QLatin1String("8") && version != QLatin1String("9")) {
+            Say(QStringLiteral("--lvgl \"%1\" is no LVGL version this program writes for; "
+                               "choose 8 or 9")
+                    .arg(version));
+            return std::nullopt;
+        }
+        options.lvgl = version.toInt();
+    }
+    options.noCompress = parser.isSet(kNoCompress);
     return options;
 }
 

@@ -8,10 +8,13 @@ class QCommandLineParser;
 
 namespace zrl {
 
-// u8g2's and u8x8's own options: --box and --tiles.
+// The options of libraries' own fonts: u8g2's --box, u8x8's --tiles, LVGL's --lvgl and
+// --no-compress.
 struct FontArrayOptions {
     char box = 0;  // 0: not given
     std::optional<CellSize> tiles;
+    int lvgl = 9;
+    bool noCompress = false;
 };
 
 void DescribeFontArrayOptions(QCommandLineParser& parser);

@@ -66,6 +66,11 @@ QString FirstUnfit(const QCommandLineParser& parser, const Format& written) {
     if (parser.isSet(QStringLiteral("tiles")) && !written.Takes(kTakesTiles)) {
         return QStringLiteral("tiles");
     }
+    for (const QString& option : {QStringLiteral("lvgl"), QStringLiteral("no-compress")}) {
+        if (parser.isSet(option) && !written.Takes(kTakesVersion)) {
+            return option;
+        }
+    }
     return {};
 }
 
@@ -129,10 +134,10 @@ bool KeepsToItsOptions(const QCommandLineParser& parser, Source input, const For
                   .arg(NameOf(written), inputName);
     } else if (const QString option = FirstUnfit(parser, written); !option.isEmpty()) {
         unused = option;
-        why = QStringLiteral("is for %1; %2 takes no %3")
-                  .arg(option == QLatin1String("box") ? QStringLiteral("u8g2 fonts")
-                                                      : QStringLiteral("u8x8 fonts"),
-                       NameOf(written), option);
+        const QString kind = option == QLatin1String("box")     ? QStringLiteral("u8g2 fonts")
+                             : option == QLatin1String("tiles") ? QStringLiteral("u8x8 fonts")
+                                                                : QStringLiteral("LVGL fonts");
+        why = QStringLiteral("is for %1; %2 takes no %3").arg(kind, NameOf(written), option);
     }
     if (unused.isEmpty()) {
         return true;

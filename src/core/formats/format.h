@@ -44,11 +44,13 @@ enum class Output {
     Source,  // a table in C, Arduino C or Python
     Basic,   // BASIC Data lines
     Bdf,     // BDF text
-    Bytes,   // a binary file
+    Bytes,   // a binary file, saved and never copied: a library's font, as FontSource
     // A library's font array in C, made as that library's converter makes it of the BDF font
     // the set is written as: of every glyph the font keeps, in the font's order, chosen by
     // the map and text given with it rather than from a selection.
     FontArray,
+    // A library's own font in C, of the set's characters at whatever codes they have.
+    FontSource,
 };
 
 // What a format takes beside its input and output, as the command line's options and the
@@ -64,6 +66,7 @@ enum FormatOption : unsigned {
     kTakesTiles = 1u << 6,     // u8x8's tiles across and down
     kReadsPastIfs = 1u << 7,   // reads its arrays whatever #if lines say: u8g2 puts its
                                // large fonts inside #ifdef U8G2_USE_LARGE_FONTS
+    kTakesVersion = 1u << 8,   // the library's major version: LVGL 8 or 9
 };
 
 // What a format holds at most.
@@ -104,6 +107,10 @@ struct TableFormat {
     char box = 0;
     // u8x8's tiles across and down; none: as many as the font's box takes.
     std::optional<CellSize> tiles;
+    // The library's major version a font is written for.
+    int version = 9;
+    // What a font's comment records of how it was made: the options and the selection.
+    std::string said;
 };
 
 // How to read a table that does not say how it is laid out: its format, cell and first code.

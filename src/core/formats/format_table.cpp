@@ -21,6 +21,8 @@
     FORMAT(Ssd1306Ascii)    \
     FORMAT(U8g2)            \
     FORMAT(U8x8)            \
+    FORMAT(Lvgl)            \
+    FORMAT(LvglBin)         \
     FORMAT(Outline)
 
 namespace zrl {
@@ -108,6 +110,8 @@ CharacterSet ChosenFor(const Format& format, const CharacterSet& whole, const Ch
                        bool moved) {
     switch (format.output) {
         case Output::Bdf:
+        case Output::FontSource:
+        case Output::Bytes:
             return ChosenForBdf(whole, chosen, moved);
         case Output::FontArray:
             return whole;

@@ -1,0 +1,405 @@
+#include "lvgl_binary.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+namespace zrl {
+
+namespace {
+
+constexpr std::size_t kHeadSize = 48;
+constexpr int kKerningScale = 16;  // 1.0 in 12.4 fixed point: no kerning to scale
+
+void Put(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out += static_cast<char>((value >> (8 * i)) & 0xFFu);
+    }
+}
+
+void PadTo4(std::string& out) {
+    while (out.size() % 4 != 0) {
+        out += '\0';
+    }
+}
+
+// A table: its size, padding included, its tag and its content.
+std::string Table(std::string_view tag, std::string content) {
+    std::string out;
+    PadTo4(content);
+    Put(out, static_cast<std::uint32_t>(content.size() + 8), 4);
+    out += tag;
+    return out + content;
+}
+
+int UnsignedBits(long value) {
+    return value <= 0 ? 0 : static_cast<int>(std::bit_width(static_cast<unsigned long>(value)));
+}
+
+int SignedBits(long value) {
+    return UnsignedBits(value < 0 ? -value - 1 : value) + 1;
+}
+
+int Advance(const LvglGlyph& glyph) {
+    return static_cast<int>(std::lround(glyph.advance16 / 16.0));
+}
+
+struct Widths {
+    int xy = 0;
+    int wh = 0;
+    int advance = 0;
+    int defaultAdvance = 0;  // where every glyph has it, it is said once, in the head
+};
+
+Widths WidthsOf(const LvglFont& font) {
+    Widths widths;
+    int largest = 0;
+    bool monospaced = true;
+    for (const LvglGlyph& glyph : font.glyphs) {
+        widths.xy = std::max({widths.xy, SignedBits(glyph.box.x), SignedBits(glyph.box.y)});
+        widths.wh = std::max(
+            {widths.wh, UnsignedBits(glyph.box.width), UnsignedBits(glyph.box.height)});
+        largest = std::max(largest, Advance(glyph));
+        monospaced = monospaced && glyph.advance16 == font.glyphs.front().advance16;
+    }
+    if (monospaced && !font.glyphs.empty()) {
+        widths.defaultAdvance = Advance(font.glyphs.front());
+    } else {
+        widths.advance = SignedBits(largest);
+    }
+    return widths;
+}
+
+class BitWriter {
+public:
+    void Write(long value, int bits) {
+        for (int bit = bits - 1; bit >= 0; --bit) {
+            if (used_ % 8 == 0) {
+                bytes_ += '\0';
+            }
+            if (((static_cast<unsigned long>(value) >> bit) & 1u) != 0) {
+                bytes_.back() = static_cast<char>(static_cast<unsigned char>(bytes_.back()) |
+                                                  (0x80u >> (used_ % 8)));
+            }
+            ++used_;
+        }
+    }
+    std::string Take() {
+        used_ = 0;
+        return std::exchange(bytes_, {});
+    }
+
+private:
+    std::string bytes_;
+    std::size_t used_ = 0;
+};
+
+std::string GlyphBits(const LvglGlyph& glyph, const Widths& widths) {
+    BitWriter writer;
+    writer.Write(Advance(glyph), widths.advance);
+    writer.Write(glyph.box.x, widths.xy);
+    writer.Write(glyph.box.y, widths.xy);
+    writer.Write(glyph.box.width, widths.wh);
+    writer.Write(glyph.box.height, widths.wh);
+    for (int row = 0; row < glyph.box.height; ++row) {
+        for (int column = 0; column < glyph.box.width; ++column) {
+            writer.Write(glyph.Lit(column, row) ? 1 : 0, 1);
+        }
+    }
+    return writer.Take();
+}
+
+std::string Cmap(const std::vector<LvglCmap>& cmaps) {
+    std::string headers;
+    std::string data;
+    const std::size_t start = 12 + 16 * cmaps.size();
+    for (const LvglCmap& cmap : cmaps) {
+        Put(headers, static_cast<std::uint32_t>(start + data.size()), 4);
+        Put(headers, static_cast<std::uint32_t>(cmap.start), 4);
+        Put(headers, static_cast<std::uint32_t>(cmap.length), 2);
+        Put(headers, static_cast<std::uint32_t>(cmap.glyphStart), 2);
+        const bool sparse = cmap.type == LvglCmapType::SparseTiny;
+        Put(headers, static_cast<std::uint32_t>(sparse ? cmap.list.size() : cmap.length), 2);
+        Put(headers, static_cast<std::uint32_t>(cmap.type), 1);
+        Put(headers, 0, 1);
+        for (const int value : cmap.list) {
+            Put(data, static_cast<std::uint32_t>(value), sparse ? 2 : 1);
+        }
+        PadTo4(data);
+    }
+    std::string content;
+    Put(content, static_cast<std::uint32_t>(cmaps.size()), 4);
+    return Table("cmap", content + headers + data);
+}
+
+std::string HeadTable(const LvglFont& font, const Widths& widths, bool longOffsets,
+                      bool wideIds) {
+    int low = 0;
+    int high = 0;
+    for (std::size_t i = 0; i < font.glyphs.size(); ++i) {
+        const GlyphBox& box = font.glyphs[i].box;
+        low = i == 0 ? box.y : std::min(low, box.y);
+        high = i == 0 ? box.y + box.height : std::max(high, box.y + box.height);
+    }
+    std::string head;
+    Put(head, 1, 4);  // version
+    Put(head, 3, 2);  // the tables after this one
+    for (const int value : {font.size, font.ascent, font.descent, font.ascent, font.descent, 0,
+                            low, high, widths.defaultAdvance, kKerningScale}) {
+        Put(head, static_cast<std::uint32_t>(value), 2);
+    }
+    for (const int value : {longOffsets ? 1 : 0, wideIds ? 1 : 0, 0, 1, widths.xy, widths.wh,
+                            widths.advance, 0, 0, 0}) {
+        Put(head, static_cast<std::uint32_t>(value), 1);
+    }
+    // LVGL's converter writes the underline's thickness here, and no position.
+    Put(head, static_cast<std::uint32_t>(font.underlineThickness), 2);
+    return Table("head", head);
+}
+
+// ---- Reading ----
+
+struct ReadError {
+    std::string message;
+};
+
+[[noreturn]] void Fail(std::string message) {
+    throw ReadError{std::move(message)};
+}
+
+long Get(std::string_view bytes, std::size_t at, int size, std::string_view where) {
+    if (at + static_cast<std::size_t>(size) > bytes.size()) {
+        Fail(std::string(where) + " ends at byte " + std::to_string(bytes.size()));
+    }
+    unsigned long value = 0;
+    for (int i = size - 1; i >= 0; --i) {
+        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    }
+    return static_cast<long>(value);
+}
+
+long Signed(long value, int bytes) {
+    const long top = 1L << (8 * bytes - 1);
+    return value >= top ? value - 2 * top : value;
+}
+
+class BitReader {
+public:
+    BitReader(std::string_view bytes, std::size_t at, std::string where)
+        : bytes_(bytes), bit_(at * 8), where_(std::move(where)) {}
+    long Unsigned(int bits) {
+        long value = 0;
+        for (int i = 0; i < bits; ++i, ++bit_) {
+            if (bit_ / 8 >= bytes_.size()) {
+                Fail(where_ + " runs past the font's end");
+            }
+            value = value << 1 | ((static_cast<unsigned char>(bytes_[bit_ / 8]) >> (7 - bit_ % 8)) & 1);
+        }
+        return value;
+    }
+    long Signed(int bits) {
+        const long value = Unsigned(bits);
+        return bits > 0 && (value >> (bits - 1)) != 0 ? value - (1L << bits) : value;
+    }
+
+private:
+    std::string_view bytes_;
+    std::size_t bit_;
+    std::string where_;
+};
+
+struct Tables {
+    std::size_t head = 0, cmap = 0, loca = 0, glyf = 0;
+    std::size_t glyfEnd = 0;
+};
+
+Tables FindTables(std::string_view bytes) {
+    Tables tables;
+    for (std::size_t at = 0; at + 8 <= bytes.size();) {
+        const long size = Get(bytes, at, 4, "a table");
+        const std::string_view tag = bytes.substr(at + 4, 4);
+        if (size < 8 || at + static_cast<std::size_t>(size) > bytes.size()) {
+            Fail("the " + std::string(tag) + " table at byte " + std::to_string(at) + " says " +
+                 std::to_string(size) + " bytes, past the font's " + std::to_string(bytes.size()));
+        }
+        std::size_t* found = tag == "head"   ? &tables.head
+                             : tag == "cmap" ? &tables.cmap
+                             : tag == "loca" ? &tables.loca
+                             : tag == "glyf" ? &tables.glyf
+                                             : nullptr;
+        if (found != nullptr && *found == 0) {
+            *found = at + 8;
+            tables.glyfEnd = tag == "glyf" ? at + static_cast<std::size_t>(size) : tables.glyfEnd;
+        }
+        at += static_cast<std::size_t>(size);
+    }
+    for (const auto& [at, tag] : {std::pair{tables.cmap, "cmap"}, std::pair{tables.loca, "loca"},
+                                  std::pair{tables.glyf, "glyf"}}) {
+        if (at == 0) {
+            Fail(std::string("the font has no ") + tag + " table");
+        }
+    }
+    return tables;
+}
+
+std::vector<LvglCmap> ReadCmaps(std::string_view bytes, std::size_t table) {
+    const long count = Get(bytes, table, 4, "the cmap table");
+    std::vector<LvglCmap> cmaps;
+    for (long c = 0; c < count; ++c) {
+        const std::string where = "cmap " + std::to_string(c);
+        const std::size_t at = table + 4 + 16 * static_cast<std::size_t>(c);
+        const std::size_t data = table - 8 + static_cast<std::size_t>(Get(bytes, at, 4, where));
+        LvglCmap cmap;
+        cmap.start = Get(bytes, at + 4, 4, where);
+        cmap.length = static_cast<int>(Get(bytes, at + 8, 2, where));
+        cmap.glyphStart = static_cast<int>(Get(bytes, at + 10, 2, where));
+        const long entries = Get(bytes, at + 12, 2, where);
+        const long type = Get(bytes, at + 14, 1, where);
+        if (type > 3) {
+            Fail(where + " has no type LVGL knows: " + std::to_string(type));
+        }
+        cmap.type = static_cast<LvglCmapType>(type);
+        const bool sparse = type == 1 || type == 3;
+        const long listed = cmap.type == LvglCmapType::Format0Tiny ? 0 : sparse ? entries
+                                                                               : cmap.length;
+        for (long i = 0; i < listed; ++i) {
+            cmap.list.push_back(static_cast<int>(
+                Get(bytes, data + static_cast<std::size_t>(i * (sparse ? 2 : 1)), sparse ? 2 : 1, where)));
+        }
+        for (long i = 0; type == 1 && i < entries; ++i) {
+            cmap.ids.push_back(static_cast<int>(
+                Get(bytes, data + static_cast<std::size_t>(2 * (entries + i)), 2, where)));
+        }
+        cmaps.push_back(std::move(cmap));
+    }
+    return cmaps;
+}
+
+struct Head {
+    LvglFont font;
+    bool longOffsets = false;
+    Widths widths;
+};
+
+Head ReadHead(std::string_view bytes, std::size_t at) {
+    const auto get = [&](std::size_t offset, int size) {
+        return Get(bytes, at + offset, size, "the head table");
+    };
+    if (const long bpp = get(29, 1); bpp != 1) {
+        Fail("the font has " + std::to_string(bpp) +
+             " bits per pixel; only fonts of 1 bit per pixel are read");
+    }
+    if (get(33, 1) != 0) {
+        Fail("the font's bitmaps are compressed; only plain bitmaps are read");
+    }
+    if (get(28, 1) != 0) {
+        Fail("the font's advances have fractions of a pixel; only whole pixels are read");
+    }
+    Head head;
+    head.font.size = static_cast<int>(get(6, 2));
+    head.font.ascent = static_cast<int>(get(8, 2));
+    head.font.descent = static_cast<int>(Signed(get(10, 2), 2));
+    head.widths.defaultAdvance = static_cast<int>(get(22, 2));
+    head.longOffsets = get(26, 1) != 0;
+    head.widths.xy = static_cast<int>(get(30, 1));
+    head.widths.wh = static_cast<int>(get(31, 1));
+    head.widths.advance = static_cast<int>(get(32, 1));
+    head.font.underlineThickness = static_cast<int>(get(36, 2));
+    return head;
+}
+
+LvglGlyph ReadGlyph(std::string_view glyf, std::size_t at, const Widths& widths, std::size_t id) {
+    BitReader reader(glyf, at, "glyph id " + std::to_string(id));
+    LvglGlyph glyph;
+    glyph.advance16 = 16 * static_cast<int>(widths.advance > 0 ? reader.Unsigned(widths.advance)
+                                                              : widths.defaultAdvance);
+    glyph.box.x = static_cast<int>(reader.Signed(widths.xy));
+    glyph.box.y = static_cast<int>(reader.Signed(widths.xy));
+    glyph.box.width = static_cast<int>(reader.Unsigned(widths.wh));
+    glyph.box.height = static_cast<int>(reader.Unsigned(widths.wh));
+    glyph.bits.assign(static_cast<std::size_t>((glyph.box.width * glyph.box.height + 7) / 8), 0);
+    for (int dot = 0; dot < glyph.box.width * glyph.box.height; ++dot) {
+        if (reader.Unsigned(1) != 0) {
+            glyph.bits[static_cast<std::size_t>(dot / 8)] |=
+                static_cast<std::uint8_t>(0x80u >> (dot % 8));
+        }
+    }
+    return glyph;
+}
+
+LvglFont ReadFont(std::string_view bytes) {
+    const Tables tables = FindTables(bytes);
+    Head head = ReadHead(bytes, tables.head);
+    const long count = Get(bytes, tables.loca, 4, "the loca table");
+    const int offsetSize = head.longOffsets ? 4 : 2;
+    const std::string_view glyf =
+        bytes.substr(tables.glyf - 8, tables.glyfEnd - (tables.glyf - 8));
+    std::vector<LvglGlyph> glyphs;
+    for (long id = 1; id < count; ++id) {
+        const long offset = Get(bytes, tables.loca + 4 + static_cast<std::size_t>(id * offsetSize),
+                                offsetSize, "the loca table");
+        glyphs.push_back(ReadGlyph(glyf, static_cast<std::size_t>(offset), head.widths,
+                                   static_cast<std::size_t>(id)));
+    }
+    std::vector<long> codes;
+    if (std::string why = CodesOfIds(ReadCmaps(bytes, tables.cmap), glyphs.size(), codes);
+        !why.empty()) {
+        Fail(why);
+    }
+    LvglFont& font = head.font;
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        if (codes[i] >= 0) {
+            glyphs[i].code = codes[i];
+            font.glyphs.push_back(std::move(glyphs[i]));
+        }
+    }
+    std::stable_sort(font.glyphs.begin(), font.glyphs.end(),
+                     [](const auto& a, const auto& b) { return a.code < b.code; });
+    if (font.glyphs.empty()) {
+        Fail("its cmaps give no glyph a code");
+    }
+    MeasureLines(font);
+    return font;
+}
+
+}  // namespace
+
+std::string LvglBinaryFont(const LvglFont& font) {
+    const Widths widths = WidthsOf(font);
+    std::vector<std::string> glyphs;
+    std::size_t total = 8;
+    for (const LvglGlyph& glyph : font.glyphs) {
+        glyphs.push_back(GlyphBits(glyph, widths));
+        total += glyphs.back().size();
+    }
+    const bool longOffsets = total > 0xFFFF;
+    std::string loca;
+    Put(loca, static_cast<std::uint32_t>(glyphs.size() + 1), 4);
+    std::string glyf;
+    std::size_t offset = 8;
+    Put(loca, static_cast<std::uint32_t>(offset), longOffsets ? 4 : 2);
+    for (const std::string& glyph : glyphs) {
+        Put(loca, static_cast<std::uint32_t>(offset), longOffsets ? 4 : 2);
+        glyf += glyph;
+        offset += glyph.size();
+    }
+    return HeadTable(font, widths, longOffsets, glyphs.size() + 1 > 256) +
+           Cmap(SplitLvglCmaps(font.glyphs)) + Table("loca", loca) + Table("glyf", glyf);
+}
+
+ReadLvgl ReadLvglBinaryFont(std::string_view bytes) {
+    try {
+        return {ReadFont(bytes), {}};
+    } catch (const ReadError& error) {
+        return {std::nullopt, error.message};
+    }
+}
+
+bool StartsLvglBinaryFont(std::string_view bytes) {
+    return bytes.size() >= kHeadSize && bytes.substr(4, 4) == "head" &&
+           Get(bytes, 0, 4, "") == static_cast<long>(kHeadSize);
+}
+
+}  // namespace zrl

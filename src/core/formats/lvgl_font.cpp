@@ -1,0 +1,57 @@
+// LVGL's fonts in C, lv_font_fmt_txt at one bit per pixel: written of the set's characters,
+// trimmed to their dots, with the values LVGL's own converter gives the same glyphs; read
+// back as the BDF font they draw.
+#include "core/formats/bdf_font.h"
+#include "core/formats/format.h"
+#include "core/formats/lvgl_c_text.h"
+
+namespace zrl {
+
+namespace {
+
+Certainty Detect(std::string_view text) {
+    return DeclaresLvglFont(text) ? Certainty::Declared : Certainty::None;
+}
+
+ParsedSet Read(const Format&, std::string_view text, const ReadOptions&) {
+    const ReadLvgl read = ReadLvglFontText(text);
+    if (!read.font) {
+        return Fail(read.error);
+    }
+    BitmapFont font = BitmapFontOf(*read.font);
+    const std::string bdf = WriteFontText(font);
+    ImportedFont imported = ImportFont(font, bdf);
+    return {std::move(imported.set), {}, DescribeLeftOut(imported)};
+}
+
+std::string WhyNot(const CharacterSet& set, const TableFormat&) {
+    return LvglFontOf(set).glyphs.empty() ? "no character is chosen; an LVGL font of none is no font"
+                                          : "";
+}
+
+std::string Write(const CharacterSet& set, const TableFormat& format) {
+    const LvglFont font = LvglFontOf(set);
+    const std::string name = format.name.empty() ? IdentifierOf(font.name) : format.name;
+    const std::string said = format.said.empty()
+                                 ? "--export lvgl --lvgl " + std::to_string(format.version)
+                                 : format.said;
+    return LvglFontText(font, {name, said});
+}
+
+}  // namespace
+
+extern const Format kLvglFormat{
+    .name = "lvgl",
+    .summary = "LVGL's font in C (lv_font_fmt_txt, 1 bit per pixel), for LVGL 8 and 9",
+    .extensions = "c h",
+    .output = Output::FontSource,
+    .options = kTakesName | kReadsPastIfs | kTakesVersion,
+    .limits = {.widths = true},
+    .detect = Detect,
+    .read = Read,
+    .whyNot = WhyNot,
+    .write = Write,
+    .arrayName = "lv_font",
+};
+
+}  // namespace zrl

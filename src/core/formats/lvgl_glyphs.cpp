@@ -1,0 +1,347 @@
+#include "lvgl_glyphs.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <deque>
+#include <limits>
+
+#include "core/formats/bdf_font.h"
+#include "core/formats/parsed_set.h"
+#include "core/formats/u8g2_glyphs.h"
+
+namespace zrl {
+
+namespace {
+
+constexpr int kCmapCost = 16;
+constexpr long kLongestFull = 256;      // codes a byte-per-code range spans
+constexpr long kLongestTiny = 256;      // codes a gapless range holds
+constexpr long kLongestSparse = 65535;  // codes a listed range spans: its length is 16 bits
+
+long Number(const BitmapFont& font, std::string_view name, long otherwise) {
+    const std::string value = PropertyValue(font, name);
+    const std::optional<int> number =
+        value.starts_with('-') ? NumberAt(std::string_view(value).substr(1)) : NumberAt(value);
+    if (!number) {
+        return otherwise;
+    }
+    return value.starts_with('-') ? -*number : *number;
+}
+
+std::string Unquoted(std::string value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        value = value.substr(1, value.size() - 2);
+    }
+    std::string out;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        out += value[i];
+        i += value[i] == '"' && i + 1 < value.size() && value[i + 1] == '"' ? 1 : 0;
+    }
+    return out;
+}
+
+LvglGlyph Trimmed(const BitmapGlyph& glyph) {
+    LvglGlyph out;
+    out.code = glyph.code;
+    out.advance16 = 16 * std::max(glyph.advance, 0);
+    int top = -1;
+    int bottom = -1;
+    int left = 64;
+    int right = -1;
+    for (std::size_t r = 0; r < glyph.rows.size(); ++r) {
+        if (const std::uint64_t row = glyph.rows[r]; row != 0) {
+            top = top < 0 ? static_cast<int>(r) : top;
+            bottom = static_cast<int>(r);
+            left = std::min(left, std::countl_zero(row));
+            right = std::max(right, 63 - std::countr_zero(row));
+        }
+    }
+    if (top < 0) {
+        if (glyph.box.width == 1 && glyph.box.height == 1) {
+            out.box = {1, 1, glyph.box.x, glyph.box.y};
+            out.bits = {0};
+        }
+        return out;
+    }
+    out.box = {right - left + 1, bottom - top + 1, glyph.box.x + left,
+               glyph.box.y + glyph.box.height - 1 - bottom};
+    const int width = out.box.width;
+    out.bits.assign(static_cast<std::size_t>((width * out.box.height + 7) / 8), 0);
+    for (int row = 0; row < out.box.height; ++row) {
+        const std::uint64_t bits = glyph.rows[static_cast<std::size_t>(top + row)] << left;
+        for (int column = 0; column < width; ++column) {
+            if (((bits >> (63 - column)) & 1u) != 0) {
+                const int dot = row * width + column;
+                out.bits[static_cast<std::size_t>(dot / 8)] |=
+                    static_cast<std::uint8_t>(0x80u >> (dot % 8));
+            }
+        }
+    }
+    return out;
+}
+
+// Of a split of the codes up to each index, the cheapest, and how its last range is made.
+struct Step {
+    long long cost = std::numeric_limits<long long>::max();
+    std::size_t from = 0;
+    LvglCmapType type = LvglCmapType::Format0Tiny;
+};
+
+int TypeOrder(LvglCmapType type) {
+    return type == LvglCmapType::Format0Tiny ? 0 : type == LvglCmapType::Format0Full ? 1 : 2;
+}
+
+// The converter weighs every split and keeps the first of the cheapest: ranges ending
+// earlier, then longer last ranges, then tiny before full before sparse.
+void Consider(Step& best, long long cost, std::size_t from, LvglCmapType type) {
+    if (cost < best.cost ||
+        (cost == best.cost && (from < best.from || (from == best.from &&
+                                                    TypeOrder(type) < TypeOrder(best.type))))) {
+        best = {cost, from, type};
+    }
+}
+
+LvglCmap CmapOf(const std::vector<long>& codes, std::size_t from, std::size_t to,
+                LvglCmapType type) {
+    LvglCmap cmap;
+    cmap.start = codes[from];
+    cmap.length = static_cast<int>(codes[to - 1] - codes[from] + 1);
+    cmap.glyphStart = static_cast<int>(from) + 1;
+    cmap.type = type;
+    if (type == LvglCmapType::Format0Full) {
+        cmap.list.assign(static_cast<std::size_t>(cmap.length), 0);
+        for (std::size_t i = from; i < to; ++i) {
+            cmap.list[static_cast<std::size_t>(codes[i] - cmap.start)] = static_cast<int>(i - from);
+        }
+    } else if (type == LvglCmapType::SparseTiny) {
+        for (std::size_t i = from; i < to; ++i) {
+            cmap.list.push_back(static_cast<int>(codes[i] - cmap.start));
+        }
+    }
+    return cmap;
+}
+
+}  // namespace
+
+bool LvglGlyph::Lit(int column, int row) const {
+    const int dot = row * box.width + column;
+    return column >= 0 && column < box.width && row >= 0 && row < box.height &&
+           ((bits[static_cast<std::size_t>(dot / 8)] >> (7 - dot % 8)) & 1u) != 0;
+}
+
+LvglFont LvglFontOf(const CharacterSet& set) {
+    LvglFont font;
+    ReadFont read = ReadBdf(WriteBdf(set));
+    if (!read.font) {
+        return font;
+    }
+    const BitmapFont& bitmap = *read.font;
+    font.name = bitmap.name;
+    font.copyright = Unquoted(PropertyValue(bitmap, "COPYRIGHT"));
+    std::vector<const BitmapGlyph*> glyphs;
+    for (const BitmapGlyph& glyph : bitmap.glyphs) {
+        if (glyph.code >= 0 && glyph.code <= kLastUnicode) {
+            glyphs.push_back(&glyph);
+        }
+    }
+    std::stable_sort(glyphs.begin(), glyphs.end(),
+                     [](const auto* a, const auto* b) { return a->code < b->code; });
+    glyphs.erase(std::unique(glyphs.begin(), glyphs.end(),
+                             [](const auto* a, const auto* b) { return a->code == b->code; }),
+                 glyphs.end());
+    for (const BitmapGlyph* glyph : glyphs) {
+        font.glyphs.push_back(Trimmed(*glyph));
+    }
+    MeasureLines(font);
+    font.size = static_cast<int>(Number(bitmap, "PIXEL_SIZE", set.Cell().height));
+    font.ascent = static_cast<int>(Number(bitmap, "FONT_ASCENT", font.lineHeight - font.baseLine));
+    font.descent = -static_cast<int>(Number(bitmap, "FONT_DESCENT", font.baseLine));
+    font.underlinePosition = static_cast<int>(Number(bitmap, "UNDERLINE_POSITION", 0));
+    font.underlineThickness = static_cast<int>(Number(bitmap, "UNDERLINE_THICKNESS", 0));
+    return font;
+}
+
+void MeasureLines(LvglFont& font) {
+    int low = 0;
+    int high = 0;
+    bool any = false;
+    for (const LvglGlyph& glyph : font.glyphs) {
+        low = any ? std::min(low, glyph.box.y) : glyph.box.y;
+        high = any ? std::max(high, glyph.box.y + glyph.box.height)
+                   : glyph.box.y + glyph.box.height;
+        any = true;
+    }
+    font.lineHeight = high - low;
+    font.baseLine = -low;
+}
+
+std::vector<LvglCmap> SplitLvglCmaps(const std::vector<LvglGlyph>& glyphs) {
+    std::vector<long> codes;
+    for (const LvglGlyph& glyph : glyphs) {
+        codes.push_back(glyph.code);
+    }
+    const std::size_t n = codes.size();
+    std::vector<Step> best(n + 1);
+    best[0].cost = 0;
+    // The cheapest sparse start of the ranges ending at i, as best[j] - 2j, the lowest j
+    // first where two are as cheap.
+    std::deque<std::size_t> sparse;
+    std::size_t runStart = 0;
+    for (std::size_t i = 1; i <= n; ++i) {
+        const long last = codes[i - 1];
+        runStart = i >= 2 && codes[i - 2] + 1 == last ? runStart : i - 1;
+        const auto value = [&best](std::size_t j) {
+            return best[j].cost - 2 * static_cast<long long>(j);
+        };
+        while (!sparse.empty() && value(sparse.back()) > value(i - 1)) {
+            sparse.pop_back();
+        }
+        sparse.push_back(i - 1);
+        while (last - codes[sparse.front()] >= kLongestSparse) {
+            sparse.pop_front();
+        }
+        Step& step = best[i];
+        for (std::size_t j = i; j-- > 0 && last - codes[j] < kLongestFull;) {
+            if (j >= runStart && static_cast<long>(i - j) <= kLongestTiny) {
+                Consider(step, best[j].cost + kCmapCost, j, LvglCmapType::Format0Tiny);
+            }
+            Consider(step, best[j].cost + kCmapCost + (last - codes[j] + 1), j,
+                     LvglCmapType::Format0Full);
+        }
+        const std::size_t j = sparse.front();
+        Consider(step, value(j) + kCmapCost + 2 * static_cast<long long>(i), j,
+                 LvglCmapType::SparseTiny);
+    }
+    std::vector<LvglCmap> cmaps;
+    for (std::size_t i = n; i > 0; i = best[i].from) {
+        cmaps.push_back(CmapOf(codes, best[i].from, i, best[i].type));
+    }
+    std::reverse(cmaps.begin(), cmaps.end());
+    return cmaps;
+}
+
+std::string CodesOfIds(const std::vector<LvglCmap>& cmaps, std::size_t glyphs,
+                       std::vector<long>& codes) {
+    codes.assign(glyphs, -1);
+    const auto give = [&](long id, long code) {
+        if (id >= 1 && static_cast<std::size_t>(id) <= glyphs && codes[id - 1] < 0) {
+            codes[static_cast<std::size_t>(id - 1)] = code;
+        }
+    };
+    for (std::size_t c = 0; c < cmaps.size(); ++c) {
+        const LvglCmap& cmap = cmaps[c];
+        const std::string which = "cmap " + std::to_string(c);
+        switch (cmap.type) {
+            case LvglCmapType::Format0Tiny:
+                for (long k = 0; k < cmap.length; ++k) {
+                    give(cmap.glyphStart + k, cmap.start + k);
+                }
+                break;
+            case LvglCmapType::Format0Full:
+                if (std::ssize(cmap.list) < cmap.length) {
+                    return which + " lists fewer glyphs than its " +
+                           std::to_string(cmap.length) + " codes";
+                }
+                for (long k = 0; k < cmap.length; ++k) {
+                    give(cmap.glyphStart + cmap.list[static_cast<std::size_t>(k)], cmap.start + k);
+                }
+                break;
+            case LvglCmapType::SparseTiny:
+            case LvglCmapType::SparseFull:
+                for (std::size_t k = 0; k < cmap.list.size(); ++k) {
+                    const long offset = cmap.type == LvglCmapType::SparseTiny
+                                            ? static_cast<long>(k)
+                                            : (k < cmap.ids.size() ? cmap.ids[k] : -1);
+                    give(cmap.glyphStart + offset, cmap.start + cmap.list[k]);
+                }
+                break;
+        }
+    }
+    return {};
+}
+
+std::string NeedsLargeFormat(const LvglFont& font) {
+    std::size_t bytes = 0;
+    for (const LvglGlyph& glyph : font.glyphs) {
+        if (glyph.box.width > 255 || glyph.box.height > 255) {
+            return "a glyph's box is over 255 dots";
+        }
+        if (glyph.box.x < -128 || glyph.box.x > 127 || glyph.box.y < -128 || glyph.box.y > 127) {
+            return "a glyph's offset is over 127 dots";
+        }
+        if (glyph.advance16 >= 4096) {
+            return "a glyph's advance is over 255 dots";
+        }
+        bytes += glyph.bits.size();
+    }
+    return bytes > (std::size_t{1} << 20) ? "the bitmaps are over 1 MiB" : "";
+}
+
+BitmapFont BitmapFontOf(const LvglFont& font) {
+    BitmapFont bitmap;
+    bitmap.name = font.name;
+    std::optional<GlyphBox> box;
+    for (const LvglGlyph& lvgl : font.glyphs) {
+        BitmapGlyph glyph;
+        glyph.code = lvgl.code;
+        glyph.name = DefaultGlyphName(static_cast<int>(lvgl.code));
+        glyph.box = lvgl.box;
+        glyph.advance = static_cast<int>(std::lround(lvgl.advance16 / 16.0));
+        bool ink = false;
+        for (int row = 0; row < lvgl.box.height; ++row) {
+            std::uint64_t bits = 0;
+            for (int column = 0; column < lvgl.box.width; ++column) {
+                if (lvgl.Lit(column, row)) {
+                    if (column < 64) {
+                        bits |= std::uint64_t{1} << (63 - column);
+                    } else {
+                        glyph.inkBeyond = true;
+                    }
+                }
+            }
+            ink = ink || bits != 0;
+            glyph.rows.push_back(bits);
+        }
+        if (ink) {
+            box = box ? Union(*box, glyph.box) : glyph.box;
+        }
+        bitmap.glyphs.push_back(std::move(glyph));
+    }
+    bitmap.box = box.value_or(GlyphBox{1, 1, 0, 0});
+    const auto add = [&bitmap](std::string name, long value) {
+        bitmap.properties.push_back({std::move(name), std::to_string(value)});
+    };
+    if (!font.copyright.empty()) {
+        bitmap.properties.push_back({"COPYRIGHT", "\"" + font.copyright + "\""});
+    }
+    add("PIXEL_SIZE", font.size);
+    add("FONT_ASCENT", font.ascent);
+    add("FONT_DESCENT", -font.descent);
+    if (font.underlinePosition != 0 || font.underlineThickness != 0) {
+        add("UNDERLINE_POSITION", font.underlinePosition);
+        add("UNDERLINE_THICKNESS", font.underlineThickness);
+    }
+    return bitmap;
+}
+
+std::string IdentifierOf(std::string_view name) {
+    std::string out;
+    for (const char c : name) {
+        const bool word = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (word) {
+            out += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        } else if (!out.empty() && out.back() != '_') {
+            out += '_';
+        }
+    }
+    while (!out.empty() && out.back() == '_') {
+        out.pop_back();
+    }
+    if (out.empty() || (out.front() >= '0' && out.front() <= '9')) {
+        out = "font_" + out;
+    }
+    return out;
+}
+
+}  // namespace zrl

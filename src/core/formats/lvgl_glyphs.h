@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/formats/bitmap_font.h"
+#include "core/model/character_set.h"
+
+namespace zrl {
+
+// A glyph as LVGL's fonts hold it: its box trimmed to its lit dots, the box's lower-left
+// corner from the origin with y upwards, its rows packed one after another from the top,
+// most significant bit first, with no padding between rows.
+struct LvglGlyph {
+    long code = 0;
+    int advance16 = 0;  // the advance in sixteenths of a pixel
+    GlyphBox box;
+    std::vector<std::uint8_t> bits;
+
+    bool Lit(int column, int row) const;  // row 0 is the box's top
+};
+
+// How LVGL finds a glyph from a code: a range of codes, and how its codes map to glyph ids
+// from glyphStart.
+enum class LvglCmapType {
+    Format0Full = 0,  // a byte per code of the range: the glyph id less glyphStart
+    SparseFull = 1,
+    Format0Tiny = 2,  // every code of the range, in order
+    SparseTiny = 3,   // the listed codes, as offsets from the range's start, in order
+};
+
+struct LvglCmap {
+    long start = 0;
+    int length = 0;  // codes from start, the last included
+    int glyphStart = 1;
+    LvglCmapType type = LvglCmapType::Format0Tiny;
+    // Format0Full: a glyph id offset per code; the sparse types: the codes, as offsets from
+    // start.
+    std::vector<int> list;
+    std::vector<int> ids;  // SparseFull: a glyph id offset per listed code
+};
+
+// An LVGL font of one bit per pixel: its glyphs in ascending code order, as ids 1 to N.
+struct LvglFont {
+    std::string name;       // the font's own, as its BDF FONT line gives it
+    std::string copyright;  // unquoted; "" where none
+    std::vector<LvglGlyph> glyphs;
+    int size = 0;  // pixels
+    int ascent = 0;
+    int descent = 0;  // below the baseline: negative
+    int underlinePosition = 0;
+    int underlineThickness = 0;
+    // The line the glyph boxes take: from the lowest box's bottom to the highest's top, and
+    // the baseline's height above the bottom.
+    int lineHeight = 0;
+    int baseLine = 0;
+};
+
+// The font a set is as LVGL holds it: each of its glyphs trimmed to its dots. A glyph with
+// no dot has an empty box at the origin, and no bytes; one whose box is a single blank dot
+// keeps it, as LVGL's converter writes a blank glyph of an outline font.
+LvglFont LvglFontOf(const CharacterSet& set);
+
+// The line height and base line of the glyphs' boxes, an empty box counting as one at the
+// origin.
+void MeasureLines(LvglFont& font);
+
+// The ranges LVGL's converter splits the codes of its glyphs into: of every split into
+// ranges, the one whose ranges its own estimates make smallest, a range costing 16 bytes
+// and, beside a run without gaps of up to 256 codes, a byte per code it spans (up to 256)
+// or two per code it lists.
+std::vector<LvglCmap> SplitLvglCmaps(const std::vector<LvglGlyph>& glyphs);
+
+// The code each of the glyph ids 1 to `glyphs` has by the cmaps, at index id - 1 (-1 where
+// none gives it one), or why the cmaps cannot be so: "" where they can.
+std::string CodesOfIds(const std::vector<LvglCmap>& cmaps, std::size_t glyphs,
+                       std::vector<long>& codes);
+
+// What LVGL's small glyph descriptions cannot hold, which the font then needs
+// LV_FONT_FMT_TXT_LARGE for; "" where they hold it all.
+std::string NeedsLargeFormat(const LvglFont& font);
+
+// The font as a bitmap font: its glyphs at their boxes, with its lines and sizes as BDF's
+// properties say them.
+BitmapFont BitmapFontOf(const LvglFont& font);
+
+// An identifier made of a name: letters, digits and underscores, not starting with a digit.
+std::string IdentifierOf(std::string_view name);
+
+}  // namespace zrl
