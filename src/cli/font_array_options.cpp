@@ -30,8 +30,8 @@ void DescribeFontArrayOptions(QCommandLineParser& parser) {
                       QStringLiteral("The LVGL version an LVGL font is for, 8 or 9 (the "
                                      "default); the file written compiles with both."),
                       QStringLiteral("8|9")});
-    parser.addOption({kNoCompress,
-                      QStringLiteral("Taken as LVGL's converter takes it: fonts of 1 bit per "
+    parser.addOption(
+        {kNoCompress, QStringLiteral("Taken as LVGL's converter takes it: fonts of 1 bit per "
                                      "pixel are never compressed.")});
 }
 

@@ -165,6 +165,8 @@ struct Format {
     Gaps (*gaps)(const CharacterSet& set, const TableFormat& format) = nullptr;
     // One line a written table warrants, such as codes its library does not draw; "" for none.
     std::string (*warning)(const CharacterSet& set, const TableFormat& format) = nullptr;
+    // One line on what is written beside its characters, as a font's lines and its ranges.
+    std::string (*about)(const CharacterSet& set, const TableFormat& format) = nullptr;
     // The tables of bytes in one of the byte layouts: which.
     std::optional<ByteLayout> layout{};
     std::string_view alias{};             // another name the command line takes: glcd's "c"

@@ -25,12 +25,17 @@ ParsedSet Read(const Format&, std::string_view bytes, const ReadOptions&) {
 }
 
 std::string WhyNot(const CharacterSet& set, const TableFormat&) {
-    return LvglFontOf(set).glyphs.empty() ? "no character is chosen; an LVGL font of none is no font"
-                                          : "";
+    return LvglFontOf(set).glyphs.empty()
+               ? "no character is chosen; an LVGL font of none is no font"
+               : "";
 }
 
 std::string Write(const CharacterSet& set, const TableFormat&) {
     return LvglBinaryFont(LvglFontOf(set));
+}
+
+std::string About(const CharacterSet& set, const TableFormat&) {
+    return DescribeLvglFont(LvglFontOf(set));
 }
 
 }  // namespace
@@ -46,6 +51,7 @@ extern const Format kLvglBinFormat{
     .read = Read,
     .whyNot = WhyNot,
     .write = Write,
+    .about = About,
 };
 
 }  // namespace zrl

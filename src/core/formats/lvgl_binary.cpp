@@ -59,8 +59,8 @@ Widths WidthsOf(const LvglFont& font) {
     bool monospaced = true;
     for (const LvglGlyph& glyph : font.glyphs) {
         widths.xy = std::max({widths.xy, SignedBits(glyph.box.x), SignedBits(glyph.box.y)});
-        widths.wh = std::max(
-            {widths.wh, UnsignedBits(glyph.box.width), UnsignedBits(glyph.box.height)});
+        widths.wh =
+            std::max({widths.wh, UnsignedBits(glyph.box.width), UnsignedBits(glyph.box.height)});
         largest = std::max(largest, Advance(glyph));
         monospaced = monospaced && glyph.advance16 == font.glyphs.front().advance16;
     }
@@ -134,8 +134,7 @@ std::string Cmap(const std::vector<LvglCmap>& cmaps) {
     return Table("cmap", content + headers + data);
 }
 
-std::string HeadTable(const LvglFont& font, const Widths& widths, bool longOffsets,
-                      bool wideIds) {
+std::string HeadTable(const LvglFont& font, const Widths& widths, bool longOffsets, bool wideIds) {
     int low = 0;
     int high = 0;
     for (std::size_t i = 0; i < font.glyphs.size(); ++i) {
@@ -146,8 +145,8 @@ std::string HeadTable(const LvglFont& font, const Widths& widths, bool longOffse
     std::string head;
     Put(head, 1, 4);  // version
     Put(head, 3, 2);  // the tables after this one
-    for (const int value : {font.size, font.ascent, font.descent, font.ascent, font.descent, 0,
-                            low, high, widths.defaultAdvance, kKerningScale}) {
+    for (const int value : {font.size, font.ascent, font.descent, font.ascent, font.descent, 0, low,
+                            high, widths.defaultAdvance, kKerningScale}) {
         Put(head, static_cast<std::uint32_t>(value), 2);
     }
     for (const int value : {longOffsets ? 1 : 0, wideIds ? 1 : 0, 0, 1, widths.xy, widths.wh,
@@ -195,7 +194,8 @@ public:
             if (bit_ / 8 >= bytes_.size()) {
                 Fail(where_ + " runs past the font's end");
             }
-            value = value << 1 | ((static_cast<unsigned char>(bytes_[bit_ / 8]) >> (7 - bit_ % 8)) & 1);
+            value =
+                value << 1 | ((static_cast<unsigned char>(bytes_[bit_ / 8]) >> (7 - bit_ % 8)) & 1);
         }
         return value;
     }
@@ -262,11 +262,13 @@ std::vector<LvglCmap> ReadCmaps(std::string_view bytes, std::size_t table) {
         }
         cmap.type = static_cast<LvglCmapType>(type);
         const bool sparse = type == 1 || type == 3;
-        const long listed = cmap.type == LvglCmapType::Format0Tiny ? 0 : sparse ? entries
-                                                                               : cmap.length;
+        const long listed = cmap.type == LvglCmapType::Format0Tiny ? 0
+                            : sparse                               ? entries
+                                                                   : cmap.length;
         for (long i = 0; i < listed; ++i) {
-            cmap.list.push_back(static_cast<int>(
-                Get(bytes, data + static_cast<std::size_t>(i * (sparse ? 2 : 1)), sparse ? 2 : 1, where)));
+            cmap.list.push_back(
+                static_cast<int>(Get(bytes, data + static_cast<std::size_t>(i * (sparse ? 2 : 1)),
+                                     sparse ? 2 : 1, where)));
         }
         for (long i = 0; type == 1 && i < entries; ++i) {
             cmap.ids.push_back(static_cast<int>(
@@ -314,7 +316,7 @@ LvglGlyph ReadGlyph(std::string_view glyf, std::size_t at, const Widths& widths,
     BitReader reader(glyf, at, "glyph id " + std::to_string(id));
     LvglGlyph glyph;
     glyph.advance16 = 16 * static_cast<int>(widths.advance > 0 ? reader.Unsigned(widths.advance)
-                                                              : widths.defaultAdvance);
+                                                               : widths.defaultAdvance);
     glyph.box.x = static_cast<int>(reader.Signed(widths.xy));
     glyph.box.y = static_cast<int>(reader.Signed(widths.xy));
     glyph.box.width = static_cast<int>(reader.Unsigned(widths.wh));
@@ -334,8 +336,7 @@ LvglFont ReadFont(std::string_view bytes) {
     Head head = ReadHead(bytes, tables.head);
     const long count = Get(bytes, tables.loca, 4, "the loca table");
     const int offsetSize = head.longOffsets ? 4 : 2;
-    const std::string_view glyf =
-        bytes.substr(tables.glyf - 8, tables.glyfEnd - (tables.glyf - 8));
+    const std::string_view glyf = bytes.substr(tables.glyf - 8, tables.glyfEnd - (tables.glyf - 8));
     std::vector<LvglGlyph> glyphs;
     for (long id = 1; id < count; ++id) {
         const long offset = Get(bytes, tables.loca + 4 + static_cast<std::size_t>(id * offsetSize),

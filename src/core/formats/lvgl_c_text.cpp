@@ -91,7 +91,8 @@ std::string Bitmaps(const LvglFont& font) {
         out += g == 0 ? "" : "\n";
         out += "    /* " + CodePointText(static_cast<int>(glyph.code)) + " \"" + Shown(glyph.code) +
                "\" */\n";
-        std::string bytes = Lines(glyph.bits.size(), [&](std::size_t i) { return Hex(glyph.bits[i]); });
+        std::string bytes =
+            Lines(glyph.bits.size(), [&](std::size_t i) { return Hex(glyph.bits[i]); });
         if (g + 1 < last && !bytes.empty()) {
             bytes.insert(bytes.size() - 1, ",");
         }
@@ -153,15 +154,17 @@ std::string Cmaps(const std::vector<LvglCmap>& cmaps) {
                    "};\n\n";
         }
     }
-    out += "/*Collect the unicode lists and glyph_id offsets*/\nstatic const lv_font_fmt_txt_cmap_t "
-           "cmaps[] =\n{\n";
+    out +=
+        "/*Collect the unicode lists and glyph_id offsets*/\nstatic const lv_font_fmt_txt_cmap_t "
+        "cmaps[] =\n{\n";
     for (std::size_t c = 0; c < cmaps.size(); ++c) {
         const LvglCmap& cmap = cmaps[c];
         const std::string n = std::to_string(c);
         const bool sparse = cmap.type == LvglCmapType::SparseTiny;
         const bool full = cmap.type == LvglCmapType::Format0Full;
-        out += std::string(c == 0 ? "" : ",\n") + "    {\n        .range_start = " +
-               std::to_string(cmap.start) + ", .range_length = " + std::to_string(cmap.length) +
+        out += std::string(c == 0 ? "" : ",\n") +
+               "    {\n        .range_start = " + std::to_string(cmap.start) +
+               ", .range_length = " + std::to_string(cmap.length) +
                ", .glyph_id_start = " + std::to_string(cmap.glyphStart) +
                ",\n        .unicode_list = " + (sparse ? "unicode_list_" + n : "NULL") +
                ", .glyph_id_ofs_list = " + (full ? "glyph_id_ofs_list_" + n : "NULL") +
@@ -214,7 +217,8 @@ std::string WithoutComments(std::string_view text) {
         if (out[i] == '/' && out[i + 1] == '*') {
             const std::size_t end = out.find("*/", i + 2);
             const std::size_t stop = end == std::string::npos ? out.size() : end + 2;
-            std::fill(out.begin() + static_cast<long>(i), out.begin() + static_cast<long>(stop), ' ');
+            std::fill(out.begin() + static_cast<long>(i), out.begin() + static_cast<long>(stop),
+                      ' ');
         } else if (out[i] == '/' && out[i + 1] == '/') {
             const std::size_t end = out.find('\n', i);
             std::fill(out.begin() + static_cast<long>(i),
@@ -238,8 +242,8 @@ struct ReadError {
 
 // A whole number as C writes it, decimal or hexadecimal, with its sign.
 std::optional<long> Integer(std::string_view text, std::size_t& at) {
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n' ||
-                                text[at] == '\r')) {
+    while (at < text.size() &&
+           (text[at] == ' ' || text[at] == '\t' || text[at] == '\n' || text[at] == '\r')) {
         ++at;
     }
     const bool negative = at < text.size() && text[at] == '-';
@@ -262,8 +266,8 @@ std::optional<long> Integer(std::string_view text, std::size_t& at) {
     if (digits == 0) {
         return std::nullopt;
     }
-    while (at < text.size() && (text[at] == 'u' || text[at] == 'U' || text[at] == 'l' ||
-                                text[at] == 'L')) {
+    while (at < text.size() &&
+           (text[at] == 'u' || text[at] == 'U' || text[at] == 'l' || text[at] == 'L')) {
         ++at;
     }
     return negative ? -value : value;
@@ -302,7 +306,8 @@ std::optional<std::string_view> ArrayBody(std::string_view text, std::string_vie
 std::vector<long> Values(std::string_view body, std::string_view name) {
     std::vector<long> values;
     for (std::size_t at = 0;;) {
-        while (at < body.size() && std::string_view(" \t\r\n,").find(body[at]) != std::string_view::npos) {
+        while (at < body.size() &&
+               std::string_view(" \t\r\n,").find(body[at]) != std::string_view::npos) {
             ++at;
         }
         if (at == body.size()) {
@@ -422,7 +427,8 @@ std::vector<LvglCmap> ReadCmaps(std::string_view code) {
         const bool sparse =
             cmap.type == LvglCmapType::SparseTiny || cmap.type == LvglCmapType::SparseFull;
         cmap.list = sparse ? ListNamed(code, unicode) : ListNamed(code, ids);
-        cmap.ids = cmap.type == LvglCmapType::SparseFull ? ListNamed(code, ids) : std::vector<int>{};
+        cmap.ids =
+            cmap.type == LvglCmapType::SparseFull ? ListNamed(code, ids) : std::vector<int>{};
         if (cmap.length < 0 || cmap.length > 0x110000) {
             Fail(where + " spans " + std::to_string(cmap.length) + " codes");
         }
@@ -460,7 +466,8 @@ std::vector<LvglGlyph> ReadGlyphs(std::string_view code) {
                  " bytes");
         }
         for (long i = 0; i < bytes; ++i) {
-            glyph.bits.push_back(static_cast<std::uint8_t>(bitmap[static_cast<std::size_t>(index + i)]));
+            glyph.bits.push_back(
+                static_cast<std::uint8_t>(bitmap[static_cast<std::size_t>(index + i)]));
         }
         glyphs.push_back(std::move(glyph));
     }

@@ -25,17 +25,22 @@ ParsedSet Read(const Format&, std::string_view text, const ReadOptions&) {
 }
 
 std::string WhyNot(const CharacterSet& set, const TableFormat&) {
-    return LvglFontOf(set).glyphs.empty() ? "no character is chosen; an LVGL font of none is no font"
-                                          : "";
+    return LvglFontOf(set).glyphs.empty()
+               ? "no character is chosen; an LVGL font of none is no font"
+               : "";
 }
 
 std::string Write(const CharacterSet& set, const TableFormat& format) {
     const LvglFont font = LvglFontOf(set);
-    const std::string name = format.name.empty() ? IdentifierOf(font.name) : format.name;
+    const std::string name = format.name.empty() ? LvglFontName(font.name) : format.name;
     const std::string said = format.said.empty()
                                  ? "--export lvgl --lvgl " + std::to_string(format.version)
                                  : format.said;
     return LvglFontText(font, {name, said});
+}
+
+std::string About(const CharacterSet& set, const TableFormat&) {
+    return DescribeLvglFont(LvglFontOf(set));
 }
 
 }  // namespace
@@ -51,6 +56,7 @@ extern const Format kLvglFormat{
     .read = Read,
     .whyNot = WhyNot,
     .write = Write,
+    .about = About,
     .arrayName = "lv_font",
 };
 

@@ -96,8 +96,8 @@ int TypeOrder(LvglCmapType type) {
 // earlier, then longer last ranges, then tiny before full before sparse.
 void Consider(Step& best, long long cost, std::size_t from, LvglCmapType type) {
     if (cost < best.cost ||
-        (cost == best.cost && (from < best.from || (from == best.from &&
-                                                    TypeOrder(type) < TypeOrder(best.type))))) {
+        (cost == best.cost &&
+         (from < best.from || (from == best.from && TypeOrder(type) < TypeOrder(best.type))))) {
         best = {cost, from, type};
     }
 }
@@ -168,8 +168,8 @@ void MeasureLines(LvglFont& font) {
     bool any = false;
     for (const LvglGlyph& glyph : font.glyphs) {
         low = any ? std::min(low, glyph.box.y) : glyph.box.y;
-        high = any ? std::max(high, glyph.box.y + glyph.box.height)
-                   : glyph.box.y + glyph.box.height;
+        high =
+            any ? std::max(high, glyph.box.y + glyph.box.height) : glyph.box.y + glyph.box.height;
         any = true;
     }
     font.lineHeight = high - low;
@@ -240,8 +240,8 @@ std::string CodesOfIds(const std::vector<LvglCmap>& cmaps, std::size_t glyphs,
                 break;
             case LvglCmapType::Format0Full:
                 if (std::ssize(cmap.list) < cmap.length) {
-                    return which + " lists fewer glyphs than its " +
-                           std::to_string(cmap.length) + " codes";
+                    return which + " lists fewer glyphs than its " + std::to_string(cmap.length) +
+                           " codes";
                 }
                 for (long k = 0; k < cmap.length; ++k) {
                     give(cmap.glyphStart + cmap.list[static_cast<std::size_t>(k)], cmap.start + k);
@@ -325,10 +325,42 @@ BitmapFont BitmapFontOf(const LvglFont& font) {
     return bitmap;
 }
 
+std::string DescribeLvglFont(const LvglFont& font) {
+    const std::vector<LvglCmap> cmaps = SplitLvglCmaps(font.glyphs);
+    std::string out = "line_height " + std::to_string(font.lineHeight) + ", base_line " +
+                      std::to_string(font.baseLine) + "; " + std::to_string(cmaps.size()) +
+                      (cmaps.size() == 1 ? " range: " : " ranges: ");
+    for (std::size_t i = 0; i < cmaps.size(); ++i) {
+        const LvglCmap& cmap = cmaps[i];
+        out += i == 0 ? "" : ", ";
+        out += std::to_string(cmap.start);
+        out += cmap.length > 1 ? "-" + std::to_string(cmap.start + cmap.length - 1) : "";
+        out += cmap.type == LvglCmapType::Format0Tiny ? " tiny"
+               : cmap.type == LvglCmapType::Format0Full
+                   ? " full"
+                   : " sparse (" + std::to_string(cmap.list.size()) + " codes)";
+    }
+    return out;
+}
+
+std::string LvglFontName(std::string_view fontName) {
+    std::vector<std::string_view> fields;
+    for (std::string_view rest = fontName; !rest.empty();) {
+        const std::size_t dash = rest.find('-');
+        fields.push_back(rest.substr(0, dash));
+        rest = dash == std::string_view::npos ? std::string_view() : rest.substr(dash + 1);
+    }
+    if (fontName.starts_with('-') && fields.size() == 15 && !fields[2].empty()) {
+        return IdentifierOf(std::string(fields[2]) + "_" + std::string(fields[7]));
+    }
+    return IdentifierOf(fontName);
+}
+
 std::string IdentifierOf(std::string_view name) {
     std::string out;
     for (const char c : name) {
-        const bool word = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        const bool word =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
         if (word) {
             out += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
         } else if (!out.empty() && out.back() != '_') {

@@ -87,6 +87,13 @@ std::string NeedsLargeFormat(const LvglFont& font);
 // properties say them.
 BitmapFont BitmapFontOf(const LvglFont& font);
 
+// "line_height 15, base_line 3; 2 ranges: 32-126 tiny, 8592-8800 sparse (6 codes)".
+std::string DescribeLvglFont(const LvglFont& font);
+
+// The name an LVGL font of a bitmap font is given where none is: an XLFD name's family and
+// pixel size, "fixed_13"; any other name as an identifier.
+std::string LvglFontName(std::string_view fontName);
+
 // An identifier made of a name: letters, digits and underscores, not starting with a digit.
 std::string IdentifierOf(std::string_view name);
 

@@ -287,4 +287,12 @@ std::string WarningOf(const CharacterSet& whole, const TableFormat& format) {
     return format.format->warning(subset ? *subset : whole, format);
 }
 
+std::string AboutOf(const CharacterSet& whole, const TableFormat& format) {
+    if (format.format->about == nullptr) {
+        return {};
+    }
+    const std::optional<CharacterSet> subset = Cut(whole, format);
+    return format.format->about(subset ? *subset : whole, format);
+}
+
 }  // namespace zrl

@@ -28,6 +28,8 @@ Gaps GapsOf(const CharacterSet& set, const TableFormat& format);
 
 // The line of warning the format has for the table written, "" where there is none.
 std::string WarningOf(const CharacterSet& set, const TableFormat& format);
+// The line the format says about what it writes, "" where it says none.
+std::string AboutOf(const CharacterSet& whole, const TableFormat& format);
 
 // What the writers of tables of bytes share.
 

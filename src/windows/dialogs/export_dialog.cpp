@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/formats/format_table.h"
+#include "core/formats/lvgl_glyphs.h"
 #include "core/formats/set_export.h"
 #include "core/formats/table_writer.h"
 #include "core/formats/u8g2_c_text.h"
@@ -44,6 +45,27 @@ std::vector<const Format*> Offered() {
 
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Bytes as a hex dump shows them: sixteen to a line after their offset.
+QString HexDump(const std::string& bytes) {
+    QString dump;
+    for (std::size_t at = 0; at < bytes.size(); at += 16) {
+        dump += QStringLiteral("%1:").arg(at, 8, 16, QLatin1Char('0'));
+        for (std::size_t i = at; i < std::min(bytes.size(), at + 16); ++i) {
+            dump += QStringLiteral(" %1").arg(static_cast<unsigned char>(bytes[i]), 2, 16,
+                                              QLatin1Char('0'));
+        }
+        dump += u'\n';
+    }
+    return dump;
+}
+
+// Whether the format writes the characters chosen whatever their codes, as a font does,
+// rather than the codes up to 255 a table holds.
+bool WritesEveryCode(const Format& format) {
+    return format.output == Output::Bdf || format.output == Output::FontSource ||
+           format.output == Output::Bytes;
 }
 
 QString Thousands(long long count) {
@@ -95,6 +117,8 @@ void ExportDialog::CreateControls() {
                    QStringLiteral("h: every glyph of one height"),
                    QStringLiteral("m: every glyph in one box, monospaced"),
                    QStringLiteral("8: every glyph in an 8x8 tile")});
+    Version = new QComboBox(this);
+    Version->addItems({QStringLiteral("LVGL 9"), QStringLiteral("LVGL 8")});
     QHBoxLayout* selection = CreateSelection();
     View = new QPlainTextEdit(this);
     View->setReadOnly(true);
@@ -110,6 +134,7 @@ void ExportDialog::CreateControls() {
     form->addRow(QStringLiteral("Lan&guage:"), Language);
     form->addRow(QStringLiteral("Array &name:"), Name);
     form->addRow(QStringLiteral("Bo&x:"), Box);
+    form->addRow(QStringLiteral("&Version:"), Version);
     auto* characters = new QLabel(QStringLiteral("C&haracters:"), this);
     characters->setBuddy(Characters);  // a layout in the row takes no buddy of its own
     form->addRow(characters, selection);
@@ -130,6 +155,7 @@ void ExportDialog::CreateControls() {
     connect(Language, &QComboBox::currentIndexChanged, this, write);
     connect(Name, &QLineEdit::textChanged, this, write);
     connect(Box, &QComboBox::currentIndexChanged, this, write);
+    connect(Version, &QComboBox::currentIndexChanged, this, write);
     connect(Characters, &QLineEdit::textChanged, this, write);
     connect(Sparse, &QCheckBox::toggled, this, write);
     connect(FromText, &QPushButton::clicked, this,
@@ -188,6 +214,7 @@ bool ExportDialog::ChosenSet(std::optional<CharacterSet>& picked, std::string& m
 
 void ExportDialog::Refuse(const QString& why) {
     text_.clear();
+    bytes_.clear();
     View->clear();
     Say(QStringLiteral("Cannot be written so: ") + why);
     Copy->setEnabled(false);
@@ -205,6 +232,7 @@ void ExportDialog::Write() {
     Name->setEnabled(format.Takes(kTakesName));
     Name->setPlaceholderText(DefaultName(format));
     Box->setEnabled(format.Takes(kTakesBox));
+    Version->setEnabled(format.Takes(kTakesVersion));
     Sparse->setEnabled(format.Takes(kTakesSparse));
     ForgetText->setEnabled(!textCodes_.empty());
     absent_.clear();
@@ -215,7 +243,7 @@ void ExportDialog::Write() {
         return;
     }
     const bool selected = picked.has_value();
-    const bool bdf = format.output == Output::Bdf;
+    const bool bdf = WritesEveryCode(format);
     // What is written: the chosen characters as the format writes them, or the set as a
     // table holds it, copied only where it is not the set itself.
     std::optional<CharacterSet> owned =
@@ -233,6 +261,7 @@ void ExportDialog::Write() {
     options.whole = selected;
     options.moved = table ? moved : std::string();
     ChooseForArray(options);
+    SayOptions(options);
     if (const std::string why = WhyNotWritten(from, options); !why.empty()) {
         Refuse(QString::fromStdString(why));
         SayChosen(written->Size(), {});
@@ -249,17 +278,20 @@ void ExportDialog::Write() {
     if (const std::string warning = WarningOf(from, options); !warning.empty()) {
         more << QString::fromStdString(warning);
     }
-    text_ = QString::fromStdString(text);
-    View->setPlainText(text_);
-    Copy->setEnabled(true);
-    Save->setEnabled(true);
+    if (const std::string about = AboutOf(from, options); !about.empty()) {
+        more << QString::fromStdString(about);
+    }
+    Show(format, text);
     const bool lcd = format.layout == ByteLayout::Lcd;
     const bool array = format.output == Output::FontArray;
     const int held = lcd     ? CharactersWritten(*written, SetFormat::LcdCharacters)
                      : array ? (picked ? picked->Size() : set_.Size())
                              : written->Size();
     QString bytes;
-    if (const std::vector<StringArray> arrays = StringArraysIn(text); array && !arrays.empty()) {
+    if (format.output == Output::Bytes) {
+        bytes = QStringLiteral(" in ") + QString::fromStdString(Counted(std::ssize(text), "byte"));
+    } else if (const std::vector<StringArray> arrays = StringArraysIn(text);
+               array && !arrays.empty()) {
         // The string's closing 0 is the array's last byte.
         bytes = QStringLiteral(" in ") +
                 QString::fromStdString(Counted(std::ssize(arrays.front().bytes), "byte"));
@@ -347,7 +379,7 @@ void ExportDialog::Save_Click() {
         return;
     }
     folder_ = QFileInfo(path).path();
-    if (const QString error = SaveBytes(path, text_.toStdString()); !error.isEmpty()) {
+    if (const QString error = SaveBytes(path, bytes_); !error.isEmpty()) {
         Say(QStringLiteral("Not saved: %1: %2").arg(QFileInfo(path).fileName(), error));
         return;
     }
@@ -360,6 +392,9 @@ QString ExportDialog::DefaultName(const Format& format) const {
     if (format.Takes(kTakesBox)) {
         return QString::fromStdString(
             U8g2FontName(family, kU8g2BoxLetters[std::max(0, Box->currentIndex())], map));
+    }
+    if (format.Takes(kTakesVersion)) {
+        return QString::fromStdString(LvglFontName(set_.FontName()));
     }
     if (format.Takes(kTakesTiles)) {
         const CellSize cell = set_.Cell();
@@ -381,6 +416,36 @@ void ExportDialog::ChooseForArray(TableFormat& options) const {
     if (options.name.empty()) {
         options.name = DefaultName(*options.format).toStdString();
     }
+}
+
+void ExportDialog::SayOptions(TableFormat& options) const {
+    if (!options.format->Takes(kTakesVersion)) {
+        return;
+    }
+    options.version = Version->currentIndex() == 1 ? 8 : 9;
+    options.said = "--export " + std::string(options.format->name) + " --lvgl " +
+                   std::to_string(options.version);
+    if (const QString map = Characters->text().trimmed(); !map.isEmpty()) {
+        options.said += " --map '" + map.toStdString() + "'";
+    }
+    if (!textNote_.isEmpty()) {
+        options.said +=
+            " --chars-from " + textNote_.section(QStringLiteral(" of "), 1).toStdString();
+    }
+    if (options.format->Takes(kTakesName)) {
+        options.said +=
+            " --name " + (options.name.empty() ? LvglFontName(set_.FontName()) : options.name);
+    }
+}
+
+// The text in the view, to copy and save; a binary file's bytes as a hex dump, saved only.
+void ExportDialog::Show(const Format& format, const std::string& written) {
+    bytes_ = written;
+    const bool binary = format.output == Output::Bytes;
+    text_ = binary ? HexDump(written) : QString::fromStdString(written);
+    View->setPlainText(text_);
+    Copy->setEnabled(!binary);
+    Save->setEnabled(true);
 }
 
 void ExportDialog::Say(const QString& text) {

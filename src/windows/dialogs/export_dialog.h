@@ -33,7 +33,8 @@ public:
     QComboBox* Layout;
     QComboBox* Language;
     QLineEdit* Name;
-    QComboBox* Box;  // u8g2's box mode
+    QComboBox* Box;      // u8g2's box mode
+    QComboBox* Version;  // LVGL's major version: 9 or 8
     // The characters written: a map in bdfconv's syntax, and those of a UTF-8 text.
     QLineEdit* Characters;
     QPushButton* FromText;
@@ -45,8 +46,11 @@ public:
     QPushButton* Copy;
     QPushButton* Save;
 
-    // The text as chosen, or empty with Status saying why it cannot be written.
+    // The text as chosen, or empty with Status saying why it cannot be written; a binary
+    // file's bytes as a hex dump shows them.
     QString Text() const { return text_; }
+    // What Save writes: the text, or a binary file's bytes.
+    const std::string& Bytes() const { return bytes_; }
     // Chooses the characters a UTF-8 text holds, as Characters from Text does with a file.
     void UseText(const QByteArray& text, const QString& name);
 
@@ -71,10 +75,14 @@ private:
     QString DefaultName(const Format& format) const;
     // A font array chooses from the whole font by the map and text itself, in its box.
     void ChooseForArray(TableFormat& options) const;
+    // What a library's font records of how it was made: its version, map and name.
+    void SayOptions(TableFormat& options) const;
+    void Show(const Format& format, const std::string& written);
 
     const CharacterSet& set_;
     Clipboard& clipboard_;
     QString text_;
+    std::string bytes_;
     QString folder_;
     std::vector<int> textCodes_;  // sorted: the characters of the text chosen from
     QString textNote_;            // "the 42 characters of strings.txt"

@@ -98,7 +98,8 @@ std::vector<LvglGlyph> Glyphs(std::initializer_list<std::pair<long, long>> runs)
 std::string Split(const std::vector<LvglGlyph>& glyphs) {
     std::string out;
     for (const LvglCmap& cmap : SplitLvglCmaps(glyphs)) {
-        out += std::to_string(cmap.start) + "+" + std::to_string(cmap.length) + "fsts"[static_cast<int>(cmap.type)] + " ";
+        out += std::to_string(cmap.start) + "+" + std::to_string(cmap.length) +
+               "fsts"[static_cast<int>(cmap.type)] + " ";
     }
     return out;
 }

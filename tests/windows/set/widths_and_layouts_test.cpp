@@ -140,6 +140,30 @@ TEST_F(WidthsAndLayoutsTest, TheExportDialogWritesTheCharactersChosen) {
                                                     "ui.txt; not in the set: \u00E4."));
 }
 
+// LVGL's fonts name their lines and ranges; the binary one is saved, never copied.
+TEST_F(WidthsAndLayoutsTest, TheExportDialogWritesLvglsFonts) {
+    CharacterSet set;
+    for (const int code : {65, 66, 0x416, 0x44F}) {
+        set.Put(code, {Pattern(static_cast<unsigned long long>(code) << 20), {}});
+    }
+    ExportDialog dialog(set, clipboard, nullptr);
+    dialog.Layout->setCurrentIndex(
+        dialog.Layout->findText(QStringLiteral("lvgl:"), Qt::MatchStartsWith));
+    EXPECT_TRUE(dialog.Version->isEnabled());
+    EXPECT_TRUE(dialog.Chosen->text().endsWith(
+        QStringLiteral("line_height 3, base_line 1; 1 range: 65-1103 sparse (4 codes)")))
+        << dialog.Chosen->text().toStdString();
+    EXPECT_TRUE(dialog.View->toPlainText().contains(QStringLiteral("--lvgl 9 --name")));
+    dialog.Version->setCurrentIndex(1);
+    EXPECT_TRUE(dialog.View->toPlainText().contains(QStringLiteral("--lvgl 8")));
+    dialog.Layout->setCurrentIndex(
+        dialog.Layout->findText(QStringLiteral("lvgl-bin"), Qt::MatchStartsWith));
+    EXPECT_FALSE(dialog.Copy->isEnabled());
+    EXPECT_TRUE(dialog.Save->isEnabled());
+    EXPECT_EQ(dialog.Bytes().substr(4, 4), "head");
+    EXPECT_TRUE(dialog.Text().startsWith(QStringLiteral("00000000: 30 00 00 00 68 65 61 64")));
+}
+
 // A sketch opened as a set: its arrays at their createChar codes, and the status line says
 // how it was read.
 TEST_F(WidthsAndLayoutsTest, ASketchOpensAsASetAndTheStatusLineSaysHow) {
