@@ -282,6 +282,155 @@ def check_sparse(zerlin, folder, compiler):
     return failures
 
 
+# LVGL's structures as its lv_font_fmt_txt.h declares them (small descriptions), and the
+# lookup and drawing its documentation gives: a code's glyph id through the cmaps, then the
+# box's dots from the top, placed by the offsets above the baseline.
+LVGL_H = r"""#ifndef LVGL_H
+#define LVGL_H
+#include <stdint.h>
+#include <stddef.h>
+#define LVGL_VERSION_MAJOR %(major)d
+#define LVGL_VERSION_MINOR 0
+#define LV_VERSION_CHECK(x, y, z) (LVGL_VERSION_MAJOR > (x))
+#define LV_ATTRIBUTE_LARGE_CONST
+enum { LV_FONT_SUBPX_NONE };
+typedef enum {
+    LV_FONT_FMT_TXT_CMAP_FORMAT0_FULL, LV_FONT_FMT_TXT_CMAP_SPARSE_FULL,
+    LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY, LV_FONT_FMT_TXT_CMAP_SPARSE_TINY
+} lv_font_fmt_txt_cmap_type_t;
+typedef struct {
+    uint32_t bitmap_index : 20;
+    uint32_t adv_w : 12;
+    uint8_t box_w, box_h;
+    int8_t ofs_x, ofs_y;
+} lv_font_fmt_txt_glyph_dsc_t;
+typedef struct {
+    uint32_t range_start;
+    uint16_t range_length, glyph_id_start;
+    const uint16_t *unicode_list;
+    const void *glyph_id_ofs_list;
+    uint16_t list_length;
+    lv_font_fmt_txt_cmap_type_t type;
+} lv_font_fmt_txt_cmap_t;
+typedef struct { uint32_t last_letter, last_glyph_id; } lv_font_fmt_txt_glyph_cache_t;
+typedef struct {
+    const uint8_t *glyph_bitmap;
+    const lv_font_fmt_txt_glyph_dsc_t *glyph_dsc;
+    const lv_font_fmt_txt_cmap_t *cmaps;
+    const void *kern_dsc;
+    uint16_t kern_scale;
+    uint16_t cmap_num : 9, bpp : 4, kern_classes : 1, bitmap_format : 2;
+#if LVGL_VERSION_MAJOR == 8
+    lv_font_fmt_txt_glyph_cache_t *cache;
+#endif
+} lv_font_fmt_txt_dsc_t;
+typedef struct lv_font_t {
+    int (*get_glyph_dsc)(void);
+    int (*get_glyph_bitmap)(void);
+    int32_t line_height, base_line;
+    uint8_t subpx;
+    int8_t underline_position, underline_thickness;
+    const void *dsc;
+    const struct lv_font_t *fallback;
+    void *user_data;
+} lv_font_t;
+int lv_font_get_glyph_dsc_fmt_txt(void);
+int lv_font_get_bitmap_fmt_txt(void);
+#endif
+"""
+
+LVGL_MAIN = r"""#include <stdio.h>
+#include <string.h>
+#include "lvgl.h"
+#include "font.c"
+int lv_font_get_glyph_dsc_fmt_txt(void) { return 0; }
+int lv_font_get_bitmap_fmt_txt(void) { return 0; }
+enum { H = %(h)d, ASCENT = %(ascent)d, COLUMNS = 400 };
+static char canvas[H][COLUMNS];
+static unsigned glyph_id(const lv_font_fmt_txt_dsc_t *f, uint32_t code) {
+    for (int i = 0; i < f->cmap_num; ++i) {
+        const lv_font_fmt_txt_cmap_t *m = &f->cmaps[i];
+        const uint32_t rcp = code - m->range_start;
+        if (code < m->range_start || rcp >= m->range_length) continue;
+        if (m->type == LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY) return m->glyph_id_start + rcp;
+        if (m->type == LV_FONT_FMT_TXT_CMAP_FORMAT0_FULL)
+            return m->glyph_id_start + ((const uint8_t *)m->glyph_id_ofs_list)[rcp];
+        for (unsigned k = 0; k < m->list_length; ++k)
+            if (m->unicode_list[k] == rcp) return m->glyph_id_start + k;
+    }
+    return 0;
+}
+int main(void) {
+    static const uint32_t text[] = {%(codes)s};
+    const lv_font_fmt_txt_dsc_t *f = %(name)s.dsc;
+    const int top = %(name)s.line_height - %(name)s.base_line;
+    memset(canvas, '.', sizeof canvas);
+    int x = 0;
+    for (size_t i = 0; i < sizeof text / sizeof text[0]; ++i) {
+        const unsigned id = glyph_id(f, text[i]);
+        if (id == 0) return 2;
+        const lv_font_fmt_txt_glyph_dsc_t *g = &f->glyph_dsc[id];
+        for (int r = 0; r < g->box_h; ++r)
+            for (int c = 0; c < g->box_w; ++c) {
+                const unsigned dot = r * g->box_w + c;
+                if (!((f->glyph_bitmap[g->bitmap_index + dot / 8] >> (7 - dot %% 8)) & 1)) continue;
+                const int y = top - g->box_h - g->ofs_y + r;
+                if (y < 0 || y >= %(name)s.line_height) return 3;
+                canvas[y + ASCENT - top][x + g->ofs_x + c] = '#';
+            }
+        x += (g->adv_w + 8) >> 4;
+    }
+    for (int r = 0; r < H; ++r) printf("%%.*s\n", x, canvas[r]);
+    return 0;
+}
+"""
+
+
+def check_lvgl(zerlin, folder, compiler):
+    """6x13's ASCII and Cyrillic as an LVGL font, compiled for LVGL 8 and 9 against LVGL's
+    structures and drawn through its cmaps dot for dot; and a rasterised DejaVu Sans through
+    both of LVGL's fonts and back with every dot."""
+    failures = []
+    path = os.path.join(FOLDER, "6x13.pcf.gz")
+    chosen = ["--map", "32-126,$410-$44F"]
+    cell = read_bdf(run(zerlin, "--export", "bdf", *chosen, path))
+    _, h, ascent, _ = cell
+    codes = [ord(c) for c in "Help, Привет!"]
+    run(zerlin, "--export", "lvgl", "--name", "lv_test", *chosen, path,
+        os.path.join(folder, "font.c"))
+    for major in (8, 9):
+        with open(os.path.join(folder, "lvgl.h"), "w") as out:
+            out.write(LVGL_H % {"major": major})
+        with open(os.path.join(folder, "draw.c"), "w") as out:
+            out.write(LVGL_MAIN % {"h": h, "ascent": ascent, "name": "lv_test",
+                                   "codes": ", ".join(map(str, codes))})
+        program = os.path.join(folder, "draw")
+        run(compiler, "-std=c11", "-Wall", "-Wextra", "-Werror", "-DLV_LVGL_H_INCLUDE_SIMPLE",
+            "-I", folder, "-o", program, os.path.join(folder, "draw.c"))
+        if run(program) != expected("gfxfont", cell, codes):
+            failures.append(f"6x13 lvgl for LVGL {major}: the drawn dots differ")
+    dejavu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+    if os.path.exists(dejavu):
+        raster = ["--pixels", "16", "--map", "32-126"]
+        bdf = run(zerlin, "--export", "bdf", *raster, dejavu)
+        want = {code: (sorted((ascent_row(read_bdf(bdf), r), c) for r, c in dots), advance)
+                for code, (dots, advance) in read_bdf(bdf)[3].items()}
+        for layout, name in (("lvgl", "dejavu.c"), ("lvgl-bin", "dejavu.bin")):
+            written = os.path.join(folder, name)
+            run(zerlin, "--export", layout, *raster, dejavu, written)
+            back = read_bdf(run(zerlin, "--export", "bdf", written))
+            got = {code: (sorted((ascent_row(back, r), c) for r, c in dots), advance)
+                   for code, (dots, advance) in back[3].items()}
+            if got != want:
+                failures.append(f"DejaVu Sans 16 px through {layout} and back: dots differ")
+    return failures
+
+
+def ascent_row(cell, row):
+    """A row of a cell as its height above the baseline."""
+    return cell[2] - 1 - row
+
+
 def check_gfx_read_back(zerlin, folder):
     path = os.path.join(FOLDER, "6x13.pcf.gz")
     header = os.path.join(folder, "font.h")
@@ -349,6 +498,7 @@ def main():
         failures += check_gfx_conversions(zerlin, folder)
         failures += check_sparse(zerlin, folder, compiler)
         failures += check_conversions(zerlin, folder)
+        failures += check_lvgl(zerlin, folder, compiler)
     for failure in failures:
         print("FAIL:", failure)
     print("ok" if not failures else f"{len(failures)} failures")

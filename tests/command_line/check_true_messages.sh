@@ -48,6 +48,11 @@ refused "Unknown option 'bogus'" --bogus
 DISPLAY=:97 refused "no X server answers at DISPLAY :97" "$font"
 refused "--box is for u8g2 fonts; glcd takes no box" --export glcd --box t "$font" "$out/written"
 refused "a u8x8 font holds codes 0 to 255; U+0100 is past them" --export u8x8 "$font" "$out/written"
+refused '--lvgl "7" is no LVGL version this program writes for; choose 8 or 9' \
+    --export lvgl --lvgl 7 "$font" "$out/written"
+"$program" --export lvgl-bin --map 32-126 "$font" "$out/font.bin" && head -c 100 "$out/font.bin" >"$out/cut.bin" ||
+    fail "an LVGL binary font"
+refused "says 204 bytes, past the font's 100" --export bdf "$out/cut.bin" "$out/written"
 
 # Of a file of two u8g2 arrays, the one --name names is read; without it, the names are said.
 { "$program" --export u8g2 --map 65 --name first_a "$font" - &&

@@ -308,6 +308,12 @@ Head ReadHead(std::string_view bytes, std::size_t at) {
     head.widths.xy = static_cast<int>(get(30, 1));
     head.widths.wh = static_cast<int>(get(31, 1));
     head.widths.advance = static_cast<int>(get(32, 1));
+    // A box holds 255 dots a side at most; its fields take no more than 16 bits.
+    for (const int bits : {head.widths.xy, head.widths.wh, head.widths.advance}) {
+        if (bits > 16) {
+            Fail("the head gives a glyph's field " + std::to_string(bits) + " bits, past 16");
+        }
+    }
     head.font.underlineThickness = static_cast<int>(get(36, 2));
     return head;
 }
@@ -321,6 +327,10 @@ LvglGlyph ReadGlyph(std::string_view glyf, std::size_t at, const Widths& widths,
     glyph.box.y = static_cast<int>(reader.Signed(widths.xy));
     glyph.box.width = static_cast<int>(reader.Unsigned(widths.wh));
     glyph.box.height = static_cast<int>(reader.Unsigned(widths.wh));
+    if (glyph.box.width > 255 || glyph.box.height > 255) {
+        Fail("glyph id " + std::to_string(id) + " is " + std::to_string(glyph.box.width) + "x" +
+             std::to_string(glyph.box.height) + " dots, past 255x255");
+    }
     glyph.bits.assign(static_cast<std::size_t>((glyph.box.width * glyph.box.height + 7) / 8), 0);
     for (int dot = 0; dot < glyph.box.width * glyph.box.height; ++dot) {
         if (reader.Unsigned(1) != 0) {
@@ -356,8 +366,7 @@ LvglFont ReadFont(std::string_view bytes) {
             font.glyphs.push_back(std::move(glyphs[i]));
         }
     }
-    std::stable_sort(font.glyphs.begin(), font.glyphs.end(),
-                     [](const auto& a, const auto& b) { return a.code < b.code; });
+    KeepFirstOfEachCode(font.glyphs);
     if (font.glyphs.empty()) {
         Fail("its cmaps give no glyph a code");
     }

@@ -501,8 +501,7 @@ LvglFont ReadFont(std::string_view text) {
             font.glyphs.push_back(std::move(glyphs[i]));
         }
     }
-    std::stable_sort(font.glyphs.begin(), font.glyphs.end(),
-                     [](const auto& a, const auto& b) { return a.code < b.code; });
+    KeepFirstOfEachCode(font.glyphs);
     if (font.glyphs.empty()) {
         Fail("its cmaps give no glyph a code");
     }

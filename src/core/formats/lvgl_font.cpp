@@ -25,9 +25,7 @@ ParsedSet Read(const Format&, std::string_view text, const ReadOptions&) {
 }
 
 std::string WhyNot(const CharacterSet& set, const TableFormat&) {
-    return LvglFontOf(set).glyphs.empty()
-               ? "no character is chosen; an LVGL font of none is no font"
-               : "";
+    return WhyNoLvglFont(LvglFontOf(set));
 }
 
 std::string Write(const CharacterSet& set, const TableFormat& format) {

@@ -15,9 +15,10 @@ namespace zrl {
 namespace {
 
 constexpr int kCmapCost = 16;
-constexpr long kLongestFull = 256;      // codes a byte-per-code range spans
-constexpr long kLongestTiny = 256;      // codes a gapless range holds
-constexpr long kLongestSparse = 65535;  // codes a listed range spans: its length is 16 bits
+constexpr std::size_t kMostLvglGlyphs = 65535;  // glyph ids are 16 bits, 0 reserved
+constexpr long kLongestFull = 256;              // codes a byte-per-code range spans
+constexpr long kLongestTiny = 256;              // codes a gapless range holds
+constexpr long kLongestSparse = 65535;          // codes a listed range spans: its length is 16 bits
 
 long Number(const BitmapFont& font, std::string_view name, long otherwise) {
     const std::string value = PropertyValue(font, name);
@@ -223,9 +224,19 @@ std::vector<LvglCmap> SplitLvglCmaps(const std::vector<LvglGlyph>& glyphs) {
 
 std::string CodesOfIds(const std::vector<LvglCmap>& cmaps, std::size_t glyphs,
                        std::vector<long>& codes) {
+    long long listed = 0;
+    for (const LvglCmap& cmap : cmaps) {
+        listed += cmap.type == LvglCmapType::Format0Tiny || cmap.type == LvglCmapType::Format0Full
+                      ? cmap.length
+                      : static_cast<long long>(cmap.list.size());
+    }
+    if (listed > kLastUnicode + 1) {
+        return "the cmaps give more codes than Unicode has";
+    }
     codes.assign(glyphs, -1);
     const auto give = [&](long id, long code) {
-        if (id >= 1 && static_cast<std::size_t>(id) <= glyphs && codes[id - 1] < 0) {
+        if (id >= 1 && static_cast<std::size_t>(id) <= glyphs && codes[id - 1] < 0 && code >= 0 &&
+            code <= kLastUnicode) {
             codes[static_cast<std::size_t>(id - 1)] = code;
         }
     };
@@ -261,6 +272,26 @@ std::string CodesOfIds(const std::vector<LvglCmap>& cmaps, std::size_t glyphs,
     return {};
 }
 
+void KeepFirstOfEachCode(std::vector<LvglGlyph>& glyphs) {
+    std::stable_sort(glyphs.begin(), glyphs.end(),
+                     [](const LvglGlyph& a, const LvglGlyph& b) { return a.code < b.code; });
+    glyphs.erase(
+        std::unique(glyphs.begin(), glyphs.end(),
+                    [](const LvglGlyph& a, const LvglGlyph& b) { return a.code == b.code; }),
+        glyphs.end());
+}
+
+std::string WhyNoLvglFont(const LvglFont& font) {
+    if (font.glyphs.empty()) {
+        return "no character is chosen; an LVGL font of none is no font";
+    }
+    if (font.glyphs.size() > kMostLvglGlyphs) {
+        return "LVGL's fonts hold 65,535 glyphs at most; --map chooses fewer of the " +
+               std::to_string(font.glyphs.size());
+    }
+    return {};
+}
+
 std::string NeedsLargeFormat(const LvglFont& font) {
     std::size_t bytes = 0;
     for (const LvglGlyph& glyph : font.glyphs) {
@@ -280,7 +311,7 @@ std::string NeedsLargeFormat(const LvglFont& font) {
 
 BitmapFont BitmapFontOf(const LvglFont& font) {
     BitmapFont bitmap;
-    bitmap.name = font.name;
+    bitmap.name = font.name.empty() ? "lvgl_font" : font.name;
     std::optional<GlyphBox> box;
     for (const LvglGlyph& lvgl : font.glyphs) {
         BitmapGlyph glyph;

@@ -79,6 +79,13 @@ std::vector<LvglCmap> SplitLvglCmaps(const std::vector<LvglGlyph>& glyphs);
 std::string CodesOfIds(const std::vector<LvglCmap>& cmaps, std::size_t glyphs,
                        std::vector<long>& codes);
 
+// The glyphs in code order, of two at one code the one its cmaps reach first, as LVGL finds it.
+void KeepFirstOfEachCode(std::vector<LvglGlyph>& glyphs);
+
+// Why LVGL cannot hold the font: no glyph, or more than its 16-bit glyph ids reach; "" where
+// it can.
+std::string WhyNoLvglFont(const LvglFont& font);
+
 // What LVGL's small glyph descriptions cannot hold, which the font then needs
 // LV_FONT_FMT_TXT_LARGE for; "" where they hold it all.
 std::string NeedsLargeFormat(const LvglFont& font);
