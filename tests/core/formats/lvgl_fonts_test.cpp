@@ -2,6 +2,7 @@
 // unscii fonts read in and written again, and refused where they cannot be read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -118,6 +119,17 @@ TEST(LvglFonts, SplitsCodesAsTheConverterDoes) {
         every.insert(every.begin(), LvglGlyph{code, 16, {}, {}});
     }
     EXPECT_EQ(Split(every), "1024+256f ");
+    // CJK as the converter split WenQuanYi Micro Hei's: every other code of a block, a run
+    // one past 256 codes, and fifty scattered.
+    std::vector<LvglGlyph> cjk = Glyphs({{32, 126}, {0x5000, 0x5100}});
+    for (long code = 0x4E00; code < 0x4F00; code += 2) {
+        cjk.push_back({code, 16, {}, {}});
+    }
+    for (long i = 0; i < 50; ++i) {
+        cjk.push_back({0x6000 + i * 977 % 8000, 16, {}, {}});
+    }
+    std::sort(cjk.begin(), cjk.end(), [](const auto& a, const auto& b) { return a.code < b.code; });
+    EXPECT_EQ(Split(cjk), "32+95t 19968+255f 20480+256t 20736+11714s ");
 }
 
 // LVGL's own fonts read in as LVGL draws them, and written again with every value the same:
