@@ -84,6 +84,24 @@ QString NoFont() {
         .arg(QString::fromStdString(JoinedWithOr({names.begin(), names.end()})));
 }
 
+bool IsBinaryFont(const Format& format) {
+    return format.output == Output::Bytes && format.read != nullptr;
+}
+
+// A library's binary font says what it is by its first bytes, and is read whatever its size
+// up to a font file's.
+LoadedFont ReadBinaryFont(const QByteArray& data) {
+    const Detected binary = DetectFormat(ViewOf(data), IsBinaryFont);
+    if (binary.format == nullptr || binary.certainty != Certainty::Signed) {
+        return {std::nullopt, NoFont()};
+    }
+    ParsedSet read = binary.format->read(*binary.format, ViewOf(data), {});
+    if (!read.set) {
+        return {std::nullopt, QString::fromStdString(read.error)};
+    }
+    return {ImportedFont{std::move(*read.set)}, {}};
+}
+
 // A font the program reads itself keeps its text, to be written back as it was; one read
 // through FreeType is as its BDF text says it.
 LoadedFont Imported(const Format& format, const QByteArray& data) {
@@ -111,7 +129,7 @@ LoadedFont LoadFontData(const QByteArray& data) {
     }
     const Detected detected = DetectFormat(ViewOf(data), IsFontFile);
     if (detected.format == nullptr) {
-        return {std::nullopt, NoFont()};
+        return ReadBinaryFont(data);
     }
     return Imported(*detected.format, data);
 }

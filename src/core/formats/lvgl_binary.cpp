@@ -308,10 +308,12 @@ Head ReadHead(std::string_view bytes, std::size_t at) {
     head.widths.xy = static_cast<int>(get(30, 1));
     head.widths.wh = static_cast<int>(get(31, 1));
     head.widths.advance = static_cast<int>(get(32, 1));
-    // A box holds 255 dots a side at most; its fields take no more than 16 bits.
-    for (const int bits : {head.widths.xy, head.widths.wh, head.widths.advance}) {
-        if (bits > 16) {
-            Fail("the head gives a glyph's field " + std::to_string(bits) + " bits, past 16");
+    // A box holds 255 dots a side at most, an offset fits 16 bits, an advance the head's.
+    for (const auto& [bits, most] : {std::pair{head.widths.xy, 16}, std::pair{head.widths.wh, 16},
+                                     std::pair{head.widths.advance, 32}}) {
+        if (bits > most) {
+            Fail("the head gives a glyph's field " + std::to_string(bits) + " bits, past " +
+                 std::to_string(most));
         }
     }
     head.font.underlineThickness = static_cast<int>(get(36, 2));
@@ -321,8 +323,13 @@ Head ReadHead(std::string_view bytes, std::size_t at) {
 LvglGlyph ReadGlyph(std::string_view glyf, std::size_t at, const Widths& widths, std::size_t id) {
     BitReader reader(glyf, at, "glyph id " + std::to_string(id));
     LvglGlyph glyph;
-    glyph.advance16 = 16 * static_cast<int>(widths.advance > 0 ? reader.Unsigned(widths.advance)
-                                                               : widths.defaultAdvance);
+    const long advance =
+        widths.advance > 0 ? reader.Unsigned(widths.advance) : widths.defaultAdvance;
+    if (advance > 0xFFFF) {
+        Fail("glyph id " + std::to_string(id) + " advances " + std::to_string(advance) +
+             " dots, past 65,535");
+    }
+    glyph.advance16 = 16 * static_cast<int>(advance);
     glyph.box.x = static_cast<int>(reader.Signed(widths.xy));
     glyph.box.y = static_cast<int>(reader.Signed(widths.xy));
     glyph.box.width = static_cast<int>(reader.Unsigned(widths.wh));

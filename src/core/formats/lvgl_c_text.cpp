@@ -450,11 +450,21 @@ std::vector<LvglGlyph> ReadGlyphs(std::string_view code) {
         const std::string where = "glyph id " + std::to_string(id);
         LvglGlyph glyph;
         const long index = Required(groups[id], "bitmap_index", where);
-        glyph.advance16 = static_cast<int>(Required(groups[id], "adv_w", where));
-        glyph.box = {static_cast<int>(Required(groups[id], "box_w", where)),
-                     static_cast<int>(Required(groups[id], "box_h", where)),
-                     static_cast<int>(Required(groups[id], "ofs_x", where)),
-                     static_cast<int>(Required(groups[id], "ofs_y", where))};
+        const auto field = [&](std::string_view name) {
+            return static_cast<int>(
+                std::clamp(Required(groups[id], name, where), -(1L << 30), 1L << 30));
+        };
+        glyph.advance16 = field("adv_w");
+        glyph.box = {field("box_w"), field("box_h"), field("ofs_x"), field("ofs_y")};
+        for (const auto& [field, value] :
+             {std::pair{"ofs_x", glyph.box.x}, std::pair{"ofs_y", glyph.box.y}}) {
+            if (value < -32768 || value > 32767) {
+                Fail(where + "'s ." + field + " is past 32,767 dots");
+            }
+        }
+        if (glyph.advance16 < 0 || glyph.advance16 > 0xFFFF * 16) {
+            Fail(where + "'s .adv_w is past 65,535 dots");
+        }
         if (glyph.box.width < 0 || glyph.box.height < 0 || glyph.box.width > 255 ||
             glyph.box.height > 255) {
             Fail(where + " is " + std::to_string(glyph.box.width) + "x" +

@@ -191,7 +191,10 @@ void SetTransfer::ImportFile() {
 LoadedFont SetTransfer::ReadTableFile(const QString& path) {
     QFile file(path);
     if (file.size() > static_cast<qint64>(kMaxSetText)) {
-        return {std::nullopt, QStringLiteral("the file is over 1 MB")};
+        // Only a binary font, such as LVGL's, is read past 1 MB.
+        LoadedFont binary = LoadFontFile(path);
+        return binary.font ? binary
+                           : LoadedFont{std::nullopt, QStringLiteral("the file is over 1 MB")};
     }
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, file.errorString()};

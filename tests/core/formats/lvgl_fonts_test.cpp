@@ -181,5 +181,19 @@ TEST(LvglFonts, WhatCannotBeReadIsRefusedSayingWhere) {
               "the glyf table at byte 512 says 1688 bytes, past the font's 1000");
 }
 
+// What the fuzzer once found: what reads writes a binary font that reads back, and what
+// LVGL's fields cannot hold is refused.
+TEST(LvglFonts, FuzzerFindingsStayFixed) {
+    for (const auto& entry : std::filesystem::directory_iterator(ZRL_FUZZ_REGRESSIONS "/lvgl")) {
+        const std::string bytes = FileText(entry.path());
+        const ReadLvgl read = StartsLvglBinaryFont(bytes) ? ReadLvglBinaryFont(bytes)
+                                                          : ReadLvglFontText(bytes);
+        if (read.font) {
+            const ReadLvgl back = ReadLvglBinaryFont(LvglBinaryFont(*read.font));
+            EXPECT_TRUE(back.font) << entry.path() << ": " << back.error;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zrl
