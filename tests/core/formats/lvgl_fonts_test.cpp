@@ -186,8 +186,8 @@ TEST(LvglFonts, WhatCannotBeReadIsRefusedSayingWhere) {
 TEST(LvglFonts, FuzzerFindingsStayFixed) {
     for (const auto& entry : std::filesystem::directory_iterator(ZRL_FUZZ_REGRESSIONS "/lvgl")) {
         const std::string bytes = FileText(entry.path());
-        const ReadLvgl read = StartsLvglBinaryFont(bytes) ? ReadLvglBinaryFont(bytes)
-                                                          : ReadLvglFontText(bytes);
+        const ReadLvgl read =
+            StartsLvglBinaryFont(bytes) ? ReadLvglBinaryFont(bytes) : ReadLvglFontText(bytes);
         if (read.font) {
             const ReadLvgl back = ReadLvglBinaryFont(LvglBinaryFont(*read.font));
             EXPECT_TRUE(back.font) << entry.path() << ": " << back.error;
