@@ -119,6 +119,14 @@ bool SaveProportional(zrl::Forms& forms, const QDir& folder) {
     u8g2.Characters->setText(QStringLiteral("32-127>32"));
     u8g2.show();
     ok &= Save(&u8g2, folder, QStringLiteral("export-u8g2.png"));
+    u8g2.hide();
+    // And as LVGL's font, with its lines and ranges.
+    zrl::ExportDialog lvgl(set->Set(), forms.clipboard, set, x11);
+    lvgl.Layout->setCurrentIndex(
+        lvgl.Layout->findText(QStringLiteral("lvgl:"), Qt::MatchStartsWith));
+    lvgl.Characters->setText(QStringLiteral("32-126,$B0"));
+    lvgl.show();
+    ok &= Save(&lvgl, folder, QStringLiteral("export-lvgl.png"));
     // A bare table of row bytes from an old project, told its layout and first code.
     zrl::ReadTableDialog told(
         "const uint8_t digits[] = {0x70, 0x88, 0x98, 0xA8, 0xC8, 0x88, 0x70};", zrl::kDefaultSize,
