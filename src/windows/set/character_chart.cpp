@@ -56,8 +56,15 @@ CharacterChart::CharacterChart(const SetDocument& document, CodeChartModel* mode
     for (const auto signal : {&SetDocument::Replaced, &SetDocument::CharactersChanged}) {
         connect(&document, signal, this, [this] { ListBlocks(); });
     }
-    connect(Blocks, &QComboBox::activated, this,
-            [this](int index) { RunHandler(this, [this, index] { ChooseBlock(index); }); });
+    // A block chosen shows its first row, whichever character is current.
+    connect(Blocks, &QComboBox::activated, this, [this](int index) {
+        RunHandler(this, [this, index] {
+            ChooseBlock(index);
+            Chart->scrollToTop();
+        });
+    });
+    // Another set starts at its top.
+    connect(&document, &SetDocument::Replaced, Chart, &QAbstractItemView::scrollToTop);
     connect(GoTo, &QLineEdit::returnPressed, this,
             [this] { RunHandler(this, [this] { GoToCode(GoTo->text()); }); });
     ListBlocks();
