@@ -79,13 +79,13 @@ SetActions Create(FrmCharSet& window) {
     a.copy = AddAction(&window, QStringLiteral("&Copy Character"), QKeySequence::Copy);
     a.paste = AddAction(&window, QStringLiteral("&Paste Character"), QKeySequence::Paste);
     a.copyBasic = AddAction(&window, QStringLiteral("Copy as &BASIC Data Block"));
-    a.copyC = AddAction(&window, QStringLiteral("Copy as C &Font Table..."));
+    a.copyC = AddAction(&window, QStringLiteral("Copy as C Font &Table..."));
     a.copyLcd = AddAction(&window, QStringLiteral("Copy as &LCD Characters"));
     a.exportFile = AddAction(&window, QStringLiteral("&Export to File..."));
     a.exportDialog = AddAction(&window, QStringLiteral("E&xport..."), Qt::CTRL | Qt::Key_E);
     a.importClipboard = AddAction(&window, QStringLiteral("&Import from the Clipboard"),
                                   Qt::CTRL | Qt::SHIFT | Qt::Key_V);
-    a.importFile = AddAction(&window, QStringLiteral("Import from Fi&le..."));
+    a.importFile = AddAction(&window, QStringLiteral("Import f&rom File..."));
     a.importFont = AddAction(&window, QStringLiteral("Import &Font..."));
     a.cellSize = AddAction(&window, QStringLiteral("Cell Si&ze..."));
     a.fitWidths = AddAction(&window, QStringLiteral("&Fit Widths"));

@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -60,6 +62,31 @@ protected:
         });
     }
 };
+
+// Each letter underlined among these items reaches one of them, and so in their submenus.
+void ExpectEachMnemonicOnce(const QList<QAction*>& actions, const QString& where) {
+    QSet<QChar> seen;
+    for (const QAction* action : actions) {
+        const QString text = action->menu() != nullptr ? action->menu()->title() : action->text();
+        const qsizetype at = text.indexOf(u'&');
+        if (at >= 0 && at + 1 < text.size()) {
+            const QChar letter = text[at + 1].toLower();
+            EXPECT_FALSE(seen.contains(letter))
+                << where.toStdString() << ": " << text.toStdString();
+            seen.insert(letter);
+        }
+        if (action->menu() != nullptr) {
+            ExpectEachMnemonicOnce(action->menu()->actions(), text);
+        }
+    }
+}
+
+TEST_F(CharacterSetWindowTest, NoMenuUnderlinesALetterTwice) {
+    const auto* bar = forms.charSet.Get()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    ExpectEachMnemonicOnce(bar->actions(), QStringLiteral("the set window's menu bar"));
+    ExpectEachMnemonicOnce(editor->Actions().menu->actions(), QStringLiteral("the field's menu"));
+}
 
 TEST_F(CharacterSetWindowTest, TheFieldEditsTheCurrentCharacterEachWithItsOwnHistory) {
     if (!QFile::exists(kX11Font)) {
