@@ -23,7 +23,7 @@ std::string Hex(unsigned value) {
 // The character a glyph draws, as the comment above its bytes shows it.
 std::string Shown(long code) {
     if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0) ||
-        (code >= 0xD800 && code <= 0xDFFF)) {
+        IsSurrogate(code)) {
         return {};
     }
     const std::string text = Utf8Of(static_cast<int>(code));

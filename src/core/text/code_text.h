@@ -8,6 +8,11 @@
 
 namespace zrl {
 
+// Whether a code is a UTF-16 surrogate, U+D800 to U+DFFF: half of a pair, no character.
+inline bool IsSurrogate(long code) {
+    return code >= 0xD800 && code <= 0xDFFF;
+}
+
 // A code as a person types it: "U+0416", "0x416", "1046", or the character itself ("Ж"),
 // in UTF-8. Codes run from 0 to U+10FFFF; anything else is none.
 std::optional<int> ParseCode(std::string_view text);

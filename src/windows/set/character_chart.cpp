@@ -112,6 +112,11 @@ bool CharacterChart::GoToCode(const QString& text) {
                       .arg(text));
         return false;
     }
+    if (IsSurrogate(*code)) {
+        emit Said(QStringLiteral("%1 is a surrogate, half of a UTF-16 pair, and no character")
+                      .arg(QString::fromStdString(CodePointText(*code))));
+        return false;
+    }
     if (!model_->Shows(*code)) {
         const UnicodeBlock* block = BlockOf(*code);
         Blocks->setCurrentIndex(

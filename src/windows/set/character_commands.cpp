@@ -52,7 +52,11 @@ void CharacterCommands::Add_Click() {
     if (!chosen) {
         return;
     }
-    if (const std::optional<int> code = ParseCode(text.toStdString())) {
+    if (const std::optional<int> code = ParseCode(text.toStdString()); code && IsSurrogate(*code)) {
+        window_.Say(QStringLiteral("Not added: %1 is a surrogate, half of a UTF-16 pair, and no "
+                                   "character")
+                        .arg(QString::fromStdString(CodePointText(*code))));
+    } else if (code) {
         Add(*code);
     } else {
         window_.Say(QStringLiteral("Not added: \"%1\" is no code from 0 to U+10FFFF").arg(text));

@@ -63,6 +63,10 @@ TEST_F(UnicodeChartTest, GoToFindsACodeInEveryFormAndTheFieldShowsIt) {
     GoTo(set, QStringLiteral("U+110000"));
     EXPECT_EQ(set->Current(), 0x4E2D);
     EXPECT_TRUE(set->Status->text().contains(QStringLiteral("is no code")));
+    GoTo(set, QStringLiteral("U+DA00"));
+    EXPECT_EQ(set->Current(), 0x4E2D);
+    EXPECT_EQ(set->Status->text(),
+              QStringLiteral("U+DA00 is a surrogate, half of a UTF-16 pair, and no character"));
 }
 
 // The preview draws UTF-8 text by code point in every row of a 16-row cell, a missing
