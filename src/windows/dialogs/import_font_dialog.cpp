@@ -253,7 +253,7 @@ bool ImportFontDialog::UseFile(const QString& path) {
 
 void ImportFontDialog::FromFile_Click() {
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Import Font"), {},
+        this, QStringLiteral("Open Font File"), {},
         QStringLiteral("Outline fonts (*.ttf *.otf *.ttc *.TTF *.OTF *.TTC);;All files (*)"));
     if (!path.isEmpty()) {
         UseFile(path);
