@@ -106,6 +106,10 @@ void CharacterChart::ChooseBlock(int index) {
 }
 
 bool CharacterChart::GoToCode(const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        emit Said(QStringLiteral("Type a code or a character to go to"));
+        return false;
+    }
     const std::optional<int> code = ParseCode(text.toStdString());
     if (!code) {
         emit Said(QStringLiteral("\"%1\" is no code; write U+0416, 0x416, 1046 or the character")

@@ -63,6 +63,8 @@ TEST_F(UnicodeChartTest, GoToFindsACodeInEveryFormAndTheFieldShowsIt) {
     GoTo(set, QStringLiteral("U+110000"));
     EXPECT_EQ(set->Current(), 0x4E2D);
     EXPECT_TRUE(set->Status->text().contains(QStringLiteral("is no code")));
+    GoTo(set, QStringLiteral(" "));
+    EXPECT_EQ(set->Status->text(), QStringLiteral("Type a code or a character to go to"));
     GoTo(set, QStringLiteral("U+DA00"));
     EXPECT_EQ(set->Current(), 0x4E2D);
     EXPECT_EQ(set->Status->text(),
