@@ -34,11 +34,12 @@ std::string Table(std::string_view tag, std::string content) {
     return out + content;
 }
 
-int UnsignedBits(long value) {
-    return value <= 0 ? 0 : static_cast<int>(std::bit_width(static_cast<unsigned long>(value)));
+int UnsignedBits(long long value) {
+    return value <= 0 ? 0
+                      : static_cast<int>(std::bit_width(static_cast<unsigned long long>(value)));
 }
 
-int SignedBits(long value) {
+int SignedBits(long long value) {
     return UnsignedBits(value < 0 ? -value - 1 : value) + 1;
 }
 
@@ -74,12 +75,12 @@ Widths WidthsOf(const LvglFont& font) {
 
 class BitWriter {
 public:
-    void Write(long value, int bits) {
+    void Write(long long value, int bits) {
         for (int bit = bits - 1; bit >= 0; --bit) {
             if (used_ % 8 == 0) {
                 bytes_ += '\0';
             }
-            if (((static_cast<unsigned long>(value) >> bit) & 1u) != 0) {
+            if (((static_cast<unsigned long long>(value) >> bit) & 1u) != 0) {
                 bytes_.back() = static_cast<char>(static_cast<unsigned char>(bytes_.back()) |
                                                   (0x80u >> (used_ % 8)));
             }
@@ -168,19 +169,19 @@ struct ReadError {
     throw ReadError{std::move(message)};
 }
 
-long Get(std::string_view bytes, std::size_t at, int size, std::string_view where) {
+long long Get(std::string_view bytes, std::size_t at, int size, std::string_view where) {
     if (at + static_cast<std::size_t>(size) > bytes.size()) {
         Fail(std::string(where) + " ends at byte " + std::to_string(bytes.size()));
     }
-    unsigned long value = 0;
+    unsigned long long value = 0;
     for (int i = size - 1; i >= 0; --i) {
         value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
     }
-    return static_cast<long>(value);
+    return static_cast<long long>(value);
 }
 
-long Signed(long value, int bytes) {
-    const long top = 1L << (8 * bytes - 1);
+long long Signed(long long value, int bytes) {
+    const long long top = 1LL << (8 * bytes - 1);
     return value >= top ? value - 2 * top : value;
 }
 
@@ -188,8 +189,8 @@ class BitReader {
 public:
     BitReader(std::string_view bytes, std::size_t at, std::string where)
         : bytes_(bytes), bit_(at * 8), where_(std::move(where)) {}
-    long Unsigned(int bits) {
-        long value = 0;
+    long long Unsigned(int bits) {
+        long long value = 0;
         for (int i = 0; i < bits; ++i, ++bit_) {
             if (bit_ / 8 >= bytes_.size()) {
                 Fail(where_ + " runs past the font's end");
@@ -199,9 +200,9 @@ public:
         }
         return value;
     }
-    long Signed(int bits) {
-        const long value = Unsigned(bits);
-        return bits > 0 && (value >> (bits - 1)) != 0 ? value - (1L << bits) : value;
+    long long Signed(int bits) {
+        const long long value = Unsigned(bits);
+        return bits > 0 && (value >> (bits - 1)) != 0 ? value - (1LL << bits) : value;
     }
 
 private:
@@ -218,7 +219,7 @@ struct Tables {
 Tables FindTables(std::string_view bytes) {
     Tables tables;
     for (std::size_t at = 0; at + 8 <= bytes.size();) {
-        const long size = Get(bytes, at, 4, "a table");
+        const long long size = Get(bytes, at, 4, "a table");
         const std::string_view tag = bytes.substr(at + 4, 4);
         if (size < 8 || at + static_cast<std::size_t>(size) > bytes.size()) {
             Fail("the " + std::string(tag) + " table at byte " + std::to_string(at) + " says " +
@@ -245,32 +246,36 @@ Tables FindTables(std::string_view bytes) {
 }
 
 std::vector<LvglCmap> ReadCmaps(std::string_view bytes, std::size_t table) {
-    const long count = Get(bytes, table, 4, "the cmap table");
+    const long long count = Get(bytes, table, 4, "the cmap table");
     std::vector<LvglCmap> cmaps;
-    for (long c = 0; c < count; ++c) {
+    for (long long c = 0; c < count; ++c) {
         const std::string where = "cmap " + std::to_string(c);
         const std::size_t at = table + 4 + 16 * static_cast<std::size_t>(c);
         const std::size_t data = table - 8 + static_cast<std::size_t>(Get(bytes, at, 4, where));
         LvglCmap cmap;
-        cmap.start = Get(bytes, at + 4, 4, where);
+        const long long start = Get(bytes, at + 4, 4, where);
+        if (start > kLastUnicode) {
+            Fail(where + " starts at " + std::to_string(start) + ", past U+10FFFF");
+        }
+        cmap.start = static_cast<long>(start);
         cmap.length = static_cast<int>(Get(bytes, at + 8, 2, where));
         cmap.glyphStart = static_cast<int>(Get(bytes, at + 10, 2, where));
-        const long entries = Get(bytes, at + 12, 2, where);
-        const long type = Get(bytes, at + 14, 1, where);
+        const long long entries = Get(bytes, at + 12, 2, where);
+        const long long type = Get(bytes, at + 14, 1, where);
         if (type > 3) {
             Fail(where + " has no type LVGL knows: " + std::to_string(type));
         }
         cmap.type = static_cast<LvglCmapType>(type);
         const bool sparse = type == 1 || type == 3;
-        const long listed = cmap.type == LvglCmapType::Format0Tiny ? 0
-                            : sparse                               ? entries
-                                                                   : cmap.length;
-        for (long i = 0; i < listed; ++i) {
+        const long long listed = cmap.type == LvglCmapType::Format0Tiny ? 0
+                                 : sparse                               ? entries
+                                                                        : cmap.length;
+        for (long long i = 0; i < listed; ++i) {
             cmap.list.push_back(
                 static_cast<int>(Get(bytes, data + static_cast<std::size_t>(i * (sparse ? 2 : 1)),
                                      sparse ? 2 : 1, where)));
         }
-        for (long i = 0; type == 1 && i < entries; ++i) {
+        for (long long i = 0; type == 1 && i < entries; ++i) {
             cmap.ids.push_back(static_cast<int>(
                 Get(bytes, data + static_cast<std::size_t>(2 * (entries + i)), 2, where)));
         }
@@ -289,7 +294,7 @@ Head ReadHead(std::string_view bytes, std::size_t at) {
     const auto get = [&](std::size_t offset, int size) {
         return Get(bytes, at + offset, size, "the head table");
     };
-    if (const long bpp = get(29, 1); bpp != 1) {
+    if (const long long bpp = get(29, 1); bpp != 1) {
         Fail("the font has " + std::to_string(bpp) +
              " bits per pixel; only fonts of 1 bit per pixel are read");
     }
@@ -323,7 +328,7 @@ Head ReadHead(std::string_view bytes, std::size_t at) {
 LvglGlyph ReadGlyph(std::string_view glyf, std::size_t at, const Widths& widths, std::size_t id) {
     BitReader reader(glyf, at, "glyph id " + std::to_string(id));
     LvglGlyph glyph;
-    const long advance =
+    const long long advance =
         widths.advance > 0 ? reader.Unsigned(widths.advance) : widths.defaultAdvance;
     if (advance > 0xFFFF) {
         Fail("glyph id " + std::to_string(id) + " advances " + std::to_string(advance) +
@@ -351,13 +356,14 @@ LvglGlyph ReadGlyph(std::string_view glyf, std::size_t at, const Widths& widths,
 LvglFont ReadFont(std::string_view bytes) {
     const Tables tables = FindTables(bytes);
     Head head = ReadHead(bytes, tables.head);
-    const long count = Get(bytes, tables.loca, 4, "the loca table");
+    const long long count = Get(bytes, tables.loca, 4, "the loca table");
     const int offsetSize = head.longOffsets ? 4 : 2;
     const std::string_view glyf = bytes.substr(tables.glyf - 8, tables.glyfEnd - (tables.glyf - 8));
     std::vector<LvglGlyph> glyphs;
-    for (long id = 1; id < count; ++id) {
-        const long offset = Get(bytes, tables.loca + 4 + static_cast<std::size_t>(id * offsetSize),
-                                offsetSize, "the loca table");
+    for (long long id = 1; id < count; ++id) {
+        const long long offset =
+            Get(bytes, tables.loca + 4 + static_cast<std::size_t>(id * offsetSize), offsetSize,
+                "the loca table");
         glyphs.push_back(ReadGlyph(glyf, static_cast<std::size_t>(offset), head.widths,
                                    static_cast<std::size_t>(id)));
     }
@@ -416,7 +422,7 @@ ReadLvgl ReadLvglBinaryFont(std::string_view bytes) {
 
 bool StartsLvglBinaryFont(std::string_view bytes) {
     return bytes.size() >= kHeadSize && bytes.substr(4, 4) == "head" &&
-           Get(bytes, 0, 4, "") == static_cast<long>(kHeadSize);
+           Get(bytes, 0, 4, "") == static_cast<long long>(kHeadSize);
 }
 
 }  // namespace zrl
