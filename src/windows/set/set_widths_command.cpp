@@ -5,8 +5,8 @@
 namespace zrl {
 
 SetWidthsCommand::SetWidthsCommand(SetDocument& document, std::map<int, int> widths,
-                                   const QString& text)
-    : QUndoCommand(text), document_(document), after_(std::move(widths)) {
+                                   const QString& text, Clock::time_point made)
+    : QUndoCommand(text), document_(document), after_(std::move(widths)), last_(made) {
     for (const auto& [code, width] : after_) {
         const SetCharacter* character = document.Set().Find(code);
         before_[code] = character != nullptr ? character->width : width;
@@ -28,10 +28,12 @@ int SetWidthsCommand::id() const {
 
 bool SetWidthsCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const SetWidthsCommand*>(other);
-    if (next->after_.size() != 1 || next->after_.begin()->first != after_.begin()->first) {
+    if (next->after_.size() != 1 || next->after_.begin()->first != after_.begin()->first ||
+        next->last_ - last_ > kRepeat) {
         return false;
     }
     after_ = next->after_;
+    last_ = next->last_;
     setObsolete(after_ == before_);  // back where it started: no step at all
     return true;
 }

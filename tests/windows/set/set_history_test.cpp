@@ -6,6 +6,8 @@
 
 #include "windows/set/character_set_window.h"
 #include "windows/set/code_chart.h"
+#include "windows/set/set_document.h"
+#include "windows/set/set_widths_command.h"
 #include "windows/window_fixture.h"
 
 namespace zrl::testing {
@@ -90,6 +92,28 @@ TEST_F(SetHistoryTest, TheSetsStepsAreUndoneWithACharacterCurrent) {
 
 // However large the characters and however narrow the room beside the editor, the chart
 // shows its 16 columns whole, with no scrolling sideways.
+// Width changes as a held key repeats them are one step; two presses seconds apart are two.
+TEST(SetWidthsCommand, MergesOnlyWhatAHeldKeyRepeats) {
+    SetDocument document;
+    CharacterSet set;
+    set.Put('M', {Pattern(), {}, 4});
+    document.Replace(set, {});
+    QUndoStack history;
+    const auto start = SetWidthsCommand::Clock::now();
+    const auto push = [&](int width, std::chrono::milliseconds after) {
+        history.push(
+            new SetWidthsCommand(document, {{'M', width}}, QStringLiteral("Width"), start + after));
+    };
+    push(3, std::chrono::milliseconds(0));
+    push(2, std::chrono::milliseconds(33));
+    push(1, std::chrono::milliseconds(3033));
+    EXPECT_EQ(history.count(), 2);
+    history.undo();
+    EXPECT_EQ(document.Set().Find('M')->width, 2);
+    history.undo();
+    EXPECT_EQ(document.Set().Find('M')->width, 4);
+}
+
 TEST_F(SetHistoryTest, TheChartShowsItsSixteenColumnsAtEveryCellSize) {
     for (const CellSize size : {CellSize{8, 8}, CellSize{32, 32}}) {
         set->NewSet(FrmCharSet::Kind::PrintableAscii, size);
