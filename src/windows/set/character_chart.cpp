@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <map>
 
@@ -65,8 +66,21 @@ CharacterChart::CharacterChart(const SetDocument& document, CodeChartModel* mode
     });
     // Another set starts at its top.
     connect(&document, &SetDocument::Replaced, Chart, &QAbstractItemView::scrollToTop);
-    connect(GoTo, &QLineEdit::returnPressed, this,
-            [this] { RunHandler(this, [this] { GoToCode(GoTo->text()); }); });
+    // A code found takes the focus to the chart, at it; Escape there goes back to the box.
+    connect(GoTo, &QLineEdit::returnPressed, this, [this] {
+        RunHandler(this, [this] {
+            if (GoToCode(GoTo->text())) {
+                Chart->setFocus(Qt::ShortcutFocusReason);
+            }
+        });
+    });
+    new QShortcut(
+        QKeySequence(Qt::Key_Escape), Chart, this,
+        [this] {
+            GoTo->setFocus(Qt::ShortcutFocusReason);
+            GoTo->selectAll();
+        },
+        Qt::WidgetShortcut);
     ListBlocks();
 }
 

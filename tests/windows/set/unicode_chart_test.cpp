@@ -32,12 +32,20 @@ TEST_F(UnicodeChartTest, GoToFindsACodeInEveryFormAndTheFieldShowsIt) {
     FrmCharSet* set = forms.charSet.Get();
     ASSERT_TRUE(set->OpenFile(kUnifont));
     EXPECT_EQ(set->Set().Size(), 57086);
+    set->show();
+    set->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(set));
     for (const QString& text : {QStringLiteral("U+0416"), QStringLiteral("0x416"),
                                 QStringLiteral("1046"), QStringLiteral("Ж")}) {
         GoTo(set, QStringLiteral("A"));
         GoTo(set, text);
         EXPECT_EQ(set->Current(), 0x416) << text.toStdString();
     }
+    EXPECT_TRUE(QTest::qWaitFor([set] { return set->Chart->hasFocus(); }, 5000))
+        << "the focus follows to the chart";
+    QTest::keyClick(set->Chart, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([set] { return set->GoTo->hasFocus(); }, 5000))
+        << "and Escape takes it back";
     const auto* model = static_cast<CodeChartModel*>(set->Chart->model());
     EXPECT_TRUE(model->data(model->IndexOf(0x416), Qt::ToolTipRole)
                     .toString()
