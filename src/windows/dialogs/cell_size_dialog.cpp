@@ -5,6 +5,8 @@
 #include <QFormLayout>
 #include <QSpinBox>
 
+#include "asking.h"
+
 namespace zrl {
 
 namespace {
@@ -32,6 +34,7 @@ std::optional<CellSize> AskCellSize(QWidget* parent, const QString& title, CellS
     layout->addRow(QStringLiteral("&Width (1 to 32):"), width);
     layout->addRow(QStringLiteral("&Height (1 to 32):"), height);
     layout->addRow(buttons);
+    FitTitle(dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

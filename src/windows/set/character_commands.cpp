@@ -1,6 +1,5 @@
 #include "character_commands.h"
 
-#include <QInputDialog>
 #include <QLineEdit>
 
 #include "character_set_window.h"
@@ -11,6 +10,7 @@
 #include "core/text/pattern_parser.h"
 #include "import_set_command.h"
 #include "set_document.h"
+#include "windows/dialogs/asking.h"
 #include "windows/editor/main_window.h"
 #include "windows/startup/forms.h"
 
@@ -46,9 +46,8 @@ void CharacterCommands::Add_Click() {
                                                 : QString::number(*free);
     bool chosen = false;
     const QString text =
-        QInputDialog::getText(&window_, QStringLiteral("Add Character"),
-                              QStringLiteral("Code (U+0416, 0x416, 1046 or the character):"),
-                              QLineEdit::Normal, offered, &chosen);
+        AskText(&window_, QStringLiteral("Add Character"),
+                QStringLiteral("Code (U+0416, 0x416, 1046 or the character):"), offered, &chosen);
     if (!chosen) {
         return;
     }

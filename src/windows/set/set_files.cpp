@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +16,7 @@
 #include "platform/outline_font.h"
 #include "set_document.h"
 #include "set_transfer.h"
+#include "windows/dialogs/asking.h"
 #include "windows/dialogs/cell_size_dialog.h"
 #include "windows/dialogs/file_filters.h"
 
@@ -112,11 +112,11 @@ bool SetFiles::MaybeSave() {
 
 void SetFiles::SaveCharacter(const CharacterGrid& grid) {
     bool chosen = false;
-    const QString text = QInputDialog::getText(
+    const QString text = AskText(
         &window_, QStringLiteral("Save Character"),
         QStringLiteral("No set is open: the field's character is saved as a set of its own.\n"
                        "Its code (U+0041, 0x41, 65 or the character):"),
-        QLineEdit::Normal, QStringLiteral("65"), &chosen);
+        QStringLiteral("65"), &chosen);
     if (!chosen) {
         return;
     }
@@ -137,14 +137,17 @@ void SetFiles::SaveCharacter(const CharacterGrid& grid) {
 }
 
 void SetFiles::New_Click() {
+    // Unsaved changes first, as Open asks them, then what to make.
+    if (!MaybeSave()) {
+        return;
+    }
     const QStringList kinds = {QStringLiteral("LCD custom characters (codes 0 to 7)"),
                                QStringLiteral("Printable ASCII (codes 32 to 126)"),
                                QStringLiteral("Full table (codes 0 to 255)"),
                                QStringLiteral("Empty set (no characters)")};
     bool chosen = false;
-    const QString kind =
-        QInputDialog::getItem(&window_, QStringLiteral("New Character Set"),
-                              QStringLiteral("Blank characters for:"), kinds, 1, false, &chosen);
+    const QString kind = AskItem(&window_, QStringLiteral("New Character Set"),
+                                 QStringLiteral("Blank characters for:"), kinds, 1, &chosen);
     if (!chosen) {
         return;
     }
@@ -153,9 +156,8 @@ void SetFiles::New_Click() {
         sizes << QString::fromLatin1(named.text);
     }
     sizes << QStringLiteral("Other...");
-    const QString sized =
-        QInputDialog::getItem(&window_, QStringLiteral("New Character Set"),
-                              QStringLiteral("Cell size:"), sizes, 0, false, &chosen);
+    const QString sized = AskItem(&window_, QStringLiteral("New Character Set"),
+                                  QStringLiteral("Cell size:"), sizes, 0, &chosen);
     const qsizetype index = sizes.indexOf(sized);
     std::optional<CellSize> size;
     if (chosen && index >= 0 && index < static_cast<qsizetype>(std::size(kNewSizes))) {
@@ -163,7 +165,7 @@ void SetFiles::New_Click() {
     } else if (chosen) {
         size = AskCellSize(&window_, QStringLiteral("New Character Set"), kDefaultSize);
     }
-    if (size && MaybeSave()) {
+    if (size) {
         window_.NewSet(static_cast<Kind>(kinds.indexOf(kind)), *size);
     }
 }

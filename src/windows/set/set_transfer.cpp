@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -12,6 +11,7 @@
 #include "core/text/code_map.h"
 #include "import_set_command.h"
 #include "platform/font_file.h"
+#include "windows/dialogs/asking.h"
 #include "windows/dialogs/export_dialog.h"
 #include "windows/dialogs/file_filters.h"
 #include "windows/dialogs/read_table_dialog.h"
@@ -43,9 +43,8 @@ void SetTransfer::Copy(SetFormat format) {
     QString name;
     if (format == SetFormat::CFontTable) {
         bool chosen = false;
-        name = QInputDialog::getText(&window_, QStringLiteral("Copy as C Font Table"),
-                                     QStringLiteral("Array name:"), QLineEdit::Normal,
-                                     QStringLiteral("font"), &chosen);
+        name = AskText(&window_, QStringLiteral("Copy as C Font Table"),
+                       QStringLiteral("Array name:"), QStringLiteral("font"), &chosen);
         if (!chosen) {
             return;
         }
@@ -152,10 +151,10 @@ std::optional<ParsedSet> SetTransfer::ReadChosenArray(const std::string& text,
         names << QString::fromStdString(name);
     }
     bool chosen = false;
-    const QString name = QInputDialog::getItem(
-        &window_, QStringLiteral("Font Arrays"),
-        QStringLiteral("The text holds %1 font arrays. Read:").arg(names.size()), names, 0, false,
-        &chosen);
+    const QString name =
+        AskItem(&window_, QStringLiteral("Font Arrays"),
+                QStringLiteral("The text holds %1 font arrays. Read:").arg(names.size()), names, 0,
+                &chosen);
     if (!chosen) {
         return std::nullopt;
     }
