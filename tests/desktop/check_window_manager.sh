@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Under a real window manager (openbox on a private X server): the editor's whole window,
 # frame included, is centred within 2 px; the About window's client area is at (156, 129);
-# the window manager's close closes About, and on the editor ends the program.
+# the window manager's close closes About, and on the editor ends the program; the set
+# window's shortcuts reach it from its text boxes.
 # Skips (77) where the tools are missing.
 set -uo pipefail
 source "$(dirname "$0")/../support/x_session.sh"
@@ -45,6 +46,19 @@ echo "$about" | grep -q -E ' \+156\+129$' || fail "About's client area is not at
 wmctrl -c "About "
 for _ in $(seq 50); do client_of "About " | grep -q . || break; sleep 0.1; done
 client_of "About " | grep -q . && fail "the window manager's close left About open"
+
+# Ctrl+E from the set window's Go to box opens Export: X11's line edits would take it as End.
+xdotool windowactivate --sync "${editor%% *}" key --clearmodifiers ctrl+shift+e
+set_window=$(wait_for settled_client_of "Untitled") || fail "Ctrl+Shift+E opened no set window"
+set_id=$((${set_window%% *}))  # xwininfo's hex as xdotool's decimal
+xdotool windowactivate --sync "$set_id"
+wait_active "$set_id" || fail "the set window never had the keyboard"
+xdotool key --clearmodifiers alt+g ctrl+e
+wait_for settled_client_of "Export\"" >/dev/null || fail "Ctrl+E in the Go to box opened no Export"
+wmctrl -c "Export"
+for _ in $(seq 50); do client_of "Export\"" | grep -q . || break; sleep 0.1; done
+wmctrl -c "Untitled"
+for _ in $(seq 50); do client_of "Untitled" | grep -q . || break; sleep 0.1; done
 
 wmctrl -c "ZRL1.0-"
 for _ in $(seq 50); do kill -0 $zerlin 2>/dev/null || break; sleep 0.1; done

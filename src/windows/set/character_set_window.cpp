@@ -20,6 +20,7 @@
 #include "preview_row.h"
 #include "resize_set_command.h"
 #include "width_row.h"
+#include "window_keys_in_text.h"
 #include "windows/dialogs/preview_strip.h"
 #include "windows/editor/main_window.h"
 #include "windows/startup/forms.h"
@@ -83,6 +84,9 @@ void FrmCharSet::CreateControls() {
     DotColour = previewRow->DotColour;
     ScrollSpeed = previewRow->ScrollSpeed;
     connect(PreviewText, &QLineEdit::textChanged, this, [this] { UpdatePreview(); });
+    for (QLineEdit* text : {GoTo, PreviewText}) {
+        new WindowKeysInText(text);
+    }
     layout->addWidget(previewRow);
     layout->addWidget(Preview);
     layout->addWidget(PreviewNote);
