@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUndoGroup>
@@ -217,7 +218,18 @@ void FrmMain::ConnectSetActions() {
     };
     using Command = SetCompanion::Command;
     OnTriggered(actions_.characterSet, showSet);
-    OnTriggered(actions_.openSet, [showSet] { showSet()->Run(Command::Open); });
+    // An Open that opens nothing leaves no blank set window behind, and says why in its place.
+    OnTriggered(actions_.openSet, [this, showSet] {
+        const bool shown =
+            forms_.charSet.FormIfExists() != nullptr && forms_.charSet.FormIfExists()->isVisible();
+        const SetCompanion::Opened opened = showSet()->Open();
+        if (!opened.done && !shown) {
+            forms_.charSet.GetForm()->SetVisible(false);
+            if (!opened.error.isEmpty()) {
+                QMessageBox::warning(this, QStringLiteral("Open Character Set"), opened.error);
+            }
+        }
+    });
     // With no set open, what is saved is the field's character.
     const auto save = [this, showSet](Command command) {
         const bool open =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "core/model/character_grid.h"
 
 namespace zrl {
@@ -12,6 +14,12 @@ public:
     enum class Command { Open, Save, SaveAs };
 
     virtual void Run(Command command) = 0;
+    // Asks for a set's file and opens it: whether it did, and, where it could not, why.
+    struct Opened {
+        bool done = false;
+        QString error;  // "" where none was chosen
+    };
+    virtual Opened Open() = 0;
     // Saves the field's character as a set of its own, at a code the person gives: where
     // no set is open, a save keeps what the field shows.
     virtual void SaveCharacter(const CharacterGrid& grid) = 0;

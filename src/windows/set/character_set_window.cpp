@@ -119,6 +119,13 @@ void FrmCharSet::ConnectDocument() {
     connect(document_, &SetDocument::HistoriesDropping, current_, &CurrentCharacter::Forget);
 }
 
+SetCompanion::Opened FrmCharSet::Open() {
+    Status->clear();
+    const bool done = files_.Open_Click();
+    const QString said = Status->text();
+    return {done, !done && said.startsWith(QStringLiteral("Not opened")) ? said : QString()};
+}
+
 // The title names the file, or "Untitled".
 void FrmCharSet::SetFile(const QString& path) {
     setWindowFilePath(path);

@@ -98,6 +98,7 @@ public:
     void MarkUnsaved() { document_->MarkUnsaved(); }
     bool MaybeSave() override { return files_.MaybeSave(); }
     void SaveCharacter(const CharacterGrid& grid) override { files_.SaveCharacter(grid); }
+    Opened Open() override;
     void Run(Command command) override {
         (command == Command::Open   ? actions_.open
          : command == Command::Save ? actions_.save

@@ -170,16 +170,14 @@ void SetFiles::New_Click() {
     }
 }
 
-void SetFiles::Open_Click() {
+bool SetFiles::Open_Click() {
     if (!MaybeSave()) {
-        return;
+        return false;
     }
     const QString path =
         QFileDialog::getOpenFileName(&window_, QStringLiteral("Open Character Set"),
                                      QFileInfo(document_.FilePath()).path(), OpenFilters());
-    if (!path.isEmpty()) {
-        window_.OpenFile(path);
-    }
+    return !path.isEmpty() && window_.OpenFile(path);
 }
 
 bool SetFiles::Save_Click() {

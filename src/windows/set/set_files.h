@@ -34,7 +34,8 @@ public:
     void SaveCharacter(const CharacterGrid& grid);
 
     void New_Click();
-    void Open_Click();
+    // Whether a set was opened; where a chosen file was not, the status line says why.
+    bool Open_Click();
     bool Save_Click();
     bool SaveAs_Click();
 

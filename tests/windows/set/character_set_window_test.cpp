@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -86,6 +87,33 @@ TEST_F(CharacterSetWindowTest, NoMenuUnderlinesALetterTwice) {
     ASSERT_NE(bar, nullptr);
     ExpectEachMnemonicOnce(bar->actions(), QStringLiteral("the set window's menu bar"));
     ExpectEachMnemonicOnce(editor->Actions().menu->actions(), QStringLiteral("the field's menu"));
+}
+
+// Open from the editor that opens nothing says why and leaves no blank set window behind.
+TEST_F(CharacterSetWindowTest, AFailedOpenFromTheEditorLeavesNoSetWindow) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("broken.bdf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("no font\n");
+    file.close();
+    QString warned;
+    QTimer::singleShot(0, [&path, &warned] {
+        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(files, nullptr);
+        files->selectFile(path);
+        QTimer::singleShot(0, [&warned] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                warned = box->text();
+                box->accept();
+            }
+        });
+        static_cast<QDialog*>(files)->accept();
+    });
+    editor->Actions().openSet->trigger();
+    EXPECT_TRUE(warned.startsWith(QStringLiteral("Not opened: broken.bdf: ")))
+        << warned.toStdString();
+    EXPECT_FALSE(forms.charSet.IfExists() != nullptr && forms.charSet.IfExists()->isVisible());
 }
 
 TEST_F(CharacterSetWindowTest, TheFieldEditsTheCurrentCharacterEachWithItsOwnHistory) {
