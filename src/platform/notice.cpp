@@ -27,6 +27,12 @@ void Notice::Show(const QString& text, QPoint globalTopLeft) {
     QAccessible::updateAccessibility(&alert);
 }
 
+void Notice::ShowAbove(const QString& text, QPoint globalBottomLeft) {
+    setText(text);
+    adjustSize();
+    Show(text, globalBottomLeft - QPoint(0, height()));
+}
+
 bool Notice::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         // A key that a shortcut takes is announced by ShortcutOverride only.

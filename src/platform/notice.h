@@ -13,6 +13,8 @@ public:
     explicit Notice(QWidget* owner);
 
     void Show(const QString& text, QPoint globalTopLeft);
+    // Shown with its bottom left there, above what lies under it.
+    void ShowAbove(const QString& text, QPoint globalBottomLeft);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -382,10 +382,9 @@ void FrmMain::PasteIntoField() {
         Edit(*parsed.grid, QStringLiteral("Paste"));
         return;
     }
-    const QWidget* bottomLeft =
-        Cmd[static_cast<std::size_t>(grid_.Size().Index(grid_.Size().height - 1, 0))];
-    notice_->Show(QStringLiteral("Not pasted: ") + QString::fromStdString(parsed.error),
-                  mapToGlobal(bottomLeft->geometry().bottomLeft() + QPoint(0, 3)));
+    // Above the field: below it stand Clear and Negative, which the notice would cover.
+    notice_->ShowAbove(QStringLiteral("Not pasted: ") + QString::fromStdString(parsed.error),
+                       mapToGlobal(Cmd[0]->geometry().topLeft() - QPoint(0, 3)));
 }
 
 void FrmMain::CopyToClipboard(const QString& text) {

@@ -119,6 +119,12 @@ TEST_F(PasteAndCopyTest, BadInputChangesNothingAndSaysWhyUntilTheNextAction) {
         EXPECT_EQ(editor->History()->count(), steps) << bad.says;
         EXPECT_TRUE(box->hasFocus()) << bad.says;
         ASSERT_TRUE(editor->PasteNotice()->isVisible()) << bad.says;
+        for (const QWidget* button :
+             {static_cast<QWidget*>(editor->CmdClear), static_cast<QWidget*>(editor->CmdNeg)}) {
+            EXPECT_FALSE(editor->PasteNotice()->geometry().intersects(
+                QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
+                << "the notice covers " << button->accessibleName().toStdString();
+        }
         EXPECT_TRUE(
             editor->PasteNotice()->text().startsWith(QStringLiteral("Not pasted: ") + bad.says))
             << editor->PasteNotice()->text().toStdString();
