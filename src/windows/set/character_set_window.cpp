@@ -147,9 +147,24 @@ ListingOrder FrmCharSet::EditorOrder() const {
 
 void FrmCharSet::ReplaceSet(CharacterSet set, const QString& path, const QString& name) {
     untitledName_ = name;
+    const int current = Current();
     document_->Replace(std::move(set), path);
     SetFile(path);
     Say(QString::fromStdString(Counted(Set().Size(), "character")));
+    ShowNewSetInField(current);
+}
+
+// The field showed the set's character at this code: it shows the new set's there, or a
+// blank field of its cell, never the character of a set that is gone.
+void FrmCharSet::ShowNewSetInField(int code) {
+    if (code < 0) {
+        return;
+    }
+    if (Set().Find(code) != nullptr) {
+        MakeCurrent(code);
+    } else if (FrmMain* editor = forms_.main.IfExists()) {
+        editor->ShowGrid(CharacterGrid(Set().Cell()));
+    }
 }
 
 void FrmCharSet::ChangeCellSize(CellSize size) {

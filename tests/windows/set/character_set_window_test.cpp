@@ -225,6 +225,21 @@ TEST_F(CharacterSetWindowTest, NewAddCopyPasteDeleteAndPreview) {
     EXPECT_TRUE(set->isWindowModified());
 }
 
+// A new set shows its own character at the code the field showed, or a blank field.
+TEST_F(CharacterSetWindowTest, ANewSetLeavesNoCharacterOfTheOldOneInTheField) {
+    FrmCharSet* set = OpenSet();
+    ClickSlot(set, 65);
+    ClickCell(0);
+    ASSERT_EQ(PatternOf(editor->Grid()).count(), 1u);
+    set->NewSet(FrmCharSet::Kind::PrintableAscii);
+    EXPECT_EQ(set->Current(), 65);
+    EXPECT_EQ(PatternOf(editor->Grid()).count(), 0u) << "the new set's blank A";
+    ClickCell(0);
+    set->NewSet(FrmCharSet::Kind::LcdCustom);
+    EXPECT_EQ(set->Current(), -1);
+    EXPECT_EQ(PatternOf(editor->Grid()).count(), 0u) << "no A: a blank field";
+}
+
 TEST_F(CharacterSetWindowTest, TablesGoOutAndComeBackInAsOneStep) {
     FrmCharSet* set = OpenSet();
     set->NewSet(FrmCharSet::Kind::LcdCustom);
