@@ -79,6 +79,10 @@ void FrmCharSet::CreateControls() {
     connect(widthRow_, &WidthRow::WidthChosen, this,
             [this](int width) { RunHandler(this, [this, width] { SetCurrentWidth(width); }); });
     layout->addWidget(widthRow_);
+    // Tab follows the reading order: Go to, then the chart (arrows move within it), then
+    // the width row.
+    setTabOrder(GoTo, Chart);
+    setTabOrder(Chart, Width);
     auto* previewRow = new PreviewRow(Preview, this);
     PreviewText = previewRow->Text;
     DotColour = previewRow->DotColour;

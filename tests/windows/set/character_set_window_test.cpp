@@ -240,6 +240,33 @@ TEST_F(CharacterSetWindowTest, ANewSetLeavesNoCharacterOfTheOldOneInTheField) {
     EXPECT_EQ(PatternOf(editor->Grid()).count(), 0u) << "no A: a blank field";
 }
 
+// Tab follows the reading order: the block, Go to, the chart, the width row, the preview.
+TEST_F(CharacterSetWindowTest, TabFollowsTheReadingOrder) {
+    FrmCharSet* set = OpenSet();
+    set->show();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [set] {
+            set->activateWindow();
+            return QApplication::activeWindow() == set;
+        },
+        5000));
+    set->NewSet(FrmCharSet::Kind::PrintableAscii);
+    set->Chart->MakeCurrent(65);
+    QPushButton* fit = nullptr;
+    for (auto* button : set->findChildren<QPushButton*>()) {
+        fit = button->text() == QStringLiteral("F&it Widths") ? button : fit;
+    }
+    const std::vector<QWidget*> order = {
+        set->Blocks, set->GoTo,        set->Chart,     set->Width,
+        fit,         set->PreviewText, set->DotColour, set->ScrollSpeed};
+    set->Blocks->setFocus();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), order[i])
+            << "step " << i << ": " << QApplication::focusWidget()->metaObject()->className();
+    }
+}
+
 TEST_F(CharacterSetWindowTest, TablesGoOutAndComeBackInAsOneStep) {
     FrmCharSet* set = OpenSet();
     set->NewSet(FrmCharSet::Kind::LcdCustom);
