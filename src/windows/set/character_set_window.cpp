@@ -83,6 +83,7 @@ void FrmCharSet::CreateControls() {
     // the width row.
     setTabOrder(GoTo, Chart);
     setTabOrder(Chart, Width);
+    Chart->setFocus();  // the window opens with its keys in the chart
     auto* previewRow = new PreviewRow(Preview, this);
     PreviewText = previewRow->Text;
     DotColour = previewRow->DotColour;
