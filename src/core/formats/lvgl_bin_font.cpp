@@ -1,7 +1,6 @@
 // LVGL's binary font, loaded at run time by lv_binfont_create() and lv_font_load(): written
 // of the set's characters byte for byte as LVGL's own converter writes the same glyphs; read
 // back as the BDF font they draw.
-#include "core/formats/bdf_font.h"
 #include "core/formats/format.h"
 #include "core/formats/lvgl_binary.h"
 
@@ -14,14 +13,7 @@ Certainty Detect(std::string_view bytes) {
 }
 
 ParsedSet Read(const Format&, std::string_view bytes, const ReadOptions&) {
-    const ReadLvgl read = ReadLvglBinaryFont(bytes);
-    if (!read.font) {
-        return Fail(read.error);
-    }
-    BitmapFont font = BitmapFontOf(*read.font);
-    const std::string bdf = WriteFontText(font);
-    ImportedFont imported = ImportFont(font, bdf);
-    return {std::move(imported.set), {}, DescribeLeftOut(imported)};
+    return SetOfLvglFont(ReadLvglBinaryFont(bytes));
 }
 
 std::string WhyNot(const CharacterSet& set, const TableFormat&) {

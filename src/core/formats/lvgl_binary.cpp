@@ -165,13 +165,13 @@ struct ReadError {
     std::string message;
 };
 
-[[noreturn]] void Fail(std::string message) {
+[[noreturn]] void Stop(std::string message) {
     throw ReadError{std::move(message)};
 }
 
 long long Get(std::string_view bytes, std::size_t at, int size, std::string_view where) {
     if (at + static_cast<std::size_t>(size) > bytes.size()) {
-        Fail(std::string(where) + " ends at byte " + std::to_string(bytes.size()));
+        Stop(std::string(where) + " ends at byte " + std::to_string(bytes.size()));
     }
     unsigned long long value = 0;
     for (int i = size - 1; i >= 0; --i) {
@@ -193,7 +193,7 @@ public:
         long long value = 0;
         for (int i = 0; i < bits; ++i, ++bit_) {
             if (bit_ / 8 >= bytes_.size()) {
-                Fail(where_ + " runs past the font's end");
+                Stop(where_ + " runs past the font's end");
             }
             value =
                 value << 1 | ((static_cast<unsigned char>(bytes_[bit_ / 8]) >> (7 - bit_ % 8)) & 1);
@@ -222,7 +222,7 @@ Tables FindTables(std::string_view bytes) {
         const long long size = Get(bytes, at, 4, "a table");
         const std::string_view tag = bytes.substr(at + 4, 4);
         if (size < 8 || at + static_cast<std::size_t>(size) > bytes.size()) {
-            Fail("the " + std::string(tag) + " table at byte " + std::to_string(at) + " says " +
+            Stop("the " + std::string(tag) + " table at byte " + std::to_string(at) + " says " +
                  std::to_string(size) + " bytes, past the font's " + std::to_string(bytes.size()));
         }
         std::size_t* found = tag == "head"   ? &tables.head
@@ -239,7 +239,7 @@ Tables FindTables(std::string_view bytes) {
     for (const auto& [at, tag] : {std::pair{tables.cmap, "cmap"}, std::pair{tables.loca, "loca"},
                                   std::pair{tables.glyf, "glyf"}}) {
         if (at == 0) {
-            Fail(std::string("the font has no ") + tag + " table");
+            Stop(std::string("the font has no ") + tag + " table");
         }
     }
     return tables;
@@ -255,7 +255,7 @@ std::vector<LvglCmap> ReadCmaps(std::string_view bytes, std::size_t table) {
         LvglCmap cmap;
         const long long start = Get(bytes, at + 4, 4, where);
         if (start > kLastUnicode) {
-            Fail(where + " starts at " + std::to_string(start) + ", past U+10FFFF");
+            Stop(where + " starts at " + std::to_string(start) + ", past U+10FFFF");
         }
         cmap.start = static_cast<long>(start);
         cmap.length = static_cast<int>(Get(bytes, at + 8, 2, where));
@@ -263,7 +263,7 @@ std::vector<LvglCmap> ReadCmaps(std::string_view bytes, std::size_t table) {
         const long long entries = Get(bytes, at + 12, 2, where);
         const long long type = Get(bytes, at + 14, 1, where);
         if (type > 3) {
-            Fail(where + " has no type LVGL knows: " + std::to_string(type));
+            Stop(where + " has no type LVGL knows: " + std::to_string(type));
         }
         cmap.type = static_cast<LvglCmapType>(type);
         const bool sparse = type == 1 || type == 3;
@@ -295,14 +295,14 @@ Head ReadHead(std::string_view bytes, std::size_t at) {
         return Get(bytes, at + offset, size, "the head table");
     };
     if (const long long bpp = get(29, 1); bpp != 1) {
-        Fail("the font has " + std::to_string(bpp) +
+        Stop("the font has " + std::to_string(bpp) +
              " bits per pixel; only fonts of 1 bit per pixel are read");
     }
     if (get(33, 1) != 0) {
-        Fail("the font's bitmaps are compressed; only plain bitmaps are read");
+        Stop("the font's bitmaps are compressed; only plain bitmaps are read");
     }
     if (get(28, 1) != 0) {
-        Fail("the font's advances have fractions of a pixel; only whole pixels are read");
+        Stop("the font's advances have fractions of a pixel; only whole pixels are read");
     }
     Head head;
     head.font.size = static_cast<int>(get(6, 2));
@@ -317,7 +317,7 @@ Head ReadHead(std::string_view bytes, std::size_t at) {
     for (const auto& [bits, most] : {std::pair{head.widths.xy, 16}, std::pair{head.widths.wh, 16},
                                      std::pair{head.widths.advance, 32}}) {
         if (bits > most) {
-            Fail("the head gives a glyph's field " + std::to_string(bits) + " bits, past " +
+            Stop("the head gives a glyph's field " + std::to_string(bits) + " bits, past " +
                  std::to_string(most));
         }
     }
@@ -331,7 +331,7 @@ LvglGlyph ReadGlyph(std::string_view glyf, std::size_t at, const Widths& widths,
     const long long advance =
         widths.advance > 0 ? reader.Unsigned(widths.advance) : widths.defaultAdvance;
     if (advance > 0xFFFF) {
-        Fail("glyph id " + std::to_string(id) + " advances " + std::to_string(advance) +
+        Stop("glyph id " + std::to_string(id) + " advances " + std::to_string(advance) +
              " dots, past 65,535");
     }
     glyph.advance16 = 16 * static_cast<int>(advance);
@@ -340,7 +340,7 @@ LvglGlyph ReadGlyph(std::string_view glyf, std::size_t at, const Widths& widths,
     glyph.box.width = static_cast<int>(reader.Unsigned(widths.wh));
     glyph.box.height = static_cast<int>(reader.Unsigned(widths.wh));
     if (glyph.box.width > 255 || glyph.box.height > 255) {
-        Fail("glyph id " + std::to_string(id) + " is " + std::to_string(glyph.box.width) + "x" +
+        Stop("glyph id " + std::to_string(id) + " is " + std::to_string(glyph.box.width) + "x" +
              std::to_string(glyph.box.height) + " dots, past 255x255");
     }
     glyph.bits.assign(static_cast<std::size_t>((glyph.box.width * glyph.box.height + 7) / 8), 0);
@@ -353,7 +353,7 @@ LvglGlyph ReadGlyph(std::string_view glyf, std::size_t at, const Widths& widths,
     return glyph;
 }
 
-LvglFont ReadFont(std::string_view bytes) {
+LvglFont ReadBinaryFont(std::string_view bytes) {
     const Tables tables = FindTables(bytes);
     Head head = ReadHead(bytes, tables.head);
     const long long count = Get(bytes, tables.loca, 4, "the loca table");
@@ -367,24 +367,11 @@ LvglFont ReadFont(std::string_view bytes) {
         glyphs.push_back(ReadGlyph(glyf, static_cast<std::size_t>(offset), head.widths,
                                    static_cast<std::size_t>(id)));
     }
-    std::vector<long> codes;
-    if (std::string why = CodesOfIds(ReadCmaps(bytes, tables.cmap), glyphs.size(), codes);
+    if (std::string why = GiveCodes(ReadCmaps(bytes, tables.cmap), std::move(glyphs), head.font);
         !why.empty()) {
-        Fail(why);
+        Stop(why);
     }
-    LvglFont& font = head.font;
-    for (std::size_t i = 0; i < glyphs.size(); ++i) {
-        if (codes[i] >= 0) {
-            glyphs[i].code = codes[i];
-            font.glyphs.push_back(std::move(glyphs[i]));
-        }
-    }
-    KeepFirstOfEachCode(font.glyphs);
-    if (font.glyphs.empty()) {
-        Fail("its cmaps give no glyph a code");
-    }
-    MeasureLines(font);
-    return font;
+    return head.font;
 }
 
 }  // namespace
@@ -414,7 +401,7 @@ std::string LvglBinaryFont(const LvglFont& font) {
 
 ReadLvgl ReadLvglBinaryFont(std::string_view bytes) {
     try {
-        return {ReadFont(bytes), {}};
+        return {ReadBinaryFont(bytes), {}};
     } catch (const ReadError& error) {
         return {std::nullopt, error.message};
     }

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "core/formats/bdf_font.h"
 #include "core/text/code_text.h"
 
 namespace zrl {
@@ -235,7 +236,7 @@ struct ReadError {
     std::string message;
 };
 
-[[noreturn]] void Fail(std::string message) {
+[[noreturn]] void Stop(std::string message) {
     throw ReadError{std::move(message)};
 }
 
@@ -297,7 +298,7 @@ std::optional<std::string_view> ArrayBody(std::string_view text, std::string_vie
                 return text.substr(open + 1, i - open - 1);
             }
         }
-        Fail(std::string(name) + " ends before its closing brace");
+        Stop(std::string(name) + " ends before its closing brace");
     }
     return std::nullopt;
 }
@@ -314,7 +315,7 @@ std::vector<long long> Values(std::string_view body, std::string_view name) {
         }
         const std::optional<long long> value = Integer(body, at);
         if (!value) {
-            Fail(std::string(name) + " holds \"" + std::string(body.substr(at, 12)) +
+            Stop(std::string(name) + " holds \"" + std::string(body.substr(at, 12)) +
                  "\" where a number belongs, after value " + std::to_string(values.size()));
         }
         values.push_back(*value);
@@ -378,7 +379,7 @@ std::vector<std::string_view> Groups(std::string_view body) {
 long long Required(std::string_view group, std::string_view field, std::string_view where) {
     const std::optional<long long> value = Field(group, field);
     if (!value) {
-        Fail(std::string(where) + " gives no ." + std::string(field));
+        Stop(std::string(where) + " gives no ." + std::string(field));
     }
     return *value;
 }
@@ -389,7 +390,7 @@ std::vector<int> ListNamed(std::string_view code, const std::string& name) {
     }
     const std::optional<std::string_view> body = ArrayBody(code, name);
     if (!body) {
-        Fail("no array is named " + name);
+        Stop("no array is named " + name);
     }
     std::vector<int> list;
     for (const long long value : Values(*body, name)) {
@@ -405,13 +406,13 @@ LvglCmapType CmapType(const std::string& name, std::string_view where) {
             return type;
         }
     }
-    Fail(std::string(where) + " has no type LVGL knows: \"" + name + "\"");
+    Stop(std::string(where) + " has no type LVGL knows: \"" + name + "\"");
 }
 
 std::vector<LvglCmap> ReadCmaps(std::string_view code) {
     const std::optional<std::string_view> body = ArrayBody(code, "cmaps");
     if (!body) {
-        Fail("it declares no cmaps");
+        Stop("it declares no cmaps");
     }
     std::vector<LvglCmap> cmaps;
     for (const std::string_view group : Groups(*body)) {
@@ -420,7 +421,7 @@ std::vector<LvglCmap> ReadCmaps(std::string_view code) {
         const auto within = [&](std::string_view field, long long most) {
             const long long value = Required(group, field, where);
             if (value < 0 || value > most) {
-                Fail(where + "'s ." + std::string(field) + " is " + std::to_string(value) +
+                Stop(where + "'s ." + std::string(field) + " is " + std::to_string(value) +
                      ", past " + std::to_string(most));
             }
             return value;
@@ -445,7 +446,7 @@ std::vector<LvglGlyph> ReadGlyphs(std::string_view code) {
     const std::optional<std::string_view> bitmapBody = ArrayBody(code, "glyph_bitmap");
     const std::optional<std::string_view> dscBody = ArrayBody(code, "glyph_dsc");
     if (!bitmapBody || !dscBody) {
-        Fail(bitmapBody ? "it declares no glyph_dsc" : "it declares no glyph_bitmap");
+        Stop(bitmapBody ? "it declares no glyph_dsc" : "it declares no glyph_bitmap");
     }
     const std::vector<long long> bitmap = Values(*bitmapBody, "glyph_bitmap");
     const std::vector<std::string_view> groups = Groups(*dscBody);
@@ -463,21 +464,21 @@ std::vector<LvglGlyph> ReadGlyphs(std::string_view code) {
         for (const auto& [field, value] :
              {std::pair{"ofs_x", glyph.box.x}, std::pair{"ofs_y", glyph.box.y}}) {
             if (value < -32768 || value > 32767) {
-                Fail(where + "'s ." + field + " is past 32,767 dots");
+                Stop(where + "'s ." + field + " is past 32,767 dots");
             }
         }
         if (glyph.advance16 < 0 || glyph.advance16 > 0xFFFF * 16) {
-            Fail(where + "'s .adv_w is past 65,535 dots");
+            Stop(where + "'s .adv_w is past 65,535 dots");
         }
         if (glyph.box.width < 0 || glyph.box.height < 0 || glyph.box.width > 255 ||
             glyph.box.height > 255) {
-            Fail(where + " is " + std::to_string(glyph.box.width) + "x" +
+            Stop(where + " is " + std::to_string(glyph.box.width) + "x" +
                  std::to_string(glyph.box.height) + " dots, past 255x255");
         }
         const long long bytes =
             (static_cast<long long>(glyph.box.width) * glyph.box.height + 7) / 8;
         if (index < 0 || index + bytes > std::ssize(bitmap)) {
-            Fail(where + "'s bitmap runs past glyph_bitmap's " + std::to_string(bitmap.size()) +
+            Stop(where + "'s bitmap runs past glyph_bitmap's " + std::to_string(bitmap.size()) +
                  " bytes");
         }
         for (long long i = 0; i < bytes; ++i) {
@@ -492,36 +493,23 @@ std::vector<LvglGlyph> ReadGlyphs(std::string_view code) {
 void CheckDepth(std::string_view code) {
     const std::optional<long long> bpp = Field(code, "bpp");
     if (bpp && *bpp != 1) {
-        Fail("the font has " + std::to_string(*bpp) +
+        Stop("the font has " + std::to_string(*bpp) +
              " bits per pixel; only fonts of 1 bit per pixel are read");
     }
     if (const std::optional<long long> format = Field(code, "bitmap_format");
         format && *format != 0) {
-        Fail("the font's bitmaps are compressed; only plain bitmaps are read");
+        Stop("the font's bitmaps are compressed; only plain bitmaps are read");
     }
 }
 
-LvglFont ReadFont(std::string_view text) {
+LvglFont ReadTextFont(std::string_view text) {
     const std::string stripped = WithoutComments(text);
     const std::string_view code = stripped;
     CheckDepth(code);
     LvglFont font;
-    std::vector<LvglGlyph> glyphs = ReadGlyphs(code);
-    std::vector<long> codes;
-    if (std::string why = CodesOfIds(ReadCmaps(code), glyphs.size(), codes); !why.empty()) {
-        Fail(why);
+    if (std::string why = GiveCodes(ReadCmaps(code), ReadGlyphs(code), font); !why.empty()) {
+        Stop(why);
     }
-    for (std::size_t i = 0; i < glyphs.size(); ++i) {
-        if (codes[i] >= 0) {
-            glyphs[i].code = codes[i];
-            font.glyphs.push_back(std::move(glyphs[i]));
-        }
-    }
-    KeepFirstOfEachCode(font.glyphs);
-    if (font.glyphs.empty()) {
-        Fail("its cmaps give no glyph a code");
-    }
-    MeasureLines(font);
     font.lineHeight = static_cast<int>(Field(code, "line_height").value_or(font.lineHeight));
     font.baseLine = static_cast<int>(Field(code, "base_line").value_or(font.baseLine));
     font.underlinePosition = static_cast<int>(Field(code, "underline_position").value_or(0));
@@ -564,12 +552,22 @@ std::string LvglFontText(const LvglFont& font, const LvglSource& source) {
 
 ReadLvgl ReadLvglFontText(std::string_view text) {
     try {
-        LvglFont font = ReadFont(text);
+        LvglFont font = ReadTextFont(text);
         Name(text, font);
         return {std::move(font), {}};
     } catch (const ReadError& error) {
         return {std::nullopt, error.message};
     }
+}
+
+ParsedSet SetOfLvglFont(const ReadLvgl& read) {
+    if (!read.font) {
+        return Fail(read.error);
+    }
+    BitmapFont font = BitmapFontOf(*read.font);
+    const std::string bdf = WriteFontText(font);
+    ImportedFont imported = ImportFont(font, bdf);
+    return {std::move(imported.set), {}, DescribeLeftOut(imported)};
 }
 
 bool DeclaresLvglFont(std::string_view text) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/formats/lvgl_glyphs.h"
+#include "core/formats/parsed_set.h"
 
 namespace zrl {
 
@@ -25,6 +26,9 @@ struct ReadLvgl {
     std::string error;
 };
 ReadLvgl ReadLvglFontText(std::string_view text);
+
+// The set a font read holds, as the BDF font it draws; or no set, and why.
+ParsedSet SetOfLvglFont(const ReadLvgl& read);
 
 // Whether a text declares an LVGL font's glyph descriptions.
 bool DeclaresLvglFont(std::string_view text);

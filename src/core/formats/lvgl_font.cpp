@@ -1,7 +1,6 @@
 // LVGL's fonts in C, lv_font_fmt_txt at one bit per pixel: written of the set's characters,
 // trimmed to their dots, with the values LVGL's own converter gives the same glyphs; read
 // back as the BDF font they draw.
-#include "core/formats/bdf_font.h"
 #include "core/formats/format.h"
 #include "core/formats/lvgl_c_text.h"
 
@@ -14,14 +13,7 @@ Certainty Detect(std::string_view text) {
 }
 
 ParsedSet Read(const Format&, std::string_view text, const ReadOptions&) {
-    const ReadLvgl read = ReadLvglFontText(text);
-    if (!read.font) {
-        return Fail(read.error);
-    }
-    BitmapFont font = BitmapFontOf(*read.font);
-    const std::string bdf = WriteFontText(font);
-    ImportedFont imported = ImportFont(font, bdf);
-    return {std::move(imported.set), {}, DescribeLeftOut(imported)};
+    return SetOfLvglFont(ReadLvglFontText(text));
 }
 
 std::string WhyNot(const CharacterSet& set, const TableFormat&) {

@@ -222,6 +222,10 @@ std::vector<LvglCmap> SplitLvglCmaps(const std::vector<LvglGlyph>& glyphs) {
     return cmaps;
 }
 
+namespace {
+
+// The code each of the glyph ids 1 to `glyphs` has by the cmaps, at index id - 1 (-1 where
+// none gives it one), or why the cmaps cannot be so: "" where they can.
 std::string CodesOfIds(const std::vector<LvglCmap>& cmaps, std::size_t glyphs,
                        std::vector<long>& codes) {
     long long listed = 0;
@@ -272,6 +276,7 @@ std::string CodesOfIds(const std::vector<LvglCmap>& cmaps, std::size_t glyphs,
     return {};
 }
 
+// In code order, of two at one code the one its cmaps reach first.
 void KeepFirstOfEachCode(std::vector<LvglGlyph>& glyphs) {
     std::stable_sort(glyphs.begin(), glyphs.end(),
                      [](const LvglGlyph& a, const LvglGlyph& b) { return a.code < b.code; });
@@ -279,6 +284,28 @@ void KeepFirstOfEachCode(std::vector<LvglGlyph>& glyphs) {
         std::unique(glyphs.begin(), glyphs.end(),
                     [](const LvglGlyph& a, const LvglGlyph& b) { return a.code == b.code; }),
         glyphs.end());
+}
+
+}  // namespace
+
+std::string GiveCodes(const std::vector<LvglCmap>& cmaps, std::vector<LvglGlyph> glyphs,
+                      LvglFont& font) {
+    std::vector<long> codes;
+    if (std::string why = CodesOfIds(cmaps, glyphs.size(), codes); !why.empty()) {
+        return why;
+    }
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        if (codes[i] >= 0) {
+            glyphs[i].code = codes[i];
+            font.glyphs.push_back(std::move(glyphs[i]));
+        }
+    }
+    KeepFirstOfEachCode(font.glyphs);
+    if (font.glyphs.empty()) {
+        return "its cmaps give no glyph a code";
+    }
+    MeasureLines(font);
+    return {};
 }
 
 std::string WhyNoLvglFont(const LvglFont& font) {

@@ -74,13 +74,11 @@ void MeasureLines(LvglFont& font);
 // or two per code it lists.
 std::vector<LvglCmap> SplitLvglCmaps(const std::vector<LvglGlyph>& glyphs);
 
-// The code each of the glyph ids 1 to `glyphs` has by the cmaps, at index id - 1 (-1 where
-// none gives it one), or why the cmaps cannot be so: "" where they can.
-std::string CodesOfIds(const std::vector<LvglCmap>& cmaps, std::size_t glyphs,
-                       std::vector<long>& codes);
-
-// The glyphs in code order, of two at one code the one its cmaps reach first, as LVGL finds it.
-void KeepFirstOfEachCode(std::vector<LvglGlyph>& glyphs);
+// Gives the font the glyphs of ids 1 to N at the codes the cmaps give them, in code order,
+// of two at one code the one LVGL finds first, and measures its lines; or says why the cmaps
+// give none: "" where they do.
+std::string GiveCodes(const std::vector<LvglCmap>& cmaps, std::vector<LvglGlyph> glyphs,
+                      LvglFont& font);
 
 // Why LVGL cannot hold the font: no glyph, or more than its 16-bit glyph ids reach; "" where
 // it can.
