@@ -6,6 +6,9 @@
 #include <string_view>
 
 #include "core/formats/lvgl_binary.h"
+#include "core/formats/lvgl_binary_reader.h"
+#include "core/formats/lvgl_c_text.h"
+#include "core/formats/lvgl_cmaps.h"
 
 namespace {
 

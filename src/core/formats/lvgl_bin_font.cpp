@@ -3,6 +3,7 @@
 // back as the BDF font they draw.
 #include "core/formats/format.h"
 #include "core/formats/lvgl_binary.h"
+#include "core/formats/lvgl_binary_reader.h"
 
 namespace zrl {
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "core/formats/lvgl_c_text.h"
+#include "core/formats/lvgl_glyphs.h"
 
 namespace zrl {
 
@@ -12,10 +13,15 @@ namespace zrl {
 // little-endian, a glyph's fields packed to the fewest bits before its dots.
 std::string LvglBinaryFont(const LvglFont& font);
 
-// The font a binary font holds, or one line saying why it holds none and where it stops.
-ReadLvgl ReadLvglBinaryFont(std::string_view bytes);
+// How many bits a glyph's fields take, and the advance said once in the head where every
+// glyph has it (its field then takes none).
+struct LvglFieldWidths {
+    int xy = 0;
+    int wh = 0;
+    int advance = 0;
+    int defaultAdvance = 0;
+};
 
-// Whether bytes start as a binary font's head table.
-bool StartsLvglBinaryFont(std::string_view bytes);
+inline constexpr std::size_t kLvglHeadSize = 48;
 
 }  // namespace zrl

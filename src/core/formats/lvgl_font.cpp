@@ -2,6 +2,7 @@
 // trimmed to their dots, with the values LVGL's own converter gives the same glyphs; read
 // back as the BDF font they draw.
 #include "core/formats/format.h"
+#include "core/formats/lvgl_c_reader.h"
 #include "core/formats/lvgl_c_text.h"
 
 namespace zrl {

@@ -9,6 +9,9 @@
 
 #include "core/formats/format_table.h"
 #include "core/formats/lvgl_binary.h"
+#include "core/formats/lvgl_binary_reader.h"
+#include "core/formats/lvgl_c_text.h"
+#include "core/formats/lvgl_cmaps.h"
 #include "core/formats/set_import.h"
 #include "core/formats/table_writer.h"
 
