@@ -31,17 +31,13 @@ BitmapGlyph GlyphInSlot(FT_GlyphSlot slot, long code, int threshold) {
     glyph.advance = static_cast<int>(slot->advance.x >> 6);
     glyph.box = {static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows), slot->bitmap_left,
                  slot->bitmap_top - static_cast<int>(bitmap.rows)};
+    glyph.rows.assign(static_cast<std::size_t>(glyph.RowWords()) * bitmap.rows, 0);
     for (unsigned r = 0; r < bitmap.rows; ++r) {
-        std::uint64_t bits = 0;
         for (unsigned c = 0; c < bitmap.width; ++c) {
-            const bool lit = Lit(bitmap, r, c, threshold);
-            if (c < 64) {
-                bits |= lit ? std::uint64_t{1} << (63 - c) : 0;
-            } else {
-                glyph.inkBeyond = glyph.inkBeyond || lit;
+            if (Lit(bitmap, r, c, threshold)) {
+                glyph.SetInk(static_cast<int>(r), static_cast<int>(c));
             }
         }
-        glyph.rows.push_back(bits);
     }
     return glyph;
 }

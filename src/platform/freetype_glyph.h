@@ -10,7 +10,7 @@
 namespace zrl {
 
 // The glyph FreeType has just rendered in the slot, at the code: its box from the origin,
-// its advance and its rows, columns past 64 kept only as `inkBeyond`. A pixel of a
+// its advance and its rows. A pixel of a
 // greyscale bitmap (or a colour one's alpha) is lit from `threshold` up; a monochrome
 // bitmap's pixels are as they are.
 BitmapGlyph GlyphInSlot(FT_GlyphSlot slot, long code, int threshold);

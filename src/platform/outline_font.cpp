@@ -74,9 +74,7 @@ BitmapGlyph GlyphOf(FT_Face face, FT_UInt index, int code, int threshold) {
                        FT_Get_Glyph_Name(face, index, name, sizeof name) == 0 && name[0] != '\0' &&
                        std::string_view(name).find(' ') == std::string_view::npos;
     glyph.name = named ? std::string(name) : DefaultGlyphName(code);
-    if (!glyph.inkBeyond) {
-        TrimToInk(glyph);
-    }
+    TrimToInk(glyph);
     return glyph;
 }
 
@@ -242,10 +240,11 @@ namespace {
 
 QString SizeTooLarge(const QString& family, const OutlineSize& size, const GlyphBox& cell,
                      const std::optional<OutlineSize>& largest) {
-    return QStringLiteral("at %1 %2 needs a %3x%4 cell, larger than 32x32; %5")
+    return QStringLiteral("at %1 %2 needs a %3x%4 cell, larger than %5x%5; %6")
         .arg(size.Text(), family)
         .arg(cell.width)
         .arg(cell.height)
+        .arg(CellSize::kLargest)
         .arg(largest ? QStringLiteral("%1 is the largest size that fits").arg(largest->Text())
                      : QStringLiteral("no size fits"));
 }
@@ -259,10 +258,8 @@ void Resize(OutlineSize& size, int to) {
     }
 }
 
-bool Fits(const GlyphBox& box, const BitmapFont& font) {
-    return CellSize::IsValid(box.width, box.height) &&
-           std::none_of(font.glyphs.begin(), font.glyphs.end(),
-                        [](const BitmapGlyph& glyph) { return glyph.inkBeyond; });
+bool Fits(const GlyphBox& box) {
+    return CellSize::IsValid(box.width, box.height);
 }
 
 }  // namespace
@@ -280,7 +277,7 @@ std::optional<OutlineSize> OutlineFont::LargestFitting(const std::vector<int>& c
         Resize(trial.size, size);
         BitmapFont font;
         std::vector<int> missing;
-        return face_->Render(codes, trial, font, missing) && Fits(NaturalCell(font.glyphs), font);
+        return face_->Render(codes, trial, font, missing) && Fits(NaturalCell(font.glyphs));
     };
     int size = std::min(below, static_cast<int>(asked * CellSize::kLargest / larger) + 2);
     while (size >= 1 && !fits(size)) {
@@ -309,7 +306,7 @@ Rasterised OutlineFont::Rasterise(const std::vector<int>& codes,
     if (options.cell) {
         cell = GivenCell(*options.cell, cell);
         result.cut = ClipToCell(font.glyphs, cell);
-    } else if (!Fits(cell, font)) {
+    } else if (!Fits(cell)) {
         result.error =
             SizeTooLarge(Family(), options.size, cell, LargestFitting(codes, options, cell));
         return result;

@@ -244,12 +244,10 @@ GlyphBox Union(const std::vector<BitmapGlyph>& glyphs) {
 bool InkInColumn(const std::vector<BitmapGlyph>& glyphs, int x) {
     for (const BitmapGlyph& glyph : glyphs) {
         const int column = x - glyph.box.x;
-        if (glyph.inkBeyond ||
-            (column >= 0 && column < std::min(glyph.box.width, 64) &&
-             std::any_of(glyph.rows.begin(), glyph.rows.end(), [column](std::uint64_t row) {
-                 return (row >> (63 - column) & 1u) != 0;
-             }))) {
-            return true;
+        for (int row = 0; column >= 0 && column < glyph.box.width && row < glyph.Rows(); ++row) {
+            if (glyph.Ink(row, column)) {
+                return true;
+            }
         }
     }
     return false;

@@ -299,12 +299,12 @@ TEST(OutlineFont, MissingGlyphsAreCountedNotWrittenAndTooLargeASizeIsRefused) {
     EXPECT_EQ(made.missing, (std::vector<int>{0x4E2D, 0xAC00}));
     EXPECT_EQ(made.font->set.Size(), 1);
 
-    const Rasterised large = font->Rasterise(Printable(), Pixels(40));
+    const Rasterised large = font->Rasterise(Printable(), Pixels(300));
     EXPECT_FALSE(large.font);
     EXPECT_EQ(large.error.toStdString(),
-              "at 40 px DejaVu Sans needs a 40x42 cell, larger than 32x32; 31 px is the "
+              "at 300 px DejaVu Sans needs a 303x311 cell, larger than 255x255; 245 px is the "
               "largest size that fits");
-    EXPECT_TRUE(font->Rasterise(Printable(), Pixels(31)).font);
+    EXPECT_TRUE(font->Rasterise(Printable(), Pixels(245)).font);
 
     OutlineOptions small = Pixels(16);
     small.cell = CellSize{8, 8};

@@ -114,32 +114,29 @@ int HexDigit(char c) {
 }
 
 // A row of the bitmap: at least enough hex digits for the box's width, left column first.
+// Digits past the width are padding.
 void ReadRow(const Lines& lines, BitmapGlyph& glyph) {
     const std::string_view digits = lines.Keyword();
     const std::size_t needed = (static_cast<std::size_t>(glyph.box.width) + 7) / 8 * 2;
-    std::uint64_t row = 0;
+    const std::size_t first = glyph.rows.size();
+    glyph.rows.resize(first + static_cast<std::size_t>(glyph.RowWords()));
     for (std::size_t i = 0; i < digits.size(); ++i) {
         const int value = HexDigit(digits[i]);
         if (value < 0 || !lines.Rest().empty()) {
             Fail(lines,
                  "a BITMAP row is hex digits, not \"" + std::string(digits.substr(0, 16)) + "\"");
         }
-        const std::size_t shift = 4 * i;
-        if (shift < 64) {
-            row |= std::uint64_t(value) << (60 - shift);
-        } else if (value != 0 && shift < 4 * needed) {
-            glyph.inkBeyond = true;
+        if (i < needed) {
+            glyph.rows[first + i / 16] |= std::uint64_t(value) << (60 - 4 * (i % 16));
         }
     }
     if (digits.size() < needed) {
         Fail(lines, "a BITMAP row of a glyph " + std::to_string(glyph.box.width) +
                         " pixels wide has " + std::to_string(needed) + " hex digits");
     }
-    // Bits past the box's width are padding.
-    if (glyph.box.width < 64) {
-        row &= ~(~std::uint64_t{0} >> glyph.box.width);
+    if (const int used = glyph.box.width % 64; used != 0) {
+        glyph.rows.back() &= ~(~std::uint64_t{0} >> used);
     }
-    glyph.rows.push_back(row);
 }
 
 BitmapGlyph ReadGlyph(Lines& lines) {
@@ -168,7 +165,7 @@ BitmapGlyph ReadGlyph(Lines& lines) {
                 if (lines.AtEnd()) {
                     Fail(lines, "the file ends inside glyph \"" + glyph.name + "\"");
                 }
-                if (glyph.rows.size() == static_cast<std::size_t>(glyph.box.height)) {
+                if (glyph.Rows() == glyph.box.height) {
                     Fail(lines, "BITMAP has more rows than the " +
                                     std::to_string(glyph.box.height) + " of its BBX");
                 }
@@ -177,9 +174,9 @@ BitmapGlyph ReadGlyph(Lines& lines) {
             if (lines.Keyword() != "ENDCHAR") {
                 Fail(lines, "the file ends inside glyph \"" + glyph.name + "\"");
             }
-            if (glyph.rows.size() != static_cast<std::size_t>(glyph.box.height)) {
+            if (glyph.Rows() != glyph.box.height) {
                 Fail(lines, "the BITMAP of line " + std::to_string(bitmapLine) + " has " +
-                                std::to_string(glyph.rows.size()) + " rows; its BBX says " +
+                                std::to_string(glyph.Rows()) + " rows; its BBX says " +
                                 std::to_string(glyph.box.height));
             }
             glyph.end = lines.End();

@@ -156,8 +156,8 @@ std::string WriteFontText(BitmapFont& font) {
     };
     std::size_t room = 4096;
     for (const BitmapGlyph& glyph : font.glyphs) {
-        room +=
-            96 + glyph.rows.size() * (static_cast<std::size_t>(glyph.box.width + 7) / 8 * 2 + 1);
+        room += 96 + static_cast<std::size_t>(glyph.Rows()) *
+                         (static_cast<std::size_t>(glyph.box.width + 7) / 8 * 2 + 1);
     }
     std::string out;
     out.reserve(room);
@@ -185,11 +185,11 @@ std::string WriteFontText(BitmapFont& font) {
         out += "STARTCHAR " + glyph.name + "\nENCODING " + std::to_string(glyph.code) +
                "\nSWIDTH " + std::to_string(scalable) + " 0\nDWIDTH " +
                std::to_string(glyph.advance) + " 0\nBBX " + box(glyph.box) + "\nBITMAP\n";
-        const int width = std::min(glyph.box.width, 64);
-        for (const std::uint64_t row : glyph.rows) {
+        const auto words = static_cast<std::size_t>(glyph.RowWords());
+        for (std::size_t first = 0; first < glyph.rows.size(); first += words) {
             for (int left = 0; left < std::max(glyph.box.width, 1); left += 8) {
-                const unsigned byte =
-                    left < width ? static_cast<unsigned>((row >> (56 - left)) & 0xFF) : 0;
+                const std::uint64_t word = glyph.rows[first + static_cast<std::size_t>(left / 64)];
+                const auto byte = static_cast<unsigned>((word >> (56 - left % 64)) & 0xFF);
                 out += kHex[byte >> 4];
                 out += kHex[byte & 0xF];
             }

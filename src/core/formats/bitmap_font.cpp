@@ -12,8 +12,6 @@ namespace zrl {
 
 namespace {
 
-constexpr std::uint64_t kLeftColumn = std::uint64_t{1} << 63;
-
 // The cell, in the font's coordinates: its top row and left column, and its size.
 struct Cell {
     int top;
@@ -22,15 +20,11 @@ struct Cell {
 };
 
 std::optional<Pattern> Place(const BitmapGlyph& glyph, Cell cell) {
-    if (glyph.inkBeyond) {
-        return std::nullopt;
-    }
     Pattern pattern(cell.size);
-    const int columns = std::min(glyph.box.width, 64);
-    for (std::size_t r = 0; r < glyph.rows.size(); ++r) {
-        const int y = glyph.box.y + glyph.box.height - 1 - static_cast<int>(r);
-        for (int c = 0; c < columns; ++c) {
-            if ((glyph.rows[r] & (kLeftColumn >> c)) == 0) {
+    for (int r = 0; r < glyph.Rows(); ++r) {
+        const int y = glyph.box.y + glyph.box.height - 1 - r;
+        for (int c = 0; c < glyph.box.width; ++c) {
+            if (!glyph.Ink(r, c)) {
                 continue;
             }
             const int row = cell.top - y;
@@ -49,6 +43,38 @@ std::string Plural(int count, const char* one, const char* many) {
 }
 
 }  // namespace
+
+std::optional<BitmapRect> InkRect(const BitmapGlyph& glyph) {
+    int top = -1, bottom = -1, left = glyph.box.width, right = -1;
+    for (int row = 0; row < glyph.Rows(); ++row) {
+        for (int column = 0; column < glyph.box.width; ++column) {
+            if (glyph.Ink(row, column)) {
+                top = top < 0 ? row : top;
+                bottom = row;
+                left = std::min(left, column);
+                right = std::max(right, column);
+            }
+        }
+    }
+    if (top < 0) {
+        return std::nullopt;
+    }
+    return BitmapRect{top, left, right - left + 1, bottom - top + 1};
+}
+
+std::vector<std::uint64_t> RowsWithin(const BitmapGlyph& glyph, const BitmapRect& rect) {
+    BitmapGlyph within;
+    within.box.width = rect.width;
+    within.rows.assign(static_cast<std::size_t>(within.RowWords() * rect.height), 0);
+    for (int row = 0; row < rect.height; ++row) {
+        for (int column = 0; column < rect.width; ++column) {
+            if (glyph.Ink(rect.top + row, rect.left + column)) {
+                within.SetInk(row, column);
+            }
+        }
+    }
+    return std::move(within.rows);
+}
 
 std::string PropertyValue(const BitmapFont& font, std::string_view name) {
     for (const FontProperty& property : font.properties) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,20 +19,44 @@ struct GlyphBox {
     int y = 0;
 };
 
-// One glyph as a font file holds it. Rows run from the top; in each row the left column
-// is the highest of the 64 bits, and columns past 64 are kept only as `inkBeyond`.
+// One glyph as a font file holds it. Rows run from the top, each of RowWords() words (one
+// for a glyph up to 64 pixels wide); in each word the leftmost of its 64 columns is the
+// highest bit.
 struct BitmapGlyph {
     long code = -1;  // -1: the font gives it no code
     std::string name;
     GlyphBox box;
     std::vector<std::uint64_t> rows;
-    bool inkBeyond = false;
     int advance = -1;        // pixels from this glyph's origin to the next one's; -1: not given
     int scalableWidth = -1;  // SWIDTH, where given
     // Where a BDF file holds the glyph: its STARTCHAR line, and the end of its ENDCHAR line.
     std::size_t startChar = 0;
     std::size_t end = 0;
+
+    int RowWords() const { return box.width > 64 ? (box.width + 63) / 64 : 1; }
+    int Rows() const { return static_cast<int>(rows.size()) / RowWords(); }
+    bool Ink(int row, int column) const {
+        const std::uint64_t word = rows[static_cast<std::size_t>(row * RowWords() + column / 64)];
+        return ((word >> (63 - column % 64)) & 1u) != 0;
+    }
+    void SetInk(int row, int column) {
+        rows[static_cast<std::size_t>(row * RowWords() + column / 64)] |= std::uint64_t{1}
+                                                                          << (63 - column % 64);
+    }
 };
+
+// The rows and columns of a glyph's bitmap, from its top left.
+struct BitmapRect {
+    int top = 0;
+    int left = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The smallest rectangle of the glyph's bitmap holding its lit dots; none where it has none.
+std::optional<BitmapRect> InkRect(const BitmapGlyph& glyph);
+// The glyph's rows within a rectangle of its bitmap, laid as a glyph of its width lays them.
+std::vector<std::uint64_t> RowsWithin(const BitmapGlyph& glyph, const BitmapRect& rect);
 
 // A property as BDF writes it: its name, and its value as it stands (a string quoted).
 struct FontProperty {
@@ -41,7 +66,7 @@ struct FontProperty {
 
 struct BitmapFont {
     std::string name;
-    GlyphBox box;  // the font's box: the characters' cell, up to 32x32 from its top left
+    GlyphBox box;  // the font's box: the characters' cell, up to 255x255 from its top left
     std::vector<BitmapGlyph> glyphs;
     // Where a BDF file holds its CHARS line, from its start to the end of its line.
     std::size_t charsStart = 0;
@@ -68,7 +93,7 @@ struct ImportedFont {
     int LeftOut() const { return tooLarge + outsideCodes + repeated; }
 };
 
-// Places every glyph in the font's own cell, its box (up to 32x32 from the top left; a font
+// Places every glyph in the font's own cell, its box (up to 255x255 from the top left; a font
 // with no box has a 5x7 cell), by the glyph's box. A glyph fits when all its lit pixels
 // fall inside the cell; its blank margins may lie outside. A character's width is its
 // advance less the one column between characters, at most the cell's width. Given the BDF

@@ -32,7 +32,7 @@ enum class Certainty {
 
 // What a file in the format holds, and so who reads it.
 enum class Source {
-    Text,     // firmware source or BASIC, read by `read` below; at most 1 MB
+    Text,     // firmware source or BASIC, read by `read` below; at most 16 MB
     Font,     // a bitmap font file, gzip-compressed or not: read by `readFont`, or by the
               // platform's font engine where there is none
     Outline,  // an outline font, rasterised at a size by the platform's font engine

@@ -209,7 +209,7 @@ ParsedSet ReadGlyphTable(std::string_view text) {
 
 ParsedSet ReadGfxFont(std::string_view text) {
     if (text.size() > kMaxSetText) {
-        return Fail("the text is over 1 MB; a font of 256 characters is far shorter");
+        return Fail("the text is over 16 MB; a font of 256 characters of 255x255 is shorter");
     }
     return ReadFollowing(text, ReadGlyphTable);
 }

@@ -41,33 +41,21 @@ LvglGlyph Trimmed(const BitmapGlyph& glyph) {
     LvglGlyph out;
     out.code = glyph.code;
     out.advance16 = 16 * std::max(glyph.advance, 0);
-    int top = -1;
-    int bottom = -1;
-    int left = 64;
-    int right = -1;
-    for (std::size_t r = 0; r < glyph.rows.size(); ++r) {
-        if (const std::uint64_t row = glyph.rows[r]; row != 0) {
-            top = top < 0 ? static_cast<int>(r) : top;
-            bottom = static_cast<int>(r);
-            left = std::min(left, std::countl_zero(row));
-            right = std::max(right, 63 - std::countr_zero(row));
-        }
-    }
-    if (top < 0) {
+    const std::optional<BitmapRect> ink = InkRect(glyph);
+    if (!ink) {
         if (glyph.box.width == 1 && glyph.box.height == 1) {
             out.box = {1, 1, glyph.box.x, glyph.box.y};
             out.bits = {0};
         }
         return out;
     }
-    out.box = {right - left + 1, bottom - top + 1, glyph.box.x + left,
-               glyph.box.y + glyph.box.height - 1 - bottom};
+    out.box = {ink->width, ink->height, glyph.box.x + ink->left,
+               glyph.box.y + glyph.box.height - ink->top - ink->height};
     const int width = out.box.width;
     out.bits.assign(static_cast<std::size_t>((width * out.box.height + 7) / 8), 0);
     for (int row = 0; row < out.box.height; ++row) {
-        const std::uint64_t bits = glyph.rows[static_cast<std::size_t>(top + row)] << left;
         for (int column = 0; column < width; ++column) {
-            if (((bits >> (63 - column)) & 1u) != 0) {
+            if (glyph.Ink(ink->top + row, ink->left + column)) {
                 const int dot = row * width + column;
                 out.bits[static_cast<std::size_t>(dot / 8)] |=
                     static_cast<std::uint8_t>(0x80u >> (dot % 8));
@@ -169,20 +157,15 @@ BitmapFont BitmapFontOf(const LvglFont& font) {
         glyph.name = DefaultGlyphName(static_cast<int>(lvgl.code));
         glyph.box = lvgl.box;
         glyph.advance = static_cast<int>(std::lround(lvgl.advance16 / 16.0));
+        glyph.rows.assign(static_cast<std::size_t>(glyph.RowWords() * lvgl.box.height), 0);
         bool ink = false;
         for (int row = 0; row < lvgl.box.height; ++row) {
-            std::uint64_t bits = 0;
             for (int column = 0; column < lvgl.box.width; ++column) {
                 if (lvgl.Lit(column, row)) {
-                    if (column < 64) {
-                        bits |= std::uint64_t{1} << (63 - column);
-                    } else {
-                        glyph.inkBeyond = true;
-                    }
+                    glyph.SetInk(row, column);
+                    ink = true;
                 }
             }
-            ink = ink || bits != 0;
-            glyph.rows.push_back(bits);
         }
         if (ink) {
             box = box ? Union(*box, glyph.box) : glyph.box;

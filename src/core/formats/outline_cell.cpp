@@ -1,53 +1,19 @@
 #include "outline_cell.h"
 
 #include <algorithm>
-#include <cstdint>
 
 namespace zrl {
 
-namespace {
-
-constexpr std::uint64_t kLeftColumn = std::uint64_t{1} << 63;
-
-bool Lit(const BitmapGlyph& glyph, std::size_t row, int column) {
-    return column < 64 && (glyph.rows[row] & (kLeftColumn >> column)) != 0;
-}
-
-}  // namespace
-
 void TrimToInk(BitmapGlyph& glyph) {
-    const int columns = std::min(glyph.box.width, 64);
-    std::size_t top = glyph.rows.size(), bottom = 0;
-    std::uint64_t any = 0;
-    for (std::size_t r = 0; r < glyph.rows.size(); ++r) {
-        if (glyph.rows[r] != 0) {
-            top = std::min(top, r);
-            bottom = r;
-            any |= glyph.rows[r];
-        }
-    }
-    if (any == 0) {
+    const std::optional<BitmapRect> ink = InkRect(glyph);
+    if (!ink) {
         glyph.rows.clear();
         glyph.box = {0, 0, 0, 0};
         return;
     }
-    int left = 0;
-    while (left < columns && (any & (kLeftColumn >> left)) == 0) {
-        ++left;
-    }
-    int right = columns - 1;
-    while ((any & (kLeftColumn >> right)) == 0) {
-        --right;
-    }
-    std::vector<std::uint64_t> rows(glyph.rows.begin() + static_cast<std::ptrdiff_t>(top),
-                                    glyph.rows.begin() + static_cast<std::ptrdiff_t>(bottom) + 1);
-    for (std::uint64_t& row : rows) {
-        row <<= left;
-    }
-    const int height = static_cast<int>(bottom - top + 1);
-    const int rowsBelow = static_cast<int>(glyph.rows.size() - 1 - bottom);
-    glyph.box = {right - left + 1, height, glyph.box.x + left, glyph.box.y + rowsBelow};
-    glyph.rows = std::move(rows);
+    glyph.rows = RowsWithin(glyph, *ink);
+    const int rowsBelow = glyph.box.height - ink->top - ink->height;
+    glyph.box = {ink->width, ink->height, glyph.box.x + ink->left, glyph.box.y + rowsBelow};
 }
 
 GlyphBox NaturalCell(const std::vector<BitmapGlyph>& glyphs) {
@@ -69,23 +35,33 @@ GlyphBox GivenCell(CellSize size, const GlyphBox& natural) {
             std::max(natural.y, 1 - size.height)};
 }
 
+namespace {
+
+// Clears the glyph's dots outside the cell; whether it had any.
+bool KeepInside(BitmapGlyph& glyph, const GlyphBox& cell) {
+    BitmapGlyph inside = glyph;
+    std::fill(inside.rows.begin(), inside.rows.end(), 0);
+    for (int r = 0; r < glyph.Rows(); ++r) {
+        const int y = glyph.box.y + glyph.box.height - 1 - r;
+        for (int c = 0; c < glyph.box.width; ++c) {
+            const int x = glyph.box.x + c;
+            if (y >= cell.y && y < cell.y + cell.height && x >= cell.x && x < cell.x + cell.width &&
+                glyph.Ink(r, c)) {
+                inside.SetInk(r, c);
+            }
+        }
+    }
+    const bool lost = inside.rows != glyph.rows;
+    glyph.rows = std::move(inside.rows);
+    return lost;
+}
+
+}  // namespace
+
 std::vector<int> ClipToCell(std::vector<BitmapGlyph>& glyphs, const GlyphBox& cell) {
     std::vector<int> cut;
     for (BitmapGlyph& glyph : glyphs) {
-        bool lost = false;
-        for (std::size_t r = 0; r < glyph.rows.size(); ++r) {
-            const int y = glyph.box.y + glyph.box.height - 1 - static_cast<int>(r);
-            for (int c = 0; c < std::min(glyph.box.width, 64); ++c) {
-                const int x = glyph.box.x + c;
-                const bool inside = y >= cell.y && y < cell.y + cell.height && x >= cell.x &&
-                                    x < cell.x + cell.width;
-                if (!inside && Lit(glyph, r, c)) {
-                    glyph.rows[r] &= ~(kLeftColumn >> c);
-                    lost = true;
-                }
-            }
-        }
-        if (lost) {
+        if (KeepInside(glyph, cell)) {
             cut.push_back(static_cast<int>(glyph.code));
             TrimToInk(glyph);
         }

@@ -13,8 +13,9 @@
 
 namespace zrl {
 
-// Longer text is refused unread: a full 256-character table is some 20 KB.
-inline constexpr std::size_t kMaxSetText = 1024 * 1024;
+// Longer text is refused unread: a full 256-character table of 5x7 is some 20 KB, of
+// 255x255 some 12 MB.
+inline constexpr std::size_t kMaxSetText = 16 * 1024 * 1024;
 
 // A set read from text, or one line saying why the text holds none; and one line about a
 // choice made in reading it, where one was.

@@ -8,7 +8,7 @@ namespace zrl {
 ParsedSet ReadSetText(std::string_view text, std::optional<int> firstCode, CellSize size,
                       std::string_view array) {
     if (text.size() > kMaxSetText) {
-        return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
+        return Fail("the text is over 16 MB; a table of 256 characters of 255x255 is shorter");
     }
     const ReadOptions options{size, firstCode, false, std::string(array)};
     if (const Detected whole = DetectFormat(text, IsReadAsText);

@@ -315,7 +315,7 @@ ParsedSet ReadInLayout(std::string_view text, ByteLayout layout, CellSize size, 
 
 ParsedSet ReadTable(std::string_view text, const TableOptions& options) {
     if (text.size() > kMaxSetText) {
-        return Fail("the text is over 1 MB; a table of 256 characters is far shorter");
+        return Fail("the text is over 16 MB; a table of 256 characters of 255x255 is shorter");
     }
     const ReadOptions told{options.size, options.first, true};
     return ReadFollowing(text, [&](std::string_view followed) {

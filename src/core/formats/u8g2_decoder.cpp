@@ -113,12 +113,12 @@ BitmapGlyph ReadGlyph(std::string_view bytes, std::size_t at, std::size_t end, i
     glyph.box.x = reader.Signed(header.x);
     glyph.box.y = reader.Signed(header.y);
     glyph.advance = reader.Signed(header.advance);
-    if (glyph.box.width > 64 || glyph.box.height > 255) {
+    if (glyph.box.width > 255 || glyph.box.height > 255) {
         Fail(glyph.name + " is " + std::to_string(glyph.box.width) + "x" +
-             std::to_string(glyph.box.height) + " dots, past 64x255");
+             std::to_string(glyph.box.height) + " dots, past 255x255");
     }
     const long dots = static_cast<long>(glyph.box.width) * glyph.box.height;
-    glyph.rows.assign(static_cast<std::size_t>(glyph.box.height), 0);
+    glyph.rows.assign(static_cast<std::size_t>(glyph.RowWords() * glyph.box.height), 0);
     bool inked = false;
     for (long dot = 0; dot < dots;) {
         const long zeros = reader.Get(header.m0);
@@ -126,8 +126,8 @@ BitmapGlyph ReadGlyph(std::string_view bytes, std::size_t at, std::size_t end, i
         do {
             dot += zeros;
             for (long one = 0; one < ones && dot < dots; ++one, ++dot) {
-                const auto row = static_cast<std::size_t>(dot / glyph.box.width);
-                glyph.rows[row] |= std::uint64_t{1} << (63 - dot % glyph.box.width);
+                glyph.SetInk(static_cast<int>(dot / glyph.box.width),
+                             static_cast<int>(dot % glyph.box.width));
                 inked = true;
             }
         } while (dot < dots && reader.Get(1) != 0);

@@ -319,9 +319,6 @@ std::string WhyNot(const U8g2Glyphs& glyphs) {
     if (glyphs.glyphs.empty()) {
         return "the map chooses none of the font's glyphs";
     }
-    if (!glyphs.tooWide.empty()) {
-        return "glyph \"" + glyphs.tooWide + "\" is wider than 64 dots";
-    }
     for (const U8g2Glyph& glyph : glyphs.glyphs) {
         if (glyph.code > kLastU8g2Code) {
             return "a u8g2 font holds 16-bit codes, up to U+FFFF; " + GlyphText(glyph) +

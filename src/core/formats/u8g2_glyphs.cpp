@@ -13,41 +13,19 @@ namespace {
 
 constexpr std::uint64_t kLeftColumn = std::uint64_t{1} << 63;
 
-std::uint64_t ColumnMask(int width) {
-    return width >= 64 ? ~std::uint64_t{0} : ~(~std::uint64_t{0} >> width);
-}
-
-// Trimmed as u8g2's converter trims it: blank rows off the bottom, then off the top, then
-// blank columns off the right and the left. A glyph with no ink keeps its box's left edge
-// and stands at its top.
+// Trimmed as u8g2's converter trims it: to the rows and columns holding ink. A glyph with no
+// ink keeps its box's left edge and stands at its top.
 U8g2Glyph Trimmed(const BitmapGlyph& glyph) {
     U8g2Glyph trimmed{0, glyph.code, glyph.name, glyph.box, std::max(0, glyph.advance), {}};
     GlyphBox& ink = trimmed.ink;
-    const std::uint64_t inBox = ColumnMask(glyph.box.width);
-    std::size_t top = 0;
-    std::size_t bottom = glyph.rows.size();
-    while (bottom > top && (glyph.rows[bottom - 1] & inBox) == 0) {
-        --bottom;
-        ++ink.y;
-    }
-    while (top < bottom && (glyph.rows[top] & inBox) == 0) {
-        ++top;
-    }
-    ink.height = static_cast<int>(bottom - top);
-    std::uint64_t any = 0;
-    for (std::size_t row = top; row < bottom; ++row) {
-        any |= glyph.rows[row] & inBox;
-    }
-    if (any == 0) {
-        ink.width = 0;
+    const std::optional<BitmapRect> rect = InkRect(glyph);
+    if (!rect) {
+        ink = {0, 0, glyph.box.x, glyph.box.y + glyph.Rows()};
         return trimmed;
     }
-    const int left = std::countl_zero(any);
-    ink.x += left;
-    ink.width = 64 - std::countr_zero(any) - left;
-    for (std::size_t row = top; row < bottom; ++row) {
-        trimmed.rows.push_back((glyph.rows[row] & inBox) << left);
-    }
+    ink = {rect->width, rect->height, glyph.box.x + rect->left,
+           glyph.box.y + glyph.box.height - rect->top - rect->height};
+    trimmed.rows = RowsWithin(glyph, *rect);
     return trimmed;
 }
 
@@ -140,8 +118,10 @@ void ReadSaid(const BitmapFont& font, U8g2Glyphs& glyphs) {
 bool U8g2Glyph::Lit(int x, int y) const {
     const int column = x - ink.x;
     const int row = ink.y + ink.height - 1 - y;
+    const int words = (ink.width + 63) / 64;
     return column >= 0 && column < ink.width && row >= 0 && row < ink.height &&
-           (rows[static_cast<std::size_t>(row)] & (kLeftColumn >> column)) != 0;
+           (rows[static_cast<std::size_t>(row * words + column / 64)] &
+            (kLeftColumn >> (column % 64))) != 0;
 }
 
 GlyphBox Union(const GlyphBox& a, const GlyphBox& b) {
@@ -180,9 +160,6 @@ U8g2Glyphs ChooseU8g2Glyphs(std::string_view bdf, const CodeMap& map,
         }
         U8g2Glyph trimmed = Trimmed(glyph);
         trimmed.code = *target;
-        if (glyph.inkBeyond && chosen.tooWide.empty()) {
-            chosen.tooWide = glyph.name;
-        }
         const auto [at, added] = taken.try_emplace(*target, chosen.glyphs.size(), rank);
         if (added) {
             chosen.glyphs.push_back(std::move(trimmed));

@@ -19,7 +19,7 @@ struct U8g2Glyph {
     std::string name;
     GlyphBox ink;
     int advance = 0;
-    std::vector<std::uint64_t> rows;  // the ink's rows from the top, its left column bit 63
+    std::vector<std::uint64_t> rows;  // the ink's rows from the top, as BitmapGlyph lays them
 
     // Whether the dot at (x, y) from the glyph's origin, y upwards, is lit.
     bool Lit(int x, int y) const;
@@ -49,7 +49,6 @@ struct U8g2Glyphs {
     std::vector<long> saidTableCodes;
     std::optional<int> saidMode;
     std::optional<int> saidArrayGlyphs;  // the count of glyphs its comment gave
-    std::string tooWide;                 // a chosen glyph wider than 64 dots, by name
 };
 
 // The glyphs of a BDF font's text, as the map and text choose them; both empty: every glyph.

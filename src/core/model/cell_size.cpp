@@ -30,9 +30,11 @@ std::optional<CellSize> ParseCellSize(std::string_view text) {
 }
 
 std::string WithArticle(CellSize size) {
-    // Eight, eleven and eighteen are the numbers up to 32 said with a vowel first.
+    // Eight, eleven, eighteen and eighty to eighty-nine are the numbers up to 255 said with
+    // a vowel first.
     const int w = size.width;
-    return (w == 8 || w == 11 || w == 18 ? "an " : "a ") + ToString(size);
+    const bool vowel = w == 8 || w == 11 || w == 18 || (w >= 80 && w <= 89);
+    return (vowel ? "an " : "a ") + ToString(size);
 }
 
 }  // namespace zrl

@@ -6,10 +6,10 @@
 
 namespace zrl {
 
-// The size of a character cell in dots, each side from 1 to 32, 5x7 unless said otherwise.
+// The size of a character cell in dots, each side from 1 to 255, 5x7 unless said otherwise.
 // Cells are counted row by row from the top left: index = row * width + column.
 struct CellSize {
-    static constexpr int kLargest = 32;
+    static constexpr int kLargest = 255;
 
     int width = 5;
     int height = 7;
@@ -33,7 +33,7 @@ inline constexpr CellSize kDefaultSize{};
 std::string ToString(CellSize size);
 // "a 5x7", "an 8x16", "an 11x11": the size with the article it is read with.
 std::string WithArticle(CellSize size);
-// "8x16" or "8X16", each side 1 to 32; anything else is none.
+// "8x16" or "8X16", each side 1 to 255; anything else is none.
 std::optional<CellSize> ParseCellSize(std::string_view text);
 
 }  // namespace zrl

@@ -1,21 +1,48 @@
 #include "pattern.h"
 
 #include <algorithm>
+#include <bit>
 #include <stdexcept>
 #include <string>
 
 namespace zrl {
 
-Pattern::Pattern(unsigned long long bits, CellSize size) : size_(size), bits_(bits) {
+namespace {
+
+std::size_t WordsFor(CellSize size) {
+    return (static_cast<std::size_t>(size.Cells()) + 63) / 64;
+}
+
+}  // namespace
+
+Pattern::Pattern(CellSize size) : size_(size), words_(WordsFor(size)) {}
+
+Pattern::Pattern(unsigned long long bits, CellSize size) : Pattern(size) {
+    words_[0] = bits;
     Trim();
 }
 
 void Pattern::Trim() {
-    bits_ &= ~(Bits().set() << static_cast<std::size_t>(size_.Cells()));
+    const std::size_t used = static_cast<std::size_t>(size_.Cells()) % kWordBits;
+    if (used != 0) {
+        words_.back() &= (Word{1} << used) - 1;
+    }
+}
+
+std::size_t Pattern::count() const {
+    std::size_t lit = 0;
+    for (const Word word : words_) {
+        lit += static_cast<std::size_t>(std::popcount(word));
+    }
+    return lit;
+}
+
+bool Pattern::none() const {
+    return std::all_of(words_.begin(), words_.end(), [](Word word) { return word == 0; });
 }
 
 Pattern& Pattern::set() {
-    bits_.set();
+    std::fill(words_.begin(), words_.end(), ~Word{0});
     Trim();
     return *this;
 }
@@ -25,17 +52,26 @@ Pattern& Pattern::set(std::size_t index, bool lit) {
         throw std::out_of_range("cell " + std::to_string(index) + " is outside the " +
                                 ToString(size_) + " cell");
     }
-    bits_.set(index, lit);
+    (*this)[index] = lit;
     return *this;
 }
 
 Pattern& Pattern::operator^=(const Pattern& other) {
-    bits_ ^= other.bits_;
+    for (std::size_t i = 0; i < std::min(words_.size(), other.words_.size()); ++i) {
+        words_[i] ^= other.words_[i];
+    }
+    Trim();
     return *this;
 }
 
 Pattern& Pattern::operator<<=(std::size_t shift) {
-    bits_ <<= shift;
+    const std::size_t whole = shift / kWordBits;
+    const std::size_t part = shift % kWordBits;
+    for (std::size_t i = words_.size(); i-- > 0;) {
+        const Word low = i >= whole ? words_[i - whole] : 0;
+        const Word lower = i >= whole + 1 ? words_[i - whole - 1] : 0;
+        words_[i] = part == 0 ? low : (low << part) | (lower >> (kWordBits - part));
+    }
     Trim();
     return *this;
 }

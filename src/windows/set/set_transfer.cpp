@@ -176,7 +176,7 @@ void SetTransfer::ImportFile() {
     QFile file(path);
     if (file.size() > static_cast<qint64>(kMaxSetText)) {
         window_.Say(
-            QStringLiteral("Not imported: %1 is over 1 MB").arg(QFileInfo(path).fileName()));
+            QStringLiteral("Not imported: %1 is over 16 MB").arg(QFileInfo(path).fileName()));
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -190,10 +190,10 @@ void SetTransfer::ImportFile() {
 LoadedFont SetTransfer::ReadTableFile(const QString& path) {
     QFile file(path);
     if (file.size() > static_cast<qint64>(kMaxSetText)) {
-        // Only a binary font, such as LVGL's, is read past 1 MB.
+        // Only a binary font, such as LVGL's, is read past 16 MB.
         LoadedFont binary = LoadFontFile(path);
         return binary.font ? binary
-                           : LoadedFont{std::nullopt, QStringLiteral("the file is over 1 MB")};
+                           : LoadedFont{std::nullopt, QStringLiteral("the file is over 16 MB")};
     }
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, file.errorString()};

@@ -66,7 +66,7 @@ TEST(SetImport, WhatIsNoTableIsRefusedSayingWhy) {
         {"Data &B00000", "line 1: each character starts with a comment naming its code"},
         {"' 1114112\n00000\n00000\n00000\n00000\n00000\n00000\n00000",
          "character 1114112 (line 1): codes run from 0 to U+10FFFF"},
-        {std::string(kMaxSetText + 1, ' '), "the text is over 1 MB"},
+        {std::string(kMaxSetText + 1, ' '), "the text is over 16 MB"},
     };
     for (const auto& [text, error] : cases) {
         const ParsedSet read = ReadSetText(text, std::nullopt);
