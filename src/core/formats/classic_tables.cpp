@@ -93,7 +93,8 @@ std::string WriteLcdTable(const CharacterSet& set, std::string_view name) {
 
 std::string WhyNotLcd(const CharacterSet& set) {
     if (!FitsLcd(set.Cell())) {
-        return "an LCD's custom characters are at most 8x8; the set's are " + ToString(set.Cell());
+        return "an LCD's custom characters are at most 8x8; the set's are " + ToString(set.Cell()) +
+               ": glcd or rows-msb holds them";
     }
     return {};
 }

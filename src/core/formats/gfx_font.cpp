@@ -71,6 +71,34 @@ std::string Comment(int code, const SetCharacter* found) {
     return "  // " + LineComment(code, found != nullptr);
 }
 
+// A glyph's entry but its bitmap's offset: its ink's box, advance and offsets from the cursor.
+struct Fields {
+    Box box;
+    int advance = 0;
+    int xOffset = 0;
+    int yOffset = 0;
+};
+
+Fields FieldsOf(const CharacterSet& set, const SetCharacter* found) {
+    Fields fields;
+    if (found == nullptr) {
+        return fields;
+    }
+    fields.box = InkOf(found->pattern);
+    fields.advance = found->width + 1;
+    if (fields.box.width > 0) {
+        fields.yOffset = fields.box.top - CursorRow(set);
+        fields.xOffset = fields.box.left - set.OriginColumn();
+    }
+    return fields;
+}
+
+// The line's advance in the 8 bits the font holds it in: a cell of 255 rows, or an outline
+// font's lines further apart, are drawn with lines 255 rows apart.
+int LineAdvance(const CharacterSet& set) {
+    return std::min(set.LineHeight() > 0 ? set.LineHeight() : set.Cell().height + 1, 255);
+}
+
 }  // namespace
 
 std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
@@ -88,7 +116,8 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
     std::size_t offset = 0;
     for (int code = first; code <= last; ++code) {
         const SetCharacter* found = set.Find(code);
-        const Box box = found != nullptr ? InkOf(found->pattern) : Box{};
+        const Fields entry = FieldsOf(set, found);
+        const Box& box = entry.box;
         if (box.width > 0) {
             bitmaps += "    ";
             AppendHexBytes(bitmaps, BitsOf(found->pattern, box));
@@ -96,12 +125,13 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
             bitmaps += Comment(code, found);
             bitmaps += kCrLf;
         }
-        const int advance = found != nullptr ? found->width + 1 : 0;
-        const int yOffset = box.width > 0 ? box.top - CursorRow(set) : 0;
-        const int xOffset = box.width > 0 ? box.left - set.OriginColumn() : 0;
         glyphs += "    {";
-        const long long fields[] = {
-            static_cast<long long>(offset), box.width, box.height, advance, xOffset, yOffset};
+        const long long fields[] = {static_cast<long long>(offset),
+                                    box.width,
+                                    box.height,
+                                    entry.advance,
+                                    entry.xOffset,
+                                    entry.yOffset};
         for (std::size_t i = 0; i < std::size(fields); ++i) {
             char digits[24];
             const auto end = std::to_chars(digits, digits + sizeof digits, fields[i]).ptr;
@@ -134,7 +164,7 @@ std::string WriteGfxFont(const CharacterSet& set, std::string_view name) {
     out += kCrLf;
     out += "const GFXfont " + n + " PROGMEM = {(uint8_t *)" + n + "Bitmaps, (GFXglyph *)" + n +
            "Glyphs, " + std::to_string(first) + ", " + std::to_string(last) + ", " +
-           std::to_string(set.LineHeight() > 0 ? set.LineHeight() : set.Cell().height + 1) + "};";
+           std::to_string(LineAdvance(set)) + "};";
     out += kCrLf;
     return out;
 }
@@ -155,7 +185,35 @@ ParsedSet Read(const Format&, std::string_view text, const ReadOptions&) {
     return ReadGfxFont(text);
 }
 
-// C only, never sparse, its first and last codes 16 bits.
+// As the library's GFXglyph holds them: a bitmap's offset in 16 bits, sizes and advances
+// in 8, offsets from the cursor from -128 to 127.
+std::string FieldsMisfit(const CharacterSet& set) {
+    long long offset = 0;
+    for (const auto& [code, character] : set.Characters()) {
+        const Fields fields = FieldsOf(set, &character);
+        const std::string glyph = CodePointText(code);
+        if (fields.advance > 255) {
+            return "a GFXfont's advances are at most 255; " + glyph + "'s is " +
+                   std::to_string(fields.advance) + ": make it at most 254 wide";
+        }
+        if (fields.yOffset < -128 || fields.yOffset > 127) {
+            return "a GFXfont's glyph offsets are -128 to 127; " + glyph + "'s top is " +
+                   std::to_string(-fields.yOffset) + " rows above the cursor";
+        }
+        if (fields.xOffset < -128 || fields.xOffset > 127) {
+            return "a GFXfont's glyph offsets are -128 to 127; " + glyph + "'s left edge is " +
+                   std::to_string(fields.xOffset) + " columns right of the cursor";
+        }
+        offset += (fields.box.width * fields.box.height + 7) / 8;
+    }
+    if (offset > 0xFFFF + 1) {
+        return "a GFXfont's bitmaps are at most 64 KB; the set's take " + WithThousands(offset) +
+               " bytes: choose fewer characters";
+    }
+    return {};
+}
+
+// C only, never sparse, its first and last codes 16 bits, its fields as GFXglyph holds them.
 std::string WhyNot(const CharacterSet& set, const TableFormat& format) {
     if (format.language == Language::Python) {
         return "a GFXfont is C only";
@@ -171,6 +229,9 @@ std::string WhyNot(const CharacterSet& set, const TableFormat& format) {
     }
     if (format.sparse) {
         return "a GFXfont is never sparse: its glyphs run from its first code to its last";
+    }
+    if (const std::string why = FieldsMisfit(cut ? *cut : set); !why.empty()) {
+        return why;
     }
     return WhyNotDense(set, format);
 }

@@ -70,7 +70,7 @@ ParsedSet Read(const Format& format, std::string_view text, const ReadOptions& o
 std::string WhyNot(const CharacterSet& set, const TableFormat& format) {
     if (set.Cell().height > 8) {
         return "MD_MAX72XX's fonts are at most 8 rows high; the set's are " +
-               std::to_string(set.Cell().height);
+               std::to_string(set.Cell().height) + ": width-prefixed holds taller ones";
     }
     if (format.sparse) {
         return "MD_MAX72XX's fonts run from their first code to their last: they are never sparse";

@@ -106,23 +106,21 @@ std::optional<ReadFont> DecodeU8x8(const StringArray& array) {
     const std::size_t tiles = static_cast<std::size_t>(across) * static_cast<std::size_t>(down);
     const std::size_t size =
         kHeader + static_cast<std::size_t>(std::max(0, last - first + 1)) * tiles * 8;
-    if (first > last || tiles == 0 || (bytes.size() != size && bytes.size() != size + 1) ||
-        across * 8 > 64) {
+    if (first > last || tiles == 0 || (bytes.size() != size && bytes.size() != size + 1)) {
         return std::nullopt;
     }
     BitmapFont font;
     font.box = {across * 8, down * 8, 0, 0};
     std::size_t at = kHeader;
     for (int code = first; code <= last; ++code) {
-        BitmapGlyph glyph{code, DefaultGlyphName(code), font.box,
-                          std::vector<std::uint64_t>(static_cast<std::size_t>(down) * 8)};
+        BitmapGlyph glyph{code, DefaultGlyphName(code), font.box, {}};
+        glyph.rows.assign(static_cast<std::size_t>(glyph.RowWords() * down * 8), 0);
         glyph.advance = across * 8;
         for (int row = 0; row < down; ++row) {
             for (int column = 0; column < across * 8; ++column, ++at) {
                 for (int bit = 0; bit < 8; ++bit) {
                     if ((byte(at) >> bit) & 1u) {
-                        glyph.rows[static_cast<std::size_t>(row * 8 + bit)] |= std::uint64_t{1}
-                                                                               << (63 - column);
+                        glyph.SetInk(row * 8 + bit, column);
                     }
                 }
             }

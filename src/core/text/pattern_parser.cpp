@@ -334,8 +334,9 @@ ParsedPattern ParseBytes(std::string text, CellSize size, ListingOrder order) {
 }  // namespace
 
 ParsedPattern ParsePattern(std::string_view text, CellSize size, ListingOrder order) {
-    if (text.size() > kMaxPatternText) {
-        return Fail("the text is over 64 KB; a listing or a C initializer is far shorter");
+    if (const std::size_t most = MaxPatternText(size); text.size() > most) {
+        return Fail("the text is over " + std::to_string(most / 1024) +
+                    " KB; a listing or a C initializer is far shorter");
     }
     std::string clean = Blanked(text, Blanking::AllComments);
     if (Trim(clean, " \t\r\n").empty()) {

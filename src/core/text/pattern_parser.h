@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -9,8 +10,12 @@
 
 namespace zrl {
 
-// Longer text is refused unread: no character is written in more than a few hundred bytes.
+// Longer text is refused unread: no character up to 64x64 is written in more than a few
+// kilobytes, and one of 255x255 in some 130 KB.
 inline constexpr std::size_t kMaxPatternText = 64 * 1024;
+constexpr std::size_t MaxPatternText(CellSize size) {
+    return std::max(kMaxPatternText, static_cast<std::size_t>(size.Cells()) * 16);
+}
 
 // A character read back from text: the grid (lit cells pure red, the others unlit), or
 // one line saying what was expected and what is wrong.

@@ -375,8 +375,9 @@ void FrmMain::PasteIntoField() {
         parsed.error = "the clipboard is empty; copy a listing or a C initializer first";
     } else {
         // Past the limit the parser refuses the text unread, so a huge one costs nothing.
-        parsed = ParsePattern(text->left(kMaxPatternText + 1).toStdString(), grid_.Size(),
-                              IsListingByRow() ? ListingOrder::ByRow : ListingOrder::ByColumn);
+        parsed = ParsePattern(
+            text->left(static_cast<qsizetype>(MaxPatternText(grid_.Size())) + 1).toStdString(),
+            grid_.Size(), IsListingByRow() ? ListingOrder::ByRow : ListingOrder::ByColumn);
     }
     if (parsed.grid) {
         Edit(*parsed.grid, QStringLiteral("Paste"));

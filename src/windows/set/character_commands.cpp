@@ -89,7 +89,9 @@ void CharacterCommands::Paste_Click() {
     }
     const std::optional<QString> text = forms_.clipboard.Text();
     const ParsedPattern parsed =
-        ParsePattern(text.value_or(QString()).left(kMaxPatternText + 1).toStdString(),
+        ParsePattern(text.value_or(QString())
+                         .left(static_cast<qsizetype>(MaxPatternText(document_.Set().Cell())) + 1)
+                         .toStdString(),
                      document_.Set().Cell(), window_.EditorOrder());
     if (!parsed.grid) {
         window_.Say(QStringLiteral("Not pasted: ") + QString::fromStdString(parsed.error));
