@@ -79,6 +79,23 @@ bool SaveEightByEight(zrl::FrmMain* editor, const QDir& folder) {
     return Save(editor, folder, QStringLiteral("main-8x8.png"));
 }
 
+// A 64x64 field, one canvas, with a ring drawn and the keyboard cursor in it.
+bool SaveLargeField(zrl::FrmMain* editor, const QDir& folder) {
+    editor->ChangeFieldSize({64, 64});
+    zrl::CharacterGrid ring = editor->Grid();
+    for (int i = 0; i < ring.Size().Cells(); ++i) {
+        const int dx = ring.Size().ColumnOf(i) - 31;
+        const int dy = ring.Size().RowOf(i) - 31;
+        if (dx * dx + dy * dy <= 28 * 28 && dx * dx + dy * dy >= 20 * 20) {
+            ring.Toggle(i);
+        }
+    }
+    editor->Edit(ring, QStringLiteral("Drawing"));
+    const bool saved = Save(editor, folder, QStringLiteral("main-64x64.png"));
+    editor->ChangeFieldSize({8, 8});
+    return saved;
+}
+
 // X11's 6x13 font, in its own cells, its 4,121 glyphs whole, with Ж current.
 bool SaveLargerSet(zrl::Forms& forms, const QDir& folder) {
     zrl::FrmCharSet* set = forms.charSet.Get();
@@ -215,6 +232,7 @@ int main(int argc, char* argv[]) {
     ok &= Save(forms.about.Get(), folder, QStringLiteral("about.png"));
     forms.about.Unload();
     ok &= SaveEightByEight(editor, folder);
+    ok &= SaveLargeField(editor, folder);
     ok &= SaveCharacterSet(forms, folder);
     ok &= SaveLargerSet(forms, folder);
     ok &= SaveProportional(forms, folder);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cell_input.h"
+#include "field_canvas.h"
 #include "main_window.h"
 #include "platform/colour_button.h"
 #include "platform/twips.h"
@@ -58,12 +59,28 @@ int CellField::PitchFor(CellSize size) {
     return kSmallestPitch;
 }
 
+FieldCanvas* CellField::Canvas() const {
+    return IsCanvas(shown_.Size()) ? canvas_ : nullptr;
+}
+
+QSize CellField::Growth() const {
+    if (Canvas() == nullptr) {
+        return GrowthOver5x7(shown_.Size(), pitch_);
+    }
+    const QRect bounds = canvas_->geometry();
+    return {std::max(0, bounds.right() + 1 - kClassicRight),
+            std::max(0, bounds.bottom() + 1 - kClassicBottom)};
+}
+
 int CellField::IndexOf(const QObject* object) const {
     const auto found = indexes_.find(object);
     return found != indexes_.end() && found->second < shown_.Size().Cells() ? found->second : -1;
 }
 
 QRect CellField::Bounds() const {
+    if (Canvas() != nullptr) {
+        return canvas_->geometry();
+    }
     QRect bounds;
     for (const ColourButton* cell : cells_) {
         bounds |= cell->geometry();
@@ -73,6 +90,18 @@ QRect CellField::Bounds() const {
 
 bool CellField::Show(const CharacterGrid& grid) {
     const bool resized = fresh_ || grid.Size() != shown_.Size();
+    if (IsCanvas(grid.Size())) {
+        if (resized) {
+            HideButtons();
+        }
+        ShowCanvas(grid);
+        shown_ = grid;
+        fresh_ = false;
+        return resized;
+    }
+    if (canvas_ != nullptr) {
+        canvas_->hide();
+    }
     if (resized) {
         MakeSize(grid.Size());
         shown_ = grid;
@@ -92,6 +121,39 @@ bool CellField::Show(const CharacterGrid& grid) {
         }
     }
     return false;
+}
+
+void CellField::HideButtons() {
+    cells_.clear();
+    for (ColourButton* cell : pool_) {
+        cell->hide();
+    }
+}
+
+// The canvas stands where the field's first cell does, as large as the field at the zoom
+// that fits the room the editor has on a 1366x768 screen.
+void CellField::ShowCanvas(const CharacterGrid& grid) {
+    if (canvas_ == nullptr) {
+        canvas_ = new FieldCanvas(&editor_);
+        input_->Attach(canvas_);
+    }
+    const bool resized = grid.Size() != canvas_->Grid().Size() || !canvas_->isVisible();
+    if (resized) {
+        const QSize room(kScreen.width() - kClassicClient.width() - kCanvasListingWidth +
+                             kClassicRight - kOrigin.x(),
+                         kScreen.height() - kClassicClient.height() + kClassicBottom - kOrigin.y());
+        const int frame = 2 * canvas_->frameWidth();
+        canvas_->SetRoom(room - QSize(frame, frame));
+    }
+    canvas_->Show(grid);
+    if (resized) {
+        const int zoom = canvas_->FittingZoom();
+        const int frame = 2 * canvas_->frameWidth();
+        canvas_->setGeometry(QRect(
+            kOrigin, QSize(grid.Size().width * zoom + frame, grid.Size().height * zoom + frame)));
+        canvas_->show();
+        canvas_->SetZoom(zoom);
+    }
 }
 
 void CellField::MakeSize(CellSize size) {

@@ -14,6 +14,7 @@ namespace zrl {
 
 class CellInput;
 class ColourButton;
+class FieldCanvas;
 class FrmMain;
 
 // The editor's field: a colour button for each cell of the character, placed on the
@@ -21,7 +22,8 @@ class FrmMain;
 // classic layout (buttons 255 by 195 twips on a 240-twip pitch); other sizes have square
 // cells on a pitch that keeps the editor within a 1366x768 screen. Buttons are kept when
 // the field shrinks and shown again when it grows, so a change of size is quick and no
-// button goes away while it handles an event.
+// button goes away while it handles an event. A field past 32 cells on a side is one
+// canvas instead (field_canvas.h), with no button at all.
 class CellField : public QObject {
     Q_OBJECT
 
@@ -31,12 +33,20 @@ public:
     CellField(FrmMain& editor, std::vector<ColourButton*>& cells,
               std::function<void(ColourButton*, int)> connect);
 
+    // Beside a canvas the listing is one line, wrapped to this width.
+    static constexpr int kCanvasListingWidth = 240;
+
     CellSize Size() const { return shown_.Size(); }
+    // Whether a field of this size is a canvas rather than buttons.
+    static bool IsCanvas(CellSize size) { return size.width > 32 || size.height > 32; }
+    // The canvas while it shows the field, else none.
+    FieldCanvas* Canvas() const;
     int Pitch() const { return pitch_; }
     // The index of the cell, or -1 for what is no cell of the field.
     int IndexOf(const QObject* object) const;
-    // The area the cells cover, in the window.
+    // The area the cells cover, in the window, and how far it reaches past the 5x7 field's.
     QRect Bounds() const;
+    QSize Growth() const;
 
     // Shows the grid's colours, making the field the grid's size first where it differs.
     // Returns whether the size changed.
@@ -50,6 +60,8 @@ public:
 
 private:
     void MakeSize(CellSize size);
+    void ShowCanvas(const CharacterGrid& grid);
+    void HideButtons();
     void Place(int index);
     void ShowCell(int index);
 
@@ -59,6 +71,7 @@ private:
     std::vector<ColourButton*> pool_;
     std::unordered_map<const QObject*, int> indexes_;
     CellInput* input_;
+    FieldCanvas* canvas_ = nullptr;
     CharacterGrid shown_;
     int pitch_ = 0;
     bool fresh_ = true;

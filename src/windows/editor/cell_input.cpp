@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "cell_field.h"
+#include "field_canvas.h"
 #include "main_window.h"
 #include "platform/colour_button.h"
 #include "platform/runtime_error.h"
@@ -14,6 +15,23 @@
 namespace zrl {
 
 CellInput::CellInput(FrmMain& editor, QObject* parent) : QObject(parent), editor_(editor) {}
+
+void CellInput::Attach(FieldCanvas* canvas) {
+    connect(canvas, &FieldCanvas::Clicked, this, [this](int index) {
+        RunHandler(&editor_, [this, index] { editor_.ToggleCell(index); });
+    });
+    connect(canvas, &FieldCanvas::Drawn, this, [this](const CharacterGrid& after, int stroke) {
+        RunHandler(&editor_, [&] { editor_.Edit(after, QStringLiteral("Drawing"), stroke); });
+    });
+    connect(canvas, &FieldCanvas::PasteAsked, this,
+            [this] { RunHandler(&editor_, [this] { editor_.PasteIntoField(); }); });
+    connect(canvas, &FieldCanvas::MenuAsked, this,
+            [this, canvas](int index, std::optional<QPoint> globalPosition) {
+                const QRect cell = canvas->CellRect(index);
+                editor_.Actions().menu->popup(
+                    globalPosition.value_or(canvas->viewport()->mapToGlobal(cell.center())));
+            });
+}
 
 ColourButton* CellInput::Cell(int index) const {
     return editor_.Cmd[static_cast<std::size_t>(index)];

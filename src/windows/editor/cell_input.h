@@ -12,16 +12,21 @@ class QMouseEvent;
 namespace zrl {
 
 class ColourButton;
+class FieldCanvas;
 class FrmMain;
 
 // What the editor's cells do beyond a plain click: the arrows walk the field, Space
 // toggles the cell, Ctrl+V pastes into the field, the Menu key, Shift+F10 and a right-click
-// open the field's context menu, and a press dragged across the cells draws a stroke.
+// open the field's context menu, and a press dragged across the cells draws a stroke. The
+// same reach the editor from the canvas that stands for the cells of a large field.
 class CellInput : public QObject {
     Q_OBJECT
 
 public:
     CellInput(FrmMain& editor, QObject* parent);
+
+    // The canvas's clicks, strokes, menu and paste edit the field as the cells' do.
+    void Attach(FieldCanvas* canvas);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

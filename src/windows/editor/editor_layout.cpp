@@ -25,7 +25,12 @@ QRect ListingArea(const TextBox* listing, const CellField& field) {
     if (size == kDefaultSize) {
         return kClassicListing;
     }
-    const QSize growth = CellField::GrowthOver5x7(size, field.Pitch());
+    const QSize growth = field.Growth();
+    if (field.Canvas() != nullptr) {
+        // One line, wrapped beside the canvas.
+        return {kClassicListing.x() + growth.width(), kClassicListing.y(),
+                CellField::kCanvasListingWidth, kClassicListing.height() + growth.height()};
+    }
     const int lines = std::max(size.width, size.height);
     const QFontMetrics metrics = listing->fontMetrics();
     const int frame =

@@ -15,6 +15,7 @@
 #include "core/text/data_listing.h"
 #include "core/text/pattern_parser.h"
 #include "editor_layout.h"
+#include "field_canvas.h"
 #include "platform/colour_button.h"
 #include "platform/label.h"
 #include "platform/line_shape.h"
@@ -63,6 +64,13 @@ Label* MakeCredit(QWidget* parent, const QString& text, int top, int width) {
     label->SetColours(kNavy, kHighlightText);
     label->SetCaption(text);
     return label;
+}
+
+QString TooLargeToList(CellSize size) {
+    return QStringLiteral(
+               "%1 character is too large for Data lines. To write it for a display, open "
+               "the Character Set window (Ctrl+Shift+E) and choose File > Export (Ctrl+E).")
+        .arg(QString::fromStdString(WithArticle(size)).replace(0, 1, QStringLiteral("A")));
 }
 
 }  // namespace
@@ -148,6 +156,15 @@ void FrmMain::SetTabOrder() {
     }
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+// The canvas takes the cells' place in the tab order: just before Clear.
+void FrmMain::PlaceCanvas() {
+    FieldCanvas* canvas = field_->Canvas();
+    Command1->setEnabled(canvas == nullptr);
+    if (canvas != nullptr && CmdClear->previousInFocusChain() != canvas) {
+        setTabOrder(CmdClear->previousInFocusChain(), canvas);
     }
 }
 
@@ -309,12 +326,17 @@ void FrmMain::CmdHelp_Click() {
     forms_.about.SetVisible(true);
 }
 
+// A field past 32 cells on a side has no listing: no Data line holds its rows.
 void FrmMain::BuildRowData() {
-    TxtOutput->SetText(QString::fromLatin1(zrl::BuildRowData(grid_)));
+    TxtOutput->SetText(CellField::IsCanvas(grid_.Size())
+                           ? TooLargeToList(grid_.Size())
+                           : QString::fromLatin1(zrl::BuildRowData(grid_)));
 }
 
 void FrmMain::BuildColData() {
-    TxtOutput->SetText(QString::fromLatin1(zrl::BuildColData(grid_)));
+    TxtOutput->SetText(CellField::IsCanvas(grid_.Size())
+                           ? TooLargeToList(grid_.Size())
+                           : QString::fromLatin1(zrl::BuildColData(grid_)));
 }
 
 void FrmMain::BuildDataInCurrentOrder() {
@@ -324,6 +346,7 @@ void FrmMain::BuildDataInCurrentOrder() {
 void FrmMain::ShowGrid(const CharacterGrid& grid) {
     grid_ = grid;
     if (field_->Show(grid_)) {
+        PlaceCanvas();
         layout_.Apply(this, TxtOutput, *field_);
         UpdateFieldActions();
     }
@@ -385,7 +408,7 @@ void FrmMain::PasteIntoField() {
     }
     // Above the field: below it stand Clear and Negative, which the notice would cover.
     notice_->ShowAbove(QStringLiteral("Not pasted: ") + QString::fromStdString(parsed.error),
-                       mapToGlobal(Cmd[0]->geometry().topLeft() - QPoint(0, 3)));
+                       mapToGlobal(field_->Bounds().topLeft() - QPoint(0, 3)));
 }
 
 void FrmMain::CopyToClipboard(const QString& text) {

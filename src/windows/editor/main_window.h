@@ -89,6 +89,7 @@ private:
     void ConnectSizeActions();
     void UpdateFieldActions();
     void SetTabOrder();
+    void PlaceCanvas();
     void ConnectHandlers();
     void ConnectActions();
     void ConnectSetActions();

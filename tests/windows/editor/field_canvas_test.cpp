@@ -1,0 +1,92 @@
+// A field past 32 cells on a side: one canvas that clicks, draws, zooms and undoes as the
+// field of buttons does, and reads to a screen reader as one table.
+#include "windows/editor/field_canvas.h"
+
+#include <QAccessible>
+#include <QPushButton>
+#include <QUndoStack>
+
+#include "platform/text_box.h"
+#include "windows/editor/cell_field.h"
+#include "windows/window_fixture.h"
+
+namespace zrl::testing {
+namespace {
+
+class FieldCanvasTest : public WindowTest {
+protected:
+    FrmMain* editor = OpenEditor();
+
+    FieldCanvas* Canvas(CellSize size) {
+        editor->ChangeFieldSize(size);
+        return editor->Field().Canvas();
+    }
+    static QPoint At(const FieldCanvas* canvas, int row, int column) {
+        return canvas->CellRect(canvas->Grid().Size().Index(row, column)).center();
+    }
+};
+
+TEST_F(FieldCanvasTest, ClicksDrawsAndKeysAreEachOneStepOfTheField) {
+    FieldCanvas* canvas = Canvas({64, 64});
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_TRUE(editor->Cmd.empty()) << "no button for any cell";
+    EXPECT_TRUE(editor->TxtOutput->Text().startsWith(
+        QStringLiteral("A 64x64 character is too large for Data lines.")));
+    EXPECT_FALSE(editor->Command1->isEnabled());
+    QWidget* view = canvas->viewport();
+
+    QTest::mouseClick(view, Qt::LeftButton, {}, At(canvas, 40, 50));
+    EXPECT_TRUE(editor->Grid().IsLit(40, 50)) << "a plain click toggles";
+    QTest::mousePress(view, Qt::LeftButton, {}, At(canvas, 10, 10));
+    for (int column = 11; column <= 20; ++column) {
+        QTest::mouseMove(view, At(canvas, 10, column));
+    }
+    QTest::mouseRelease(view, Qt::LeftButton, {}, At(canvas, 10, 20));
+    for (int column = 10; column <= 20; ++column) {
+        EXPECT_TRUE(editor->Grid().IsLit(10, column)) << column;
+    }
+    canvas->setFocus();
+    canvas->SetCursor(0);
+    QTest::keyClick(canvas, Qt::Key_Right);
+    QTest::keyClick(canvas, Qt::Key_Down);
+    QTest::keyClick(canvas, Qt::Key_Space);
+    EXPECT_TRUE(editor->Grid().IsLit(1, 1)) << "Space toggles the cursor's cell";
+
+    const int fitting = canvas->Zoom();
+    QTest::keyClick(canvas, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_GT(canvas->Zoom(), fitting);
+    QTest::keyClick(canvas, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(canvas->Zoom(), fitting);
+
+    editor->History()->undo();
+    EXPECT_FALSE(editor->Grid().IsLit(1, 1));
+    editor->History()->undo();
+    EXPECT_FALSE(editor->Grid().IsLit(10, 15)) << "the whole stroke is one step";
+    EXPECT_TRUE(editor->Grid().IsLit(40, 50));
+}
+
+TEST_F(FieldCanvasTest, AScreenReaderReadsOneTableNamingEachCellAndItsState) {
+    FieldCanvas* canvas = Canvas({255, 255});
+    ASSERT_NE(canvas, nullptr);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(canvas);
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    EXPECT_EQ(table->tableInterface()->rowCount(), 255);
+    EXPECT_EQ(table->tableInterface()->columnCount(), 255);
+
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(254, 200);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Row 255, column 201"));
+    EXPECT_EQ(cell->text(QAccessible::Description), QStringLiteral("unlit"));
+    ASSERT_NE(cell->actionInterface(), nullptr);
+    cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(editor->Grid().IsLit(254, 200));
+    EXPECT_EQ(cell->text(QAccessible::Description), QStringLiteral("lit"));
+    EXPECT_TRUE(cell->state().checked);
+    EXPECT_EQ(table->tableInterface()->cellAt(254, 200), cell) << "a cell is made once";
+    EXPECT_EQ(table->indexOfChild(cell), 254 * 255 + 200);
+}
+
+}  // namespace
+}  // namespace zrl::testing
