@@ -17,6 +17,7 @@ LAYOUTS = ["glcd", "pages", "rows-msb", "rows-lsb", "lcd", "width-prefixed", "gf
            "md-max72xx", "ssd1306ascii"]
 # A proportional font whose glyphs touch their advance, rasterised at 9 pt.
 PROPORTIONAL = "/usr/share/fonts/truetype/freefont/FreeSans.ttf"
+DEJAVU = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 
 PRELUDE = r"""#include <stdint.h>
 #include <stdio.h>
@@ -46,7 +47,7 @@ typedef struct {
 } GFXfont;
 #include "table.h"
 enum { W = %(w)d, H = %(h)d, ASCENT = %(ascent)d, FIRST = %(first)d, B = (H + 7) / 8,
-       J = (W + 7) / 8, COLUMNS = 400 };
+       J = (W + 7) / 8, COLUMNS = 1200 };
 static char canvas[H][COLUMNS];
 static void pixel(int x, int y) {
     if (x >= 0 && x < COLUMNS && y >= 0 && y < H) canvas[y][x] = '#';
@@ -153,7 +154,7 @@ def read_bdf(text):
 
 def expected(layout, cell, codes):
     w, h, _, glyphs = cell
-    canvas, x = [["."] * 400 for _ in range(h)], 0
+    canvas, x = [["."] * 1200 for _ in range(h)], 0
     advances = {advance for _, advance in glyphs.values()}
     if layout == "ssd1306ascii" and advances in ({w}, {w + 1}):
         layout = "fixed"  # every character its cell, with or without a column after it
@@ -409,7 +410,7 @@ def check_lvgl(zerlin, folder, compiler):
             "-I", folder, "-o", program, os.path.join(folder, "draw.c"))
         if run(program) != expected("gfxfont", cell, codes):
             failures.append(f"6x13 lvgl for LVGL {major}: the drawn dots differ")
-    dejavu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+    dejavu = DEJAVU
     if os.path.exists(dejavu):
         raster = ["--pixels", "16", "--map", "32-126"]
         bdf = run(zerlin, "--export", "bdf", *raster, dejavu)
@@ -460,6 +461,29 @@ def check_gfx_conversions(zerlin, folder):
     return failures
 
 
+def check_large(zerlin, folder, compiler):
+    """DejaVu Sans at 96 px, cells past 64 dots a side: tables of bytes that compile and draw
+    every dot, and a GFXfont of its 95 characters that compiles and reads back the same."""
+    if not os.path.exists(DEJAVU):
+        return []
+    raster = ["--pixels", "96", "--map", "32-126"]
+    failures = check_font(zerlin, DEJAVU, folder, compiler, ["glcd", "rows-msb"], raster[:2])
+    header = os.path.join(folder, "table.h")
+    run(zerlin, "--export", "gfxfont", *raster, DEJAVU, header)
+    source = os.path.join(folder, "gfx.c")
+    with open(source, "w") as out:
+        out.write(PRELUDE % {"w": 1, "h": 1, "ascent": 1, "first": 32})
+        out.write("int main(void) {\n    pixel(0, 0);\n"
+                  "    return canvas[0][0] == '#' && font.last - font.first + 1 == 95 ? 0 : 1;\n}\n")
+    program = os.path.join(folder, "gfx")
+    run(compiler, "-std=c11", "-Wall", "-Wextra", "-Werror", "-o", program, source)
+    run(program)
+    if run(zerlin, "--export", "gfxfont", header) != run(zerlin, "--export", "gfxfont", *raster,
+                                                           DEJAVU):
+        failures.append("DejaVu Sans 96 px gfxfont: read back, it is not the same set")
+    return failures
+
+
 def check_conversions(zerlin, folder):
     """A bare glcd table with no comment, through pages and rows-msb, back to glcd."""
     path = os.path.join(FOLDER, "5x7.pcf.gz")
@@ -499,6 +523,7 @@ def main():
         failures += check_sparse(zerlin, folder, compiler)
         failures += check_conversions(zerlin, folder)
         failures += check_lvgl(zerlin, folder, compiler)
+        failures += check_large(zerlin, folder, compiler)
     for failure in failures:
         print("FAIL:", failure)
     print("ok" if not failures else f"{len(failures)} failures")

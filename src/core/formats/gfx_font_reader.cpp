@@ -178,7 +178,7 @@ ParsedSet ReadGlyphTable(std::string_view text) {
         text.substr(0, text.find('\n')).find(kCursorAbove) != std::string_view::npos;
     const std::optional<Cell> cell = CellOf(list, ReadTableHeader(text), cursorAbove);
     if (!cell) {
-        return Fail("the glyphs do not fit a cell of at most 32x32");
+        return Fail("the glyphs do not fit a cell of at most 255x255");
     }
     CharacterSet set(cell->size,
                      std::max(0, cell->size.height + cell->top - (cursorAbove ? 1 : 0)));
@@ -197,7 +197,10 @@ ParsedSet ReadGlyphTable(std::string_view text) {
             return Fail(*error);
         }
         set.Put(static_cast<int>(first + static_cast<long long>(i)),
-                {pattern, {}, static_cast<int>(std::clamp(glyph.advance - 1, 0LL, 32LL))});
+                {pattern,
+                 {},
+                 static_cast<int>(std::clamp(glyph.advance - 1, 0LL,
+                                             static_cast<long long>(CellSize::kLargest)))});
     }
     if (set.IsEmpty()) {
         return Fail("the font holds no character");

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace zrl {
 
@@ -13,6 +14,8 @@ constexpr int kMargin = 4;
 // Dots of 3 pixels with one between, smaller for tall cells so the strip stays low.
 constexpr int kLargestPitch = 4;
 constexpr int kTallest = 40;
+// A cell taller than that is drawn a pixel a dot and scaled down whole to this height.
+constexpr int kTallestStrip = 80;
 // How bright an unlit dot is beside a lit one, and a dot of a missing character's box.
 constexpr qreal kUnlit = 0.16;
 constexpr qreal kBox = 0.45;
@@ -91,7 +94,8 @@ void PreviewStrip::SetSpeed(int speed) {
 
 // The text moves one dot to the left, and comes round again once it has left the strip.
 void PreviewStrip::Step() {
-    const int lap = (width() - 2 * kMargin) / Pitch() + image_.width() / Pitch();
+    const qreal shown = Shown();
+    const int lap = static_cast<int>((width() - 2 * kMargin) / shown + image_.width() / shown);
     scrolled_ = lap > 0 ? (scrolled_ + 1) % lap : 0;
     update();
 }
@@ -102,6 +106,14 @@ CellSize PreviewStrip::Cell() const {
 
 int PreviewStrip::Pitch() const {
     return std::clamp(kTallest / Cell().height, 2, kLargestPitch);
+}
+
+bool PreviewStrip::IsShrunk() const {
+    return Cell().height > kTallest;
+}
+
+qreal PreviewStrip::Shown() const {
+    return IsShrunk() ? static_cast<qreal>(kTallestStrip) / Cell().height : Pitch();
 }
 
 const SetCharacter* PreviewStrip::CharacterFor(char32_t code) const {
@@ -176,11 +188,15 @@ QString PreviewStrip::Missing() const {
 // As wide as ten 5x7 characters, as high as the set's cell.
 QSize PreviewStrip::sizeHint() const {
     return {kMargin * 2 + 40 * (kColumns + 1) * kLargestPitch / 4,
-            kMargin * 2 + Cell().height * Pitch()};
+            kMargin * 2 + static_cast<int>(std::lround(Cell().height * Shown()))};
 }
 
 void PreviewStrip::Render() {
     const std::vector<std::vector<int>> dots = Dots();
+    if (IsShrunk()) {
+        RenderShrunk(dots);
+        return;
+    }
     const int pitch = Pitch();
     const int columns = dots.empty() ? 0 : static_cast<int>(dots.front().size());
     image_ = QImage(std::max(1, columns * pitch), std::max(1, Cell().height * pitch),
@@ -205,6 +221,26 @@ void PreviewStrip::Render() {
     update();
 }
 
+// A pixel a dot, then the whole scaled down smoothly: no dot is drawn on its own.
+void PreviewStrip::RenderShrunk(const std::vector<std::vector<int>>& dots) {
+    const int columns = dots.empty() ? 0 : static_cast<int>(dots.front().size());
+    QImage full(std::max(1, columns), std::max(1, static_cast<int>(dots.size())),
+                QImage::Format_ARGB32_Premultiplied);
+    full.fill(Qt::transparent);
+    const QColor lit = kColours[static_cast<std::size_t>(colour_)].lit;
+    const QRgb shades[] = {Dimmed(lit, kUnlit).rgb(), lit.rgb(), Dimmed(lit, kBox).rgb()};
+    for (std::size_t row = 0; row < dots.size(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(full.scanLine(static_cast<int>(row)));
+        for (std::size_t column = 0; column < dots[row].size(); ++column) {
+            if (dots[row][column] != kNone) {
+                line[column] = shades[dots[row][column]];
+            }
+        }
+    }
+    image_ = full.scaledToHeight(kTallestStrip, Qt::SmoothTransformation);
+    update();
+}
+
 void PreviewStrip::resizeEvent(QResizeEvent*) {
     scrolled_ = 0;
 }
@@ -215,7 +251,7 @@ void PreviewStrip::paintEvent(QPaintEvent*) {
     painter.setClipRect(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin));
     // Still, the text starts at the left; scrolling, it enters from the right.
     const int start = timer_->isActive() ? width() - kMargin : kMargin;
-    painter.drawImage(start - scrolled_ * Pitch(), kMargin, image_);
+    painter.drawImage(QPointF(start - scrolled_ * Shown(), kMargin), image_);
 }
 
 }  // namespace zrl

@@ -60,6 +60,10 @@ private:
     void Render();
     void Step();
     int Pitch() const;
+    // Pixels a dot as the strip shows it: the pitch, or less for a cell taller than 40.
+    bool IsShrunk() const;
+    qreal Shown() const;
+    void RenderShrunk(const std::vector<std::vector<int>>& dots);
 
     const CharacterSet* set_ = nullptr;
     CellSize cell_ = kDefaultSize;  // the cell the strip's height was made for

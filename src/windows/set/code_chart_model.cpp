@@ -13,7 +13,8 @@ namespace zrl {
 namespace {
 
 // The picture of a character in its slot: at most 34 by 50 pixels, dots of 3 with a pixel
-// between where they fit, down to single pixels side by side for a 32x32 cell.
+// between where they fit, down to single pixels side by side for a 32x32 cell; a larger
+// cell's picture is scaled down whole.
 constexpr QSize kLargestPicture(34, 50);
 constexpr int kLargestPitch = 4;
 
@@ -21,6 +22,10 @@ int PitchOf(CellSize size) {
     return std::clamp(
         std::min(kLargestPicture.width() / size.width, kLargestPicture.height() / size.height), 1,
         kLargestPitch);
+}
+
+bool IsShrunk(CellSize size) {
+    return size.width > kLargestPicture.width() || size.height > kLargestPicture.height();
 }
 
 bool IsPrintableAscii(int code) {
@@ -70,6 +75,9 @@ const CharacterSet& CodeChartModel::Set() const {
 
 QSize CodeChartModel::PictureSize() const {
     const CellSize cell = Set().Cell();
+    if (IsShrunk(cell)) {
+        return QSize(cell.width, cell.height).scaled(kLargestPicture, Qt::KeepAspectRatio);
+    }
     const int pitch = PitchOf(cell);
     const int gap = pitch > 1 ? 1 : 0;
     return {cell.width * pitch + gap, cell.height * pitch + gap};
@@ -203,6 +211,9 @@ QVariant CodeChartModel::data(const QModelIndex& index, int role) const {
             return Shown(code);
         case Qt::DecorationRole: {
             const int pitch = PitchOf(Set().Cell());
+            if (IsShrunk(Set().Cell())) {
+                return DrawShrunkGlyph(character.pattern, PictureSize(), character.width);
+            }
             return pitch > 1 ? DrawGlyph(character.pattern, pitch - 1, 1, 1, character.width)
                              : DrawGlyph(character.pattern, 1, 1, 0, character.width);
         }

@@ -119,11 +119,34 @@ QPixmap DrawAboutPicture(qreal scale) {
     return DrawPromotionPicture(487, 261, 40, scale);
 }
 
+namespace {
+
+const QColor kLitDot(255, 0, 0);
+const QColor kUnlitDot(70, 24, 24);
+const QColor kOutsideDot(40, 14, 14);  // an unlit dot past the character's width
+
+}  // namespace
+
+QPixmap DrawShrunkGlyph(const Pattern& pattern, QSize most, int width) {
+    const CellSize size = pattern.Size();
+    QImage dots(size.width, size.height, QImage::Format_RGB32);
+    for (int row = 0; row < size.height; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(dots.scanLine(row));
+        for (int column = 0; column < size.width; ++column) {
+            line[column] = (pattern.Lit(row, column) ? kLitDot
+                            : column < width         ? kUnlitDot
+                                                     : kOutsideDot)
+                               .rgb();
+        }
+    }
+    return QPixmap::fromImage(dots.scaled(most, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
 void PaintDots(QPainter& painter, const Pattern& pattern, QPointF origin, qreal dot, qreal pitch,
                int width) {
-    static const QColor lit(255, 0, 0);
-    static const QColor unlit(70, 24, 24);
-    static const QColor outside(40, 14, 14);  // an unlit dot past the character's width
+    const QColor& lit = kLitDot;
+    const QColor& unlit = kUnlitDot;
+    const QColor& outside = kOutsideDot;
     const CellSize size = pattern.Size();
     for (int i = 0; i < size.Cells(); ++i) {
         const QPointF at = origin + QPointF(size.ColumnOf(i) * pitch, size.RowOf(i) * pitch);

@@ -29,6 +29,9 @@ QPixmap DrawAboutPicture(qreal scale = 1);
 // unlit dots past its `width` are darker still.
 QPixmap DrawGlyph(const Pattern& pattern, int dot, qreal scale = 1, int gap = 1,
                   int width = CellSize::kLargest);
+// A large character's picture in no more than `most` pixels: its dots a pixel each, in the
+// colours above, scaled down smoothly as a whole.
+QPixmap DrawShrunkGlyph(const Pattern& pattern, QSize most, int width = CellSize::kLargest);
 // Draws a pattern's dots with its top-left at `origin`, `pitch` pixels apart.
 void PaintDots(QPainter& painter, const Pattern& pattern, QPointF origin, qreal dot, qreal pitch,
                int width = CellSize::kLargest);
