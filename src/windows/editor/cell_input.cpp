@@ -1,5 +1,6 @@
 #include "cell_input.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -20,9 +21,12 @@ void CellInput::Attach(FieldCanvas* canvas) {
     connect(canvas, &FieldCanvas::Clicked, this, [this](int index) {
         RunHandler(&editor_, [this, index] { editor_.ToggleCell(index); });
     });
-    connect(canvas, &FieldCanvas::Drawn, this, [this](const CharacterGrid& after, int stroke) {
-        RunHandler(&editor_, [&] { editor_.Edit(after, QStringLiteral("Drawing"), stroke); });
-    });
+    canvas->SetShapes(
+        [this](Qt::KeyboardModifiers keys) { return editor_.Actions().DragShape(keys); });
+    connect(canvas, &FieldCanvas::Drawn, this,
+            [this](const CharacterGrid& after, int stroke, const QString& text) {
+                RunHandler(&editor_, [&] { editor_.Edit(after, text, stroke); });
+            });
     connect(canvas, &FieldCanvas::PasteAsked, this,
             [this] { RunHandler(&editor_, [this] { editor_.PasteIntoField(); }); });
     connect(canvas, &FieldCanvas::MenuAsked, this,
@@ -128,6 +132,9 @@ bool CellInput::HandleKey(int index, const QKeyEvent* event) {
 // stroke paints as the pointer goes, and its release is no click. A press soon after a
 // click arrives as a double-click; the button takes it as a press, and so does a stroke.
 bool CellInput::HandleMouse(int index, const QMouseEvent* event) {
+    if (HandleShape(index, event)) {
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         if (event->button() == Qt::LeftButton) {
             stroke_.emplace(index);
@@ -160,9 +167,42 @@ bool CellInput::HandleMouse(int index, const QMouseEvent* event) {
     return drawn;
 }
 
+// A press with a shape's keys held, or with a shape chosen for drags, draws the shape from
+// the cell pressed to the cell under the pointer, afresh from the field as it was at the
+// press: one step however far it goes. The button never sees the press, so no click.
+bool CellInput::HandleShape(int index, const QMouseEvent* event) {
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && event->button() == Qt::LeftButton) {
+        const std::optional<Shape> shape = editor_.Actions().DragShape(event->modifiers());
+        if (!shape) {
+            return false;
+        }
+        shape_ = ShapeDrag{*shape, index, editor_.Grid()};
+        ++strokeCount_;
+    } else if (!shape_ ||
+               (event->type() == QEvent::MouseButtonRelease && event->button() != Qt::LeftButton)) {
+        return false;
+    }
+    const int cell = press ? index : CellAt(event->globalPosition().toPoint());
+    if (cell != kNoCell) {
+        const CharacterGrid after = WithShape(shape_->before, shape_->shape, shape_->pressed, cell);
+        RunHandler(&editor_, [&] { editor_.Edit(after, ShapeText(shape_->shape), strokeCount_); });
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        shape_.reset();
+    }
+    return true;
+}
+
 // By mouse the menu opens at the pointer; by keyboard, over the cell.
 void CellInput::ShowFieldMenu(int index, std::optional<QPoint> globalPosition) {
     stroke_.reset();
+    shape_.reset();
+    // The menu's Fill works on the cell it opened at.
+    if (editor_.Actions().fill->isEnabled()) {
+        Cell(index)->setFocus(Qt::OtherFocusReason);
+    }
     const QWidget* cell = Cell(index);
     editor_.Actions().menu->popup(
         globalPosition.value_or(cell->mapToGlobal(cell->rect().center())));

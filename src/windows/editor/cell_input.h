@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <optional>
 
+#include "core/model/drawing.h"
 #include "core/model/stroke.h"
 
 class QKeyEvent;
@@ -40,7 +41,15 @@ private:
     void ShowFieldMenu(int index, std::optional<QPoint> globalPosition);
 
     FrmMain& editor_;
+    bool HandleShape(int index, const QMouseEvent* event);
+
     std::optional<Stroke> stroke_;
+    struct ShapeDrag {
+        Shape shape;
+        int pressed;
+        CharacterGrid before;
+    };
+    std::optional<ShapeDrag> shape_;
     int strokeCount_ = 0;
 };
 

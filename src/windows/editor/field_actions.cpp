@@ -55,6 +55,8 @@ FieldActions::FieldActions(QWidget* window, QUndoGroup* histories)
       copyCRows(AddAction(window, QStringLiteral("Copy as C: ro&ws (LCD custom character)"))),
       clear(AddAction(window, QStringLiteral("&Clear"))),
       negative(AddAction(window, QStringLiteral("&Negative"))),
+      fill(AddAction(window, QStringLiteral("Fill Re&gion"))),
+      drawMenu(new QMenu(QStringLiteral("Dr&ag Draws"), window)),
       sizeMenu(new QMenu(QStringLiteral("Field Si&ze"), window)),
       otherSize(new QAction(QStringLiteral("&Other..."), window)),
       characterSet(AddAction(window, QStringLiteral("Character &Set..."))),
@@ -98,7 +100,73 @@ FieldActions::FieldActions(QWidget* window, QUndoGroup* histories)
     sizeGroup->addAction(otherSize);
     sizeMenu->addActions(sizeGroup->actions());
     menu->addMenu(sizeMenu);
+    AddDrawing(window);
     menu->addAction(characterSet);
+}
+
+void FieldActions::AddDrawing(QWidget* window) {
+    fill->setShortcut(Qt::ALT | Qt::Key_G);
+    auto* group = new QActionGroup(window);
+    const char* const texts[] = {"&Strokes", "&Lines (Shift+drag)", "&Rectangles (Ctrl+drag)",
+                                 "&Filled Rectangles (Ctrl+Shift+drag)"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* action = group->addAction(QString::fromLatin1(texts[i]));
+        action->setCheckable(true);
+        action->setChecked(i == 0);
+        action->setShortcut(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + i));
+        window->addAction(action);
+        drags.push_back(action);
+    }
+    drawMenu->addActions(group->actions());
+    toolsEnd_ = new QAction(window);
+    toolsEnd_->setSeparator(true);
+    EnableTools(false);
+}
+
+// The menu of a smaller field is as it always was: the tools are not in it at all.
+void FieldActions::EnableTools(bool enabled) {
+    fill->setEnabled(enabled);
+    for (QAction* action : drags) {
+        action->setEnabled(enabled);
+    }
+    const bool shown = menu->actions().contains(fill);
+    if (enabled && !shown) {
+        menu->insertActions(sizeMenu->menuAction(), {fill, drawMenu->menuAction(), toolsEnd_});
+    } else if (!enabled && shown) {
+        for (QAction* action : {fill, drawMenu->menuAction(), toolsEnd_}) {
+            menu->removeAction(action);
+        }
+    }
+}
+
+std::optional<Shape> FieldActions::DragShape(Qt::KeyboardModifiers modifiers) const {
+    if (!fill->isEnabled()) {
+        return std::nullopt;
+    }
+    const bool shift = (modifiers & Qt::ShiftModifier) != 0;
+    const bool control = (modifiers & Qt::ControlModifier) != 0;
+    if (control) {
+        return shift ? Shape::FilledRectangle : Shape::Rectangle;
+    }
+    if (shift || drags[1]->isChecked()) {
+        return Shape::Line;
+    }
+    if (drags[2]->isChecked()) {
+        return Shape::Rectangle;
+    }
+    return drags[3]->isChecked() ? std::optional(Shape::FilledRectangle) : std::nullopt;
+}
+
+QString ShapeText(Shape shape) {
+    switch (shape) {
+        case Shape::Line:
+            return QStringLiteral("Line");
+        case Shape::Rectangle:
+            return QStringLiteral("Rectangle");
+        case Shape::FilledRectangle:
+            break;
+    }
+    return QStringLiteral("Filled Rectangle");
 }
 
 QAction* FieldActions::Of(Transform transform) const {

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <Qt>
 #include <array>
 #include <iterator>
+#include <optional>
 #include <vector>
 
+#include "core/model/drawing.h"
 #include "core/model/transforms.h"
 
 class QAction;
+class QString;
 class QMenu;
 class QUndoGroup;
 class QWidget;
@@ -33,6 +37,17 @@ public:
     std::array<QAction*, std::size(kAllTransforms)> transforms;
     QAction* clear;
     QAction* negative;
+    // The drawing tools of fields of 8x8 and up: a fill of the region at a cell, and what a
+    // drag draws (strokes, lines, rectangles or filled ones; Shift, Ctrl and Ctrl+Shift
+    // draw the last three whatever is chosen).
+    QAction* fill;
+    QMenu* drawMenu;
+    std::vector<QAction*> drags;
+
+    // Tools on or off with the field's size; the shape a drag with these keys held draws,
+    // none for strokes.
+    void EnableTools(bool enabled);
+    std::optional<Shape> DragShape(Qt::KeyboardModifiers modifiers) const;
     // The field's size: the common ones (the size in each action's data) and any other.
     QMenu* sizeMenu;
     std::vector<QAction*> sizes;
@@ -45,6 +60,14 @@ public:
 
     // The cells' context menu.
     QMenu* menu;
+
+private:
+    void AddDrawing(QWidget* window);
+
+    QAction* toolsEnd_ = nullptr;
 };
+
+// "Line", "Rectangle", "Filled Rectangle": the step a drag drawing the shape is.
+QString ShapeText(Shape shape);
 
 }  // namespace zrl

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "field_actions.h"
 #include "field_canvas_accessible.h"
 #include "platform/ole_color.h"
 
@@ -128,6 +129,26 @@ int FieldCanvas::CellAt(QPoint point) const {
     return size.Index(y / zoom_, x / zoom_);
 }
 
+int FieldCanvas::NearestCell(QPoint point) const {
+    const CellSize size = grid_.Size();
+    const int x = point.x() + horizontalScrollBar()->value();
+    const int y = point.y() + verticalScrollBar()->value();
+    return size.Index(std::clamp(y / zoom_, 0, size.height - 1),
+                      std::clamp(x / zoom_, 0, size.width - 1));
+}
+
+void FieldCanvas::SetShapes(
+    std::function<std::optional<zrl::Shape>(Qt::KeyboardModifiers)> shapeFor) {
+    shapeFor_ = std::move(shapeFor);
+}
+
+// A shape is drawn afresh from the field as it was at the press, to the cell the pointer is
+// nearest, so that the steps of one drag are one step of the history.
+void FieldCanvas::DrawShapeTo(QPoint point) {
+    emit Drawn(WithShape(shape_->before, shape_->shape, shape_->pressed, NearestCell(point)),
+               strokes_, ShapeText(shape_->shape));
+}
+
 void FieldCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.fillRect(event->rect(), palette().window());
@@ -189,24 +210,40 @@ void FieldCanvas::mousePressEvent(QMouseEvent* event) {
         return;
     }
     pressed_ = CellAt(event->position().toPoint());
-    if (pressed_ != kNoCell) {
-        stroke_.emplace(pressed_);
-        ++strokes_;
-        SetCursor(pressed_);
+    if (pressed_ == kNoCell) {
+        return;
     }
+    ++strokes_;
+    SetCursor(pressed_);
+    if (const std::optional<zrl::Shape> shape =
+            shapeFor_ ? shapeFor_(event->modifiers()) : std::nullopt) {
+        shape_ = ShapeDrag{*shape, pressed_, grid_};
+        DrawShapeTo(event->position().toPoint());
+        return;
+    }
+    stroke_.emplace(pressed_);
 }
 
 void FieldCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if (shape_) {
+        DrawShapeTo(event->position().toPoint());
+        return;
+    }
     if (!stroke_) {
         return;
     }
     CharacterGrid after = grid_;
     if (stroke_->MoveTo(CellAt(event->position().toPoint()), after)) {
-        emit Drawn(after, strokes_);
+        emit Drawn(after, strokes_, QStringLiteral("Drawing"));
     }
 }
 
 void FieldCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && shape_) {
+        DrawShapeTo(event->position().toPoint());
+        shape_.reset();
+        return;
+    }
     if (event->button() != Qt::LeftButton || !stroke_) {
         return;
     }
@@ -291,6 +328,7 @@ bool FieldCanvas::HandleCursorKey(const QKeyEvent* event) {
 
 void FieldCanvas::contextMenuEvent(QContextMenuEvent* event) {
     stroke_.reset();
+    shape_.reset();
     if (event->reason() == QContextMenuEvent::Mouse) {
         const int cell = CellAt(viewport()->mapFromGlobal(event->globalPos()));
         SetCursor(cell != kNoCell ? cell : cursor_);

@@ -2,9 +2,11 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <functional>
 #include <optional>
 
 #include "core/model/character_grid.h"
+#include "core/model/drawing.h"
 #include "core/model/stroke.h"
 
 namespace zrl {
@@ -40,10 +42,13 @@ public:
     // A cell's rectangle in the viewport, and the cell at a point of it (kNoCell: none).
     QRect CellRect(int index) const;
     int CellAt(QPoint point) const;
+    // What a drag with these keys held draws: a shape, or none for a stroke.
+    void SetShapes(std::function<std::optional<zrl::Shape>(Qt::KeyboardModifiers)> shapeFor);
 
 signals:
     void Clicked(int index);
-    void Drawn(const CharacterGrid& after, int stroke);
+    // A step of a drag: strokes and shapes, each drag one step however many it takes.
+    void Drawn(const CharacterGrid& after, int stroke, const QString& text);
     void MenuAsked(int index, std::optional<QPoint> globalPosition);
     void PasteAsked();
     void CursorMoved(int index);
@@ -66,6 +71,8 @@ private:
     bool HandleZoomKey(const QKeyEvent* event);
     bool HandleCursorKey(const QKeyEvent* event);
     void PaintGrid(QPainter& painter, QRect dots) const;
+    int NearestCell(QPoint point) const;
+    void DrawShapeTo(QPoint point);
 
     CharacterGrid grid_;
     QImage image_;  // a pixel a dot
@@ -73,6 +80,13 @@ private:
     int zoom_ = 8;
     int cursor_ = 0;
     std::optional<Stroke> stroke_;
+    std::function<std::optional<zrl::Shape>(Qt::KeyboardModifiers)> shapeFor_;
+    struct ShapeDrag {
+        zrl::Shape shape;
+        int pressed;
+        CharacterGrid before;
+    };
+    std::optional<ShapeDrag> shape_;
     int pressed_ = kNoCell;
     int strokes_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -185,6 +186,7 @@ void FrmMain::ConnectActions() {
     connect(actions_.clear, &QAction::triggered, CmdClear, &QAbstractButton::click);
     connect(actions_.negative, &QAction::triggered, CmdNeg, &QAbstractButton::click);
     OnTriggered(actions_.paste, [this] { PasteIntoField(); });
+    OnTriggered(actions_.fill, [this] { FillRegion(); });
     OnTriggered(actions_.copyCColumns,
                 [this] { CopyToClipboard(QString::fromLatin1(BuildCColumns(grid_))); });
     OnTriggered(actions_.copyCRows,
@@ -220,6 +222,7 @@ void FrmMain::UpdateFieldActions() {
     }
     actions_.otherSize->setChecked(!preset);
     actions_.copyCRows->setEnabled(FitsLcd(size));
+    actions_.EnableTools(size.width >= 8 && size.height >= 8);
     const QString font = QString::fromStdString(ToString(size));
     actions_.copyCColumns->setText(QStringLiteral("Copy as C: c&olumns (%1 font)").arg(font));
 }
@@ -376,6 +379,15 @@ void FrmMain::ToggleCell(int index) {
     CharacterGrid after = grid_;
     after.Toggle(index);
     Edit(after, after.IsLit(index) ? QStringLiteral("Light Cell") : QStringLiteral("Darken Cell"));
+}
+
+// The region of the cell with the keyboard's focus (the canvas's cursor) turns over.
+void FrmMain::FillRegion() {
+    const int cell = field_->Canvas() != nullptr ? field_->Canvas()->Cursor()
+                                                 : field_->IndexOf(QApplication::focusWidget());
+    if (cell >= 0) {
+        Edit(FilledRegion(grid_, cell), QStringLiteral("Fill"));
+    }
 }
 
 void FrmMain::ApplyTransform(Transform transform) {

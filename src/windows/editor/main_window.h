@@ -109,6 +109,7 @@ private:
     void ToggleCell(int index);
     void ApplyTransform(Transform transform);
     void PasteIntoField();
+    void FillRegion();
     // Clears the clipboard and puts the text on it, as copy does.
     void CopyToClipboard(const QString& text);
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QUndoStack>
 
+#include "platform/colour_button.h"
 #include "platform/text_box.h"
 #include "windows/editor/cell_field.h"
 #include "windows/window_fixture.h"
@@ -86,6 +87,46 @@ TEST_F(FieldCanvasTest, AScreenReaderReadsOneTableNamingEachCellAndItsState) {
     EXPECT_TRUE(cell->state().checked);
     EXPECT_EQ(table->tableInterface()->cellAt(254, 200), cell) << "a cell is made once";
     EXPECT_EQ(table->indexOfChild(cell), 254 * 255 + 200);
+}
+
+// Shift+drag draws a line, Ctrl+drag a rectangle, Alt+G fills: each one step, on the
+// canvas and on the buttons of an 8x8 field alike; at 5x7 a Shift+drag is a stroke as ever.
+TEST_F(FieldCanvasTest, EachToolIsOneStepOnTheCanvasAndTheButtonsButNotAt5x7) {
+    QUndoStack* history = editor->History();
+    const auto drag = [](QWidget* from, QPoint start, QWidget* to, QPoint end,
+                         Qt::KeyboardModifiers keys) {
+        QTest::mousePress(from, Qt::LeftButton, keys, start);
+        QTest::mouseMove(to, end);
+        QTest::mouseRelease(to, Qt::LeftButton, keys, end);
+    };
+    drag(editor->Cmd[0], QPoint(4, 4), editor->Cmd[4], QPoint(4, 4), Qt::ShiftModifier);
+    EXPECT_TRUE(editor->Grid().IsLit(0, 0) && !editor->Grid().IsLit(0, 2)) << "a stroke at 5x7";
+
+    editor->ChangeFieldSize({8, 8});
+    int steps = history->index();
+    drag(editor->Cmd[8], QPoint(4, 4), editor->Cmd[15], QPoint(4, 4), Qt::ShiftModifier);
+    for (int column = 0; column < 8; ++column) {
+        EXPECT_TRUE(editor->Grid().IsLit(1, column)) << column;
+    }
+    EXPECT_EQ(history->index(), steps + 1);
+    EXPECT_EQ(history->undoText(), QStringLiteral("Line"));
+
+    FieldCanvas* canvas = Canvas({64, 64});
+    steps = history->index();
+    QWidget* view = canvas->viewport();
+    drag(view, At(canvas, 10, 10), view, At(canvas, 20, 30), Qt::ControlModifier);
+    EXPECT_TRUE(editor->Grid().IsLit(20, 30) && editor->Grid().IsLit(10, 30));
+    EXPECT_FALSE(editor->Grid().IsLit(15, 20));
+    canvas->setFocus();
+    canvas->SetCursor(canvas->Grid().Size().Index(15, 20));
+    QTest::keyClick(canvas, Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(editor->Grid().IsLit(15, 20)) << "the inside filled";
+    EXPECT_FALSE(editor->Grid().IsLit(40, 40)) << "the outside not";
+    EXPECT_EQ(history->index(), steps + 2);
+    history->undo();
+    EXPECT_EQ(history->undoText(), QStringLiteral("Rectangle"));
+    history->undo();
+    EXPECT_FALSE(editor->Grid().IsLit(20, 30));
 }
 
 }  // namespace
