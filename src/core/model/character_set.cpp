@@ -5,10 +5,15 @@
 
 namespace zrl {
 
+// Straight from the colours, a cell is lit exactly when its colour is pure red: a large
+// field's click stays quick.
 Pattern PatternOf(const CharacterGrid& grid) {
     Pattern pattern(grid.Size());
-    for (int i = 0; i < grid.Size().Cells(); ++i) {
-        pattern[static_cast<std::size_t>(i)] = grid.IsLit(i);
+    const std::vector<OLE_COLOR>& colours = grid.Colours();
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        if (colours[i] == LitColour) {
+            pattern[i] = true;
+        }
     }
     return pattern;
 }
