@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTest>
@@ -199,6 +201,32 @@ bool SaveOutlineFont(zrl::Forms& forms, const QDir& folder) {
     return ok;
 }
 
+// DejaVu Sans at 40 px, its W on the canvas beside the set window.
+bool SaveLargeOutlineFont(zrl::Forms& forms, const QDir& folder) {
+    zrl::FrmCharSet* set = forms.charSet.Get();
+    zrl::ImportFontDialog dialog(set);
+    if (!dialog.UseFile(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"))) {
+        return false;
+    }
+    dialog.Pixels->setValue(40);
+    // The 12 px set before it is unsaved: its changes are let go.
+    QTimer::singleShot(300, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == QMessageBox::DestructiveRole) {
+                    button->click();
+                }
+            }
+        }
+    });
+    bool ok = dialog.Set() && set->ImportOutlineSet(*dialog.Set(), dialog.SetName());
+    set->MakeCurrent('W');
+    set->PreviewText->setText(QStringLiteral("Wave 40 px"));
+    ok &= SaveWithMenu(forms.main.Get(), nullptr, folder,
+                       QStringLiteral("character-set-dejavu-40.png"), set->frameGeometry());
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -238,5 +266,6 @@ int main(int argc, char* argv[]) {
     ok &= SaveProportional(forms, folder);
     ok &= SaveUnicode(forms, folder);
     ok &= SaveOutlineFont(forms, folder);
+    ok &= SaveLargeOutlineFont(forms, folder);
     return ok ? 0 : 1;
 }
