@@ -11,10 +11,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTimer>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "platform/application_setup.h"

@@ -260,7 +260,7 @@ QString LayoutLines() {
 
 void DescribeArguments(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        QStringLiteral("Designs the characters of dot-matrix displays, 5x7 and up to 32x32.\n\n"
+        QStringLiteral("Designs the characters of dot-matrix displays, 5x7 and up to 255x255.\n\n"
                        "zerlin [FILE] opens a character set beside the editor.\n"
                        "zerlin --export LAYOUT INPUT [OUTPUT] converts a font for firmware and "
                        "opens no window; the text goes to OUTPUT or to standard output.\n\n"
@@ -288,7 +288,7 @@ void DescribeArguments(QCommandLineParser& parser) {
                       QStringLiteral("CODE")});
     parser.addOption({kSize,
                       QStringLiteral("The cell size of a table INPUT that does not say it, "
-                                     "from 1x1 to 32x32 (default 5x7)."),
+                                     "from 1x1 to 255x255 (default 5x7)."),
                       QStringLiteral("WxH")});
     DescribeSelection(parser);
     DescribeFontArrayOptions(parser);
@@ -320,7 +320,7 @@ std::optional<Reading> ReadingOf(const QCommandLineParser& parser) {
                                              ? ParseCellSize(parser.value(kSize).toStdString())
                                              : std::optional(kDefaultSize);
     if (!size) {
-        Say(QStringLiteral("--size \"%1\" is no cell size; write it as WxH, each from 1 to 32")
+        Say(QStringLiteral("--size \"%1\" is no cell size; write it as WxH, each from 1 to 255")
                 .arg(parser.value(kSize)));
         return std::nullopt;
     }

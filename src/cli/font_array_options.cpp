@@ -47,7 +47,7 @@ std::optional<FontArrayOptions> ReadFontArrayOptions(const QCommandLineParser& p
     }
     if (parser.isSet(kTiles)) {
         options.tiles = ParseCellSize(parser.value(kTiles).toStdString());
-        if (!options.tiles) {
+        if (!options.tiles || options.tiles->width > 32 || options.tiles->height > 32) {
             Say(QStringLiteral("--tiles \"%1\" is no count of tiles; write it as WxH, each "
                                "from 1 to 32")
                     .arg(parser.value(kTiles)));

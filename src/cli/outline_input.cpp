@@ -79,7 +79,7 @@ std::optional<OutlineOptions> OptionsOf(const QCommandLineParser& parser, const 
     if (parser.isSet(kCell)) {
         options.cell = ParseCellSize(parser.value(kCell).toStdString());
         if (!options.cell) {
-            Say(QStringLiteral("--cell \"%1\" is no cell size; write it as WxH, each from 1 to 32")
+            Say(QStringLiteral("--cell \"%1\" is no cell size; write it as WxH, each from 1 to 255")
                     .arg(parser.value(kCell)));
             return std::nullopt;
         }

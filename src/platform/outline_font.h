@@ -70,7 +70,7 @@ public:
     int Faces() const;
     OutlineFont WithFace(int face) const;
 
-    // The glyphs of the codes at the size; a size whose cell would be over 32x32 (with no
+    // The glyphs of the codes at the size; a size whose cell would be over 255x255 (with no
     // cell given) is refused, naming the cell and the largest size that fits.
     Rasterised Rasterise(const std::vector<int>& codes, const OutlineOptions& options) const;
     // The codes a map and a text want; those the face lacks are missing with the others.

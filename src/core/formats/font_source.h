@@ -15,7 +15,7 @@ namespace zrl {
 // A BDF font's text as it was read, kept beside the set made of it so that whatever the set
 // does not change is written back exactly as it was: the header with its comments and
 // properties, each glyph's block, and the glyphs that the set cannot hold (with no code, too
-// large for a 32x32 cell, or at a code already taken), which stay as they are.
+// large for a 255x255 cell, or at a code already taken), which stay as they are.
 struct FontSource : SourceFont {
     FontSource() = default;
     // Its parts are views of its own text: it is made once and shared, never copied.

@@ -73,12 +73,12 @@ std::optional<std::string> CheckHeader(const Header& header,
                                        const std::vector<ScannedValue>& values) {
     if (header.height < 1 || header.height > CellSize::kLargest) {
         return At(values, 3) + "the font's height, " + std::to_string(header.height) +
-               ", is not one of 1 to 32 rows";
+               ", is not one of 1 to 255 rows";
     }
     if (header.spacing != Ssd1306AsciiSpacing::Proportional &&
         (header.width < 1 || header.width > CellSize::kLargest)) {
         return At(values, 2) + "the font's width, " + std::to_string(header.width) +
-               ", is not one of 1 to 32 columns";
+               ", is not one of 1 to 255 columns";
     }
     if (header.count == 0) {
         return At(values, 5) + "the font's count of characters is 0";

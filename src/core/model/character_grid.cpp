@@ -9,7 +9,7 @@ namespace zrl {
 CharacterGrid::CharacterGrid(CellSize size)
     : size_(size), colours_(static_cast<std::size_t>(size.Cells()), UnlitColour) {
     if (!CellSize::IsValid(size.width, size.height)) {
-        throw std::invalid_argument("a cell is 1 to 32 dots each way, not " + ToString(size));
+        throw std::invalid_argument("a cell is 1 to 255 dots each way, not " + ToString(size));
     }
     colours_[0] = FirstCellStartColour;
 }

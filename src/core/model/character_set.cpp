@@ -33,7 +33,7 @@ int CharacterSet::DefaultDescent(CellSize size) {
 CharacterSet::CharacterSet(CellSize size, std::optional<int> descent)
     : size_(size), descent_(std::clamp(descent.value_or(DefaultDescent(size)), 0, size.height)) {
     if (!CellSize::IsValid(size.width, size.height)) {
-        throw std::invalid_argument("a cell is 1 to 32 dots each way, not " + ToString(size));
+        throw std::invalid_argument("a cell is 1 to 255 dots each way, not " + ToString(size));
     }
 }
 

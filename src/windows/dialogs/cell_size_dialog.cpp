@@ -31,8 +31,8 @@ std::optional<CellSize> AskCellSize(QWidget* parent, const QString& title, CellS
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QFormLayout(&dialog);
-    layout->addRow(QStringLiteral("&Width (1 to 32):"), width);
-    layout->addRow(QStringLiteral("&Height (1 to 32):"), height);
+    layout->addRow(QStringLiteral("&Width (1 to 255):"), width);
+    layout->addRow(QStringLiteral("&Height (1 to 255):"), height);
     layout->addRow(buttons);
     FitTitle(dialog);
     if (dialog.exec() != QDialog::Accepted) {

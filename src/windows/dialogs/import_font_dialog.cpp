@@ -46,7 +46,7 @@ void ImportFontDialog::CreateControls() {
     Style = new QComboBox(this);
     FromFile = new QPushButton(QStringLiteral("From &File..."), this);
     Pixels = new QSpinBox(this);
-    Pixels->setRange(1, 200);
+    Pixels->setRange(1, CellSize::kLargest);
     Pixels->setValue(12);
     Pixels->setSuffix(QStringLiteral(" px"));
     HintingChoice = new QComboBox(this);

@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QUndoCommand>
+#include <optional>
 
 #include "core/model/character_grid.h"
+#include "core/model/grid_change.h"
 
 namespace zrl {
 
 class FrmMain;
 
 // One step of the field's history that replaces its colours: a cell, Clear, Negative, a
-// drag stroke. It keeps both sets of colours, so undo brings back exactly what was there,
-// the first cell's light grey included.
+// drag stroke, a change of size. It keeps the colours of the cells it changes, before and
+// after (both whole grids for a change of size), so undo brings back exactly what was
+// there, the first cell's light grey included.
 class ChangeFieldCommand : public QUndoCommand {
 public:
     // Pieces of one drag stroke share a stroke number and merge into a single step.
@@ -24,8 +27,9 @@ public:
 
 private:
     FrmMain& editor_;
-    CharacterGrid before_;
-    CharacterGrid after_;
+    std::optional<CharacterGrid> before_;  // a change of size
+    std::optional<CharacterGrid> after_;
+    GridChange change_;
     int stroke_;
 };
 
