@@ -86,6 +86,45 @@ CharacterGrid Painted(const CharacterGrid& grid, const std::vector<int>& cells, 
     return painted;
 }
 
+bool Area::Contains(CellSize size, int cell) const {
+    const int row = size.RowOf(cell), column = size.ColumnOf(cell);
+    return row >= top && row < top + height && column >= left && column < left + width;
+}
+
+Area AreaSpanning(CellSize size, int corner, int opposite) {
+    const int top = std::min(size.RowOf(corner), size.RowOf(opposite));
+    const int left = std::min(size.ColumnOf(corner), size.ColumnOf(opposite));
+    return {top, left, std::abs(size.ColumnOf(corner) - size.ColumnOf(opposite)) + 1,
+            std::abs(size.RowOf(corner) - size.RowOf(opposite)) + 1};
+}
+
+Pattern DotsIn(const CharacterGrid& grid, const Area& area) {
+    const CellSize size{area.width, area.height};
+    Pattern dots(size);
+    for (int row = 0; row < area.height; ++row) {
+        for (int column = 0; column < area.width; ++column) {
+            dots[static_cast<std::size_t>(size.Index(row, column))] =
+                grid.IsLit(area.top + row, area.left + column);
+        }
+    }
+    return dots;
+}
+
+CharacterGrid Placed(const CharacterGrid& grid, const Pattern& dots, int row, int column) {
+    const CellSize size = grid.Size();
+    std::vector<int> lit, unlit;
+    for (int r = 0; r < dots.Size().height && row + r < size.height; ++r) {
+        for (int c = 0; c < dots.Size().width && column + c < size.width; ++c) {
+            (dots.Lit(r, c) ? lit : unlit).push_back(size.Index(row + r, column + c));
+        }
+    }
+    return Painted(Painted(grid, unlit, false), lit, true);
+}
+
+CharacterGrid Cleared(const CharacterGrid& grid, const Area& area) {
+    return Placed(grid, Pattern(CellSize{area.width, area.height}), area.top, area.left);
+}
+
 CharacterGrid WithShape(const CharacterGrid& grid, Shape shape, int pressed, int to) {
     const CellSize size = grid.Size();
     const std::vector<int> cells =

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/model/character_grid.h"
+#include "core/model/pattern.h"
 
 namespace zrl {
 
@@ -21,6 +22,27 @@ std::vector<int> RegionCells(const CharacterGrid& grid, int start);
 
 // The grid with the cells lit or unlit; a cell already so keeps its colour.
 CharacterGrid Painted(const CharacterGrid& grid, const std::vector<int>& cells, bool lit);
+
+// A rectangle of cells: the selection a field's dots are copied, cut, cleared and moved by.
+struct Area {
+    int top = 0;
+    int left = 0;
+    int width = 0;
+    int height = 0;
+
+    bool Contains(CellSize size, int cell) const;
+    bool operator==(const Area&) const = default;
+};
+
+// The area two cells span, both included.
+Area AreaSpanning(CellSize size, int corner, int opposite);
+// The area's dots, as a pattern of its size.
+Pattern DotsIn(const CharacterGrid& grid, const Area& area);
+// The grid with the dots placed from the cell at (row, column) on; those past its edge are
+// left out.
+CharacterGrid Placed(const CharacterGrid& grid, const Pattern& dots, int row, int column);
+// The grid with the area's cells unlit.
+CharacterGrid Cleared(const CharacterGrid& grid, const Area& area);
 
 enum class Shape { Line, Rectangle, FilledRectangle };
 

@@ -21,6 +21,8 @@ void CellInput::Attach(FieldCanvas* canvas) {
     connect(canvas, &FieldCanvas::Clicked, this, [this](int index) {
         RunHandler(&editor_, [this, index] { editor_.ToggleCell(index); });
     });
+    canvas->SetSelecting(
+        [this](Qt::KeyboardModifiers keys) { return editor_.Actions().DragSelects(keys); });
     canvas->SetShapes(
         [this](Qt::KeyboardModifiers keys) { return editor_.Actions().DragShape(keys); });
     connect(canvas, &FieldCanvas::Drawn, this,

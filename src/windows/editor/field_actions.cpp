@@ -108,8 +108,8 @@ void FieldActions::AddDrawing(QWidget* window) {
     fill->setShortcut(Qt::ALT | Qt::Key_G);
     auto* group = new QActionGroup(window);
     const char* const texts[] = {"&Strokes", "&Lines (Shift+drag)", "&Rectangles (Ctrl+drag)",
-                                 "&Filled Rectangles (Ctrl+Shift+drag)"};
-    for (int i = 0; i < 4; ++i) {
+                                 "&Filled Rectangles (Ctrl+Shift+drag)", "S&elections"};
+    for (int i = 0; i < 5; ++i) {
         QAction* action = group->addAction(QString::fromLatin1(texts[i]));
         action->setCheckable(true);
         action->setChecked(i == 0);
@@ -137,6 +137,11 @@ void FieldActions::EnableTools(bool enabled) {
             menu->removeAction(action);
         }
     }
+}
+
+bool FieldActions::DragSelects(Qt::KeyboardModifiers modifiers) const {
+    return fill->isEnabled() && drags[4]->isChecked() &&
+           (modifiers & (Qt::ShiftModifier | Qt::ControlModifier)) == 0;
 }
 
 std::optional<Shape> FieldActions::DragShape(Qt::KeyboardModifiers modifiers) const {

@@ -39,7 +39,7 @@ public:
     QAction* negative;
     // The drawing tools of fields of 8x8 and up: a fill of the region at a cell, and what a
     // drag draws (strokes, lines, rectangles or filled ones; Shift, Ctrl and Ctrl+Shift
-    // draw the last three whatever is chosen).
+    // draw those three whatever is chosen), or an area chosen to copy, cut, clear and move.
     QAction* fill;
     QMenu* drawMenu;
     std::vector<QAction*> drags;
@@ -48,6 +48,8 @@ public:
     // none for strokes.
     void EnableTools(bool enabled);
     std::optional<Shape> DragShape(Qt::KeyboardModifiers modifiers) const;
+    // Whether a drag with these keys held chooses an area of the field (on the canvas).
+    bool DragSelects(Qt::KeyboardModifiers modifiers) const;
     // The field's size: the common ones (the size in each action's data) and any other.
     QMenu* sizeMenu;
     std::vector<QAction*> sizes;

@@ -16,7 +16,9 @@ namespace zrl {
 // pixels a dot. A plain click toggles a cell and a drag paints as the field of buttons
 // does; the arrows move a keyboard cursor and Space toggles its cell; Ctrl+wheel,
 // Ctrl+Plus, Ctrl+Minus and Ctrl+0 (fit) zoom. To a screen reader it is one table of rows
-// and columns (field_canvas_accessible.h).
+// and columns (field_canvas_accessible.h). An area chosen with Shift+arrows, or by a drag
+// where drags select, is copied with Ctrl+C, cut with Ctrl+X, cleared with Delete and
+// moved by dragging it; Ctrl+V puts what was copied at the cursor.
 class FieldCanvas : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -44,6 +46,10 @@ public:
     int CellAt(QPoint point) const;
     // What a drag with these keys held draws: a shape, or none for a stroke.
     void SetShapes(std::function<std::optional<zrl::Shape>(Qt::KeyboardModifiers)> shapeFor);
+    // Whether a drag with these keys held chooses an area rather than drawing.
+    void SetSelecting(std::function<bool(Qt::KeyboardModifiers)> selects);
+    // The area chosen by a drag or Shift+arrows; none when there is none.
+    const std::optional<Area>& Selection() const { return selection_; }
 
 signals:
     void Clicked(int index);
@@ -73,6 +79,9 @@ private:
     void PaintGrid(QPainter& painter, QRect dots) const;
     int NearestCell(QPoint point) const;
     void DrawShapeTo(QPoint point);
+    bool HandleSelectionKey(const QKeyEvent* event);
+    void Select(std::optional<Area> area);
+    void MoveSelectionTo(QPoint point);
 
     CharacterGrid grid_;
     QImage image_;  // a pixel a dot
@@ -87,6 +96,18 @@ private:
         CharacterGrid before;
     };
     std::optional<ShapeDrag> shape_;
+    std::function<bool(Qt::KeyboardModifiers)> selects_;
+    std::optional<Area> selection_;
+    int anchor_ = 0;  // the selection's corner the cursor is not at
+    bool choosing_ = false;
+    struct MoveDrag {
+        int pressed;
+        Area area;
+        Pattern dots;
+        CharacterGrid before;
+    };
+    std::optional<MoveDrag> move_;
+    std::optional<Pattern> copied_;
     int pressed_ = kNoCell;
     int strokes_ = 0;
 };

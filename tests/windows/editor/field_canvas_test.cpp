@@ -3,6 +3,7 @@
 #include "windows/editor/field_canvas.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QPushButton>
 #include <QUndoStack>
 
@@ -127,6 +128,44 @@ TEST_F(FieldCanvasTest, EachToolIsOneStepOnTheCanvasAndTheButtonsButNotAt5x7) {
     EXPECT_EQ(history->undoText(), QStringLiteral("Rectangle"));
     history->undo();
     EXPECT_FALSE(editor->Grid().IsLit(20, 30));
+}
+
+// An area chosen with Shift+arrows is cut and pasted elsewhere, or chosen by a drag and
+// dragged: each one step.
+TEST_F(FieldCanvasTest, AChosenAreaIsCutPastedAndMovedAStepEach) {
+    FieldCanvas* canvas = Canvas({40, 40});
+    const CellSize size = canvas->Grid().Size();
+    CharacterGrid dots = editor->Grid();
+    dots.Toggle(size.Index(2, 2));
+    dots.Toggle(size.Index(3, 4));
+    editor->Edit(dots, QStringLiteral("Drawing"));
+    canvas->setFocus();
+    canvas->SetCursor(size.Index(2, 2));
+    QTest::keyClick(canvas, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(canvas, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(canvas, Qt::Key_Down, Qt::ShiftModifier);
+    ASSERT_TRUE(canvas->Selection());
+    EXPECT_EQ(*canvas->Selection(), (Area{2, 2, 3, 2}));
+    QTest::keyClick(canvas, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(editor->Grid().IsLit(2, 2) || editor->Grid().IsLit(3, 4)) << "cut";
+    canvas->SetCursor(size.Index(10, 20));
+    QTest::keyClick(canvas, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(editor->Grid().IsLit(10, 20) && editor->Grid().IsLit(11, 22)) << "pasted";
+    EXPECT_EQ(editor->History()->undoText(), QStringLiteral("Paste"));
+
+    editor->Actions().drags.back()->trigger();  // drags select
+    QWidget* view = canvas->viewport();
+    QTest::mousePress(view, Qt::LeftButton, {}, At(canvas, 10, 20));
+    QTest::mouseMove(view, At(canvas, 11, 22));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, At(canvas, 11, 22));
+    QTest::mousePress(view, Qt::LeftButton, {}, At(canvas, 10, 20));
+    QTest::mouseMove(view, At(canvas, 30, 5));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, At(canvas, 30, 5));
+    EXPECT_TRUE(editor->Grid().IsLit(30, 5) && editor->Grid().IsLit(31, 7)) << "moved";
+    EXPECT_FALSE(editor->Grid().IsLit(10, 20));
+    EXPECT_EQ(editor->History()->undoText(), QStringLiteral("Move"));
+    editor->History()->undo();
+    EXPECT_TRUE(editor->Grid().IsLit(10, 20) && !editor->Grid().IsLit(30, 5));
 }
 
 }  // namespace
