@@ -90,6 +90,9 @@ QRect CellField::Bounds() const {
 
 bool CellField::Show(const CharacterGrid& grid) {
     const bool resized = fresh_ || grid.Size() != shown_.Size();
+    if (resized) {
+        input_->LetGoSelection();
+    }
     if (IsCanvas(grid.Size())) {
         if (resized) {
             HideButtons();

@@ -12,10 +12,33 @@
 #include "platform/colour_button.h"
 #include "platform/runtime_error.h"
 #include "platform/text_box.h"
+#include "selection_frame.h"
 
 namespace zrl {
 
-CellInput::CellInput(FrmMain& editor, QObject* parent) : QObject(parent), editor_(editor) {}
+CellInput::CellInput(FrmMain& editor, QObject* parent)
+    : QObject(parent), editor_(editor), frame_(new SelectionFrame(&editor)) {}
+
+void CellInput::LetGoSelection() {
+    selection_.LetGo();
+    frame_->Surround({});
+}
+
+bool CellInput::ToolsOn() const {
+    return editor_.Actions().fill->isEnabled();
+}
+
+void CellInput::ShowSelection() {
+    const std::optional<Area>& area = selection_.Chosen();
+    const CellSize size = editor_.Grid().Size();
+    if (!area || editor_.Cmd.size() != static_cast<std::size_t>(size.Cells())) {
+        frame_->Surround({});
+        return;
+    }
+    const int last = size.Index(area->top + area->height - 1, area->left + area->width - 1);
+    frame_->Surround(
+        Cell(size.Index(area->top, area->left))->geometry().united(Cell(last)->geometry()));
+}
 
 void CellInput::Attach(FieldCanvas* canvas) {
     connect(canvas, &FieldCanvas::Clicked, this, [this](int index) {
@@ -88,6 +111,9 @@ bool CellInput::eventFilter(QObject* watched, QEvent* event) {
 // and keeps the focus on it, so a pattern can be drawn from the keyboard alone. The Menu
 // key and Shift+F10 open the context menu at the cell.
 bool CellInput::HandleKey(int index, const QKeyEvent* event) {
+    if (HandleSelectionKey(index, event)) {
+        return true;
+    }
     const CellSize size = editor_.Grid().Size();
     int row = size.RowOf(index);
     int column = size.ColumnOf(index);
@@ -125,7 +151,25 @@ bool CellInput::HandleKey(int index, const QKeyEvent* event) {
         default:
             return false;
     }
-    Cell(size.Index(row, column))->setFocus(Qt::TabFocusReason);
+    const int to = size.Index(row, column);
+    selection_.Follow(size);
+    selection_.CursorMoved(size, index, to,
+                           ToolsOn() && (event->modifiers() & Qt::ShiftModifier) != 0);
+    ShowSelection();
+    Cell(to)->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool CellInput::HandleSelectionKey(int index, const QKeyEvent* event) {
+    selection_.Follow(editor_.Grid().Size());
+    if (!ToolsOn() || !selection_.TakesKey(event)) {
+        return false;
+    }
+    if (const std::optional<FieldSelection::Edit> edit =
+            selection_.Key(event, editor_.Grid(), index)) {
+        RunHandler(&editor_, [&] { editor_.Edit(edit->after, edit->text, ++strokeCount_); });
+    }
+    ShowSelection();
     return true;
 }
 
@@ -134,7 +178,7 @@ bool CellInput::HandleKey(int index, const QKeyEvent* event) {
 // stroke paints as the pointer goes, and its release is no click. A press soon after a
 // click arrives as a double-click; the button takes it as a press, and so does a stroke.
 bool CellInput::HandleMouse(int index, const QMouseEvent* event) {
-    if (HandleShape(index, event)) {
+    if (HandleShape(index, event) || HandleSelection(index, event)) {
         return true;
     }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
@@ -193,6 +237,40 @@ bool CellInput::HandleShape(int index, const QMouseEvent* event) {
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         shape_.reset();
+    }
+    return true;
+}
+
+// Where drags select, a press chooses an area or takes hold of the chosen one; the button
+// never sees it, so no click.
+bool CellInput::HandleSelection(int index, const QMouseEvent* event) {
+    selection_.Follow(editor_.Grid().Size());
+    if (!ToolsOn()) {
+        return false;
+    }
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && event->button() == Qt::LeftButton) {
+        ++strokeCount_;
+        const bool taken = selection_.Press(editor_.Grid(), index,
+                                            editor_.Actions().DragSelects(event->modifiers()));
+        ShowSelection();
+        return taken;
+    }
+    if (!selection_.Dragging()) {
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        selection_.Release();
+        return true;
+    }
+    const int cell = CellAt(event->globalPosition().toPoint());
+    if (cell != kNoCell) {
+        if (const std::optional<FieldSelection::Edit> moved =
+                selection_.DragTo(editor_.Grid().Size(), cell)) {
+            RunHandler(&editor_, [&] { editor_.Edit(moved->after, moved->text, strokeCount_); });
+        }
+        ShowSelection();
     }
     return true;
 }

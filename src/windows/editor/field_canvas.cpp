@@ -33,7 +33,7 @@ void FieldCanvas::Show(const CharacterGrid& grid) {
     if (resized) {
         image_ = QImage(size.width, size.height, QImage::Format_RGB32);
         cursor_ = std::min(cursor_, size.Cells() - 1);
-        selection_.reset();
+        selection_.Follow(size);
     }
     const QPalette& colours = palette();
     for (int i = 0; i < size.Cells(); ++i) {
@@ -147,25 +147,6 @@ void FieldCanvas::SetSelecting(std::function<bool(Qt::KeyboardModifiers)> select
     selects_ = std::move(selects);
 }
 
-void FieldCanvas::Select(std::optional<Area> area) {
-    selection_ = area;
-    viewport()->update();
-}
-
-// The chosen dots follow the pointer, their old place cleared: one step however far.
-void FieldCanvas::MoveSelectionTo(QPoint point) {
-    const CellSize size = grid_.Size();
-    const int cell = NearestCell(point);
-    const int top = move_->area.top + size.RowOf(cell) - size.RowOf(move_->pressed);
-    const int left = move_->area.left + size.ColumnOf(cell) - size.ColumnOf(move_->pressed);
-    const int row = std::clamp(top, 0, size.height - 1);
-    const int column = std::clamp(left, 0, size.width - 1);
-    Select(Area{row, column, std::min(move_->area.width, size.width - column),
-                std::min(move_->area.height, size.height - row)});
-    emit Drawn(Placed(Cleared(move_->before, move_->area), move_->dots, row, column), strokes_,
-               QStringLiteral("Move"));
-}
-
 // A shape is drawn afresh from the field as it was at the press, to the cell the pointer is
 // nearest, so that the steps of one drag are one step of the history.
 void FieldCanvas::DrawShapeTo(QPoint point) {
@@ -190,9 +171,9 @@ void FieldCanvas::paintEvent(QPaintEvent* event) {
     if (zoom_ >= kGridFromZoom) {
         PaintGrid(painter, dots);
     }
-    if (selection_) {
-        const QRect area(QPoint(selection_->left, selection_->top) * zoom_ - offset,
-                         QSize(selection_->width, selection_->height) * zoom_);
+    if (const std::optional<Area>& chosen = selection_.Chosen()) {
+        const QRect area(QPoint(chosen->left, chosen->top) * zoom_ - offset,
+                         QSize(chosen->width, chosen->height) * zoom_);
         painter.setPen(QPen(palette().highlight().color(), 2, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(area.adjusted(1, 1, -1, -1));
@@ -245,19 +226,13 @@ void FieldCanvas::mousePressEvent(QMouseEvent* event) {
         return;
     }
     ++strokes_;
-    if (selection_ && selection_->Contains(grid_.Size(), pressed_) && selects_ &&
-        selects_(event->modifiers())) {
-        move_ = MoveDrag{pressed_, *selection_, DotsIn(grid_, *selection_), grid_};
+    const bool selects = selects_ && selects_(event->modifiers());
+    const bool taken = selection_.Press(grid_, pressed_, selects);
+    viewport()->update();
+    if (taken) {
         return;
     }
     SetCursor(pressed_);
-    Select(std::nullopt);
-    if (selects_ && selects_(event->modifiers())) {
-        choosing_ = true;
-        anchor_ = pressed_;
-        Select(AreaSpanning(grid_.Size(), pressed_, pressed_));
-        return;
-    }
     if (const std::optional<zrl::Shape> shape =
             shapeFor_ ? shapeFor_(event->modifiers()) : std::nullopt) {
         shape_ = ShapeDrag{*shape, pressed_, grid_};
@@ -268,14 +243,13 @@ void FieldCanvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void FieldCanvas::mouseMoveEvent(QMouseEvent* event) {
-    if (move_) {
-        MoveSelectionTo(event->position().toPoint());
-        return;
-    }
-    if (choosing_) {
-        const int cell = NearestCell(event->position().toPoint());
-        SetCursor(cell);
-        Select(AreaSpanning(grid_.Size(), anchor_, cell));
+    if (selection_.Dragging()) {
+        const std::optional<FieldSelection::Edit> moved =
+            selection_.DragTo(grid_.Size(), NearestCell(event->position().toPoint()));
+        if (moved) {
+            emit Drawn(moved->after, strokes_, moved->text);
+        }
+        viewport()->update();
         return;
     }
     if (shape_) {
@@ -292,9 +266,8 @@ void FieldCanvas::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FieldCanvas::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && (move_ || choosing_)) {
-        move_.reset();
-        choosing_ = false;
+    if (event->button() == Qt::LeftButton && selection_.Dragging()) {
+        selection_.Release();
         return;
     }
     if (event->button() == Qt::LeftButton && shape_) {
@@ -354,32 +327,15 @@ bool FieldCanvas::HandleZoomKey(const QKeyEvent* event) {
     return true;
 }
 
-// Copy, cut and clear work on the chosen area; paste puts what was copied at the cursor,
-// and with nothing copied here it reads the clipboard's text as it always has.
 bool FieldCanvas::HandleSelectionKey(const QKeyEvent* event) {
-    const CellSize size = grid_.Size();
-    if (event->matches(QKeySequence::Paste) && copied_) {
-        emit Drawn(Placed(grid_, *copied_, size.RowOf(cursor_), size.ColumnOf(cursor_)), ++strokes_,
-                   QStringLiteral("Paste"));
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape && selection_) {
-        Select(std::nullopt);
-        return true;
-    }
-    if (!selection_) {
+    if (!selection_.TakesKey(event)) {
         return false;
     }
-    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)) {
-        copied_ = DotsIn(grid_, *selection_);
+    if (const std::optional<FieldSelection::Edit> edit = selection_.Key(event, grid_, cursor_)) {
+        emit Drawn(edit->after, ++strokes_, edit->text);
     }
-    if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Delete)) {
-        emit Drawn(Cleared(grid_, *selection_), ++strokes_,
-                   event->matches(QKeySequence::Cut) ? QStringLiteral("Cut")
-                                                     : QStringLiteral("Clear Area"));
-        return true;
-    }
-    return event->matches(QKeySequence::Copy);
+    viewport()->update();
+    return true;
 }
 
 bool FieldCanvas::HandleCursorKey(const QKeyEvent* event) {
@@ -408,21 +364,17 @@ bool FieldCanvas::HandleCursorKey(const QKeyEvent* event) {
         default:
             return false;
     }
-    // Shift with an arrow grows the area from where the cursor was; an arrow alone lets go.
-    const bool extending = (event->modifiers() & Qt::ShiftModifier) != 0;
-    if (extending && !selection_) {
-        anchor_ = cursor_;
-    }
+    const int from = cursor_;
     SetCursor(size.Index(row, column));
-    Select(extending ? std::optional(AreaSpanning(size, anchor_, cursor_)) : std::nullopt);
+    selection_.CursorMoved(size, from, cursor_, (event->modifiers() & Qt::ShiftModifier) != 0);
+    viewport()->update();
     return true;
 }
 
 void FieldCanvas::contextMenuEvent(QContextMenuEvent* event) {
     stroke_.reset();
     shape_.reset();
-    move_.reset();
-    choosing_ = false;
+    selection_.Release();
     if (event->reason() == QContextMenuEvent::Mouse) {
         const int cell = CellAt(viewport()->mapFromGlobal(event->globalPos()));
         SetCursor(cell != kNoCell ? cell : cursor_);

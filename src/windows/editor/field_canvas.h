@@ -8,6 +8,7 @@
 #include "core/model/character_grid.h"
 #include "core/model/drawing.h"
 #include "core/model/stroke.h"
+#include "field_selection.h"
 
 namespace zrl {
 
@@ -49,7 +50,7 @@ public:
     // Whether a drag with these keys held chooses an area rather than drawing.
     void SetSelecting(std::function<bool(Qt::KeyboardModifiers)> selects);
     // The area chosen by a drag or Shift+arrows; none when there is none.
-    const std::optional<Area>& Selection() const { return selection_; }
+    const std::optional<Area>& Selection() const { return selection_.Chosen(); }
 
 signals:
     void Clicked(int index);
@@ -80,8 +81,6 @@ private:
     int NearestCell(QPoint point) const;
     void DrawShapeTo(QPoint point);
     bool HandleSelectionKey(const QKeyEvent* event);
-    void Select(std::optional<Area> area);
-    void MoveSelectionTo(QPoint point);
 
     CharacterGrid grid_;
     QImage image_;  // a pixel a dot
@@ -97,17 +96,7 @@ private:
     };
     std::optional<ShapeDrag> shape_;
     std::function<bool(Qt::KeyboardModifiers)> selects_;
-    std::optional<Area> selection_;
-    int anchor_ = 0;  // the selection's corner the cursor is not at
-    bool choosing_ = false;
-    struct MoveDrag {
-        int pressed;
-        Area area;
-        Pattern dots;
-        CharacterGrid before;
-    };
-    std::optional<MoveDrag> move_;
-    std::optional<Pattern> copied_;
+    FieldSelection selection_;
     int pressed_ = kNoCell;
     int strokes_ = 0;
 };

@@ -133,9 +133,19 @@ TEST_F(FieldCanvasTest, EachToolIsOneStepOnTheCanvasAndTheButtonsButNotAt5x7) {
 // An area chosen with Shift+arrows is cut and pasted elsewhere, or chosen by a drag and
 // dragged: each one step.
 TEST_F(FieldCanvasTest, AChosenAreaIsCutPastedAndMovedAStepEach) {
+    editor->ChangeFieldSize({16, 16});
+    QTest::mouseClick(editor->Cmd[17], Qt::LeftButton);  // row 1, column 1
+    editor->Cmd[17]->setFocus();
+    QTest::keyClick(editor->Cmd[17], Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(editor->Cmd[18], Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(editor->Grid().IsLit(1, 1)) << "cut from the buttons";
+    QTest::keyClick(editor->Cmd[18], Qt::Key_Down);
+    QTest::keyClick(editor->Cmd[34], Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(editor->Grid().IsLit(2, 2)) << "pasted at the focused cell";
+
     FieldCanvas* canvas = Canvas({40, 40});
     const CellSize size = canvas->Grid().Size();
-    CharacterGrid dots = editor->Grid();
+    CharacterGrid dots(size);
     dots.Toggle(size.Index(2, 2));
     dots.Toggle(size.Index(3, 4));
     editor->Edit(dots, QStringLiteral("Drawing"));
