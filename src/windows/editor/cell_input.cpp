@@ -115,21 +115,15 @@ bool CellInput::HandleKey(int index, const QKeyEvent* event) {
         return true;
     }
     const CellSize size = editor_.Grid().Size();
-    int row = size.RowOf(index);
-    int column = size.ColumnOf(index);
+    if (const std::optional<int> to = ArrowStep(size, index, event->key())) {
+        selection_.Follow(size);
+        selection_.CursorMoved(size, index, *to,
+                               ToolsOn() && (event->modifiers() & Qt::ShiftModifier) != 0);
+        ShowSelection();
+        Cell(*to)->setFocus(Qt::TabFocusReason);
+        return true;
+    }
     switch (event->key()) {
-        case Qt::Key_Left:
-            column = std::max(0, column - 1);
-            break;
-        case Qt::Key_Right:
-            column = std::min(size.width - 1, column + 1);
-            break;
-        case Qt::Key_Up:
-            row = std::max(0, row - 1);
-            break;
-        case Qt::Key_Down:
-            row = std::min(size.height - 1, row + 1);
-            break;
         case Qt::Key_Space:
             RunHandler(&editor_, [this, index] { editor_.ToggleCell(index); });
             return true;
@@ -151,13 +145,6 @@ bool CellInput::HandleKey(int index, const QKeyEvent* event) {
         default:
             return false;
     }
-    const int to = size.Index(row, column);
-    selection_.Follow(size);
-    selection_.CursorMoved(size, index, to,
-                           ToolsOn() && (event->modifiers() & Qt::ShiftModifier) != 0);
-    ShowSelection();
-    Cell(to)->setFocus(Qt::TabFocusReason);
-    return true;
 }
 
 bool CellInput::HandleSelectionKey(int index, const QKeyEvent* event) {

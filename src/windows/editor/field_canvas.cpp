@@ -340,32 +340,16 @@ bool FieldCanvas::HandleSelectionKey(const QKeyEvent* event) {
 
 bool FieldCanvas::HandleCursorKey(const QKeyEvent* event) {
     const CellSize size = grid_.Size();
-    int row = size.RowOf(cursor_);
-    int column = size.ColumnOf(cursor_);
-    switch (event->key()) {
-        case Qt::Key_Left:
-            column = std::max(0, column - 1);
-            break;
-        case Qt::Key_Right:
-            column = std::min(size.width - 1, column + 1);
-            break;
-        case Qt::Key_Up:
-            row = std::max(0, row - 1);
-            break;
-        case Qt::Key_Down:
-            row = std::min(size.height - 1, row + 1);
-            break;
-        case Qt::Key_Home:
-            column = 0;
-            break;
-        case Qt::Key_End:
-            column = size.width - 1;
-            break;
-        default:
-            return false;
+    const int row = size.RowOf(cursor_);
+    std::optional<int> to = ArrowStep(size, cursor_, event->key());
+    if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
+        to = size.Index(row, event->key() == Qt::Key_Home ? 0 : size.width - 1);
+    }
+    if (!to) {
+        return false;
     }
     const int from = cursor_;
-    SetCursor(size.Index(row, column));
+    SetCursor(*to);
     selection_.CursorMoved(size, from, cursor_, (event->modifiers() & Qt::ShiftModifier) != 0);
     viewport()->update();
     return true;

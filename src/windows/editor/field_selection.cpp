@@ -5,6 +5,28 @@
 
 namespace zrl {
 
+std::optional<int> ArrowStep(CellSize size, int cell, int key) {
+    int row = size.RowOf(cell);
+    int column = size.ColumnOf(cell);
+    switch (key) {
+        case Qt::Key_Left:
+            column = std::max(0, column - 1);
+            break;
+        case Qt::Key_Right:
+            column = std::min(size.width - 1, column + 1);
+            break;
+        case Qt::Key_Up:
+            row = std::max(0, row - 1);
+            break;
+        case Qt::Key_Down:
+            row = std::min(size.height - 1, row + 1);
+            break;
+        default:
+            return std::nullopt;
+    }
+    return size.Index(row, column);
+}
+
 void FieldSelection::Follow(CellSize size) {
     if (size != size_) {
         area_.reset();

@@ -9,6 +9,10 @@ class QKeyEvent;
 
 namespace zrl {
 
+// The cell an arrow key moves to from this one, stopping at the field's edges; none for
+// another key.
+std::optional<int> ArrowStep(CellSize size, int cell, int key);
+
 // The area chosen in a field and the dots copied from it, for the canvas and the field of
 // buttons alike. Shift+arrows grow an area from where the cursor was and an arrow alone
 // lets it go; a drag where drags select chooses one, and a drag that starts inside it moves
