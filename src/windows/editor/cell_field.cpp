@@ -126,6 +126,18 @@ bool CellField::Show(const CharacterGrid& grid) {
     return false;
 }
 
+void CellField::MakeTabStop(int index) {
+    const CellSize size = shown_.Size();
+    if (size == kDefaultSize || index < 0 || index >= size.Cells()) {
+        return;
+    }
+    if (tabStop_ < size.Cells()) {
+        cells_[static_cast<std::size_t>(tabStop_)]->setFocusPolicy(Qt::ClickFocus);
+    }
+    tabStop_ = index;
+    cells_[static_cast<std::size_t>(index)]->setFocusPolicy(Qt::StrongFocus);
+}
+
 void CellField::HideButtons() {
     cells_.clear();
     for (ColourButton* cell : pool_) {
@@ -171,7 +183,10 @@ void CellField::MakeSize(CellSize size) {
     }
     cells_.assign(pool_.begin(), pool_.begin() + static_cast<std::ptrdiff_t>(count));
     shown_ = CharacterGrid(size);
+    tabStop_ = 0;
     for (int i = 0; i < size.Cells(); ++i) {
+        cells_[static_cast<std::size_t>(i)]->setFocusPolicy(
+            size == kDefaultSize || i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
         Place(i);
         cells_[static_cast<std::size_t>(i)]->setAccessibleName(
             QStringLiteral("Row %1, column %2").arg(size.RowOf(i) + 1).arg(size.ColumnOf(i) + 1));

@@ -44,6 +44,9 @@ public:
     int Pitch() const { return pitch_; }
     // The index of the cell, or -1 for what is no cell of the field.
     int IndexOf(const QObject* object) const;
+    // A field of another size than 5x7 is one stop of Tab, as a grid is: the cell that had
+    // the focus last, which the arrows move from. The 5x7 field keeps a stop at each cell.
+    void MakeTabStop(int index);
     // The area the cells cover, in the window, and how far it reaches past the 5x7 field's.
     QRect Bounds() const;
     QSize Growth() const;
@@ -74,6 +77,7 @@ private:
     FieldCanvas* canvas_ = nullptr;
     CharacterGrid shown_;
     int pitch_ = 0;
+    int tabStop_ = 0;
     bool fresh_ = true;
 };
 

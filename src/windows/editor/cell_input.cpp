@@ -86,6 +86,9 @@ bool CellInput::eventFilter(QObject* watched, QEvent* event) {
     const int cell = CellOf(watched);
     if (cell != kNoCell) {
         switch (event->type()) {
+            case QEvent::FocusIn:
+                editor_.field_->MakeTabStop(cell);
+                break;
             case QEvent::KeyPress:
                 return HandleKey(cell, static_cast<QKeyEvent*>(event));
             case QEvent::MouseButtonPress:

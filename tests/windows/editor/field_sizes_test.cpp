@@ -117,5 +117,18 @@ TEST_F(FieldSizesTest, ASetOfAnotherSizeGivesTheFieldItsCellAndResizesAsOneStep)
     EXPECT_EQ(editor->Cmd.size(), 78u);
 }
 
+// Past 5x7 the field is one stop of Tab: the cell last focused, left and come back to.
+TEST_F(FieldSizesTest, ALargerFieldIsOneTabStopThatRemembersItsCell) {
+    editor->ChangeFieldSize({32, 32});
+    editor->Cmd[0]->setFocus();
+    QTest::keyClick(editor->Cmd[0], Qt::Key_Right);
+    QTest::keyClick(editor->Cmd[1], Qt::Key_Down);
+    ASSERT_EQ(QApplication::focusWidget(), editor->Cmd[33]);
+    QTest::keyClick(editor->Cmd[33], Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), editor->CmdClear) << "one Tab leaves the field";
+    QTest::keyClick(editor->CmdClear, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), editor->Cmd[33]) << "and Shift+Tab comes back";
+}
+
 }  // namespace
 }  // namespace zrl::testing
