@@ -16,6 +16,7 @@ constexpr int kLargestPitch = 4;
 constexpr int kTallest = 40;
 // A cell taller than that is drawn a pixel a dot and scaled down whole to this height.
 constexpr int kTallestStrip = 80;
+constexpr int kSettling = 300;  // ms
 // How bright an unlit dot is beside a lit one, and a dot of a missing character's box.
 constexpr qreal kUnlit = 0.16;
 constexpr qreal kBox = 0.45;
@@ -54,8 +55,13 @@ std::span<const PreviewStrip::Speed> PreviewStrip::Speeds() {
     return kSpeeds;
 }
 
-PreviewStrip::PreviewStrip(QWidget* parent) : QWidget(parent), timer_(new QTimer(this)) {
+PreviewStrip::PreviewStrip(QWidget* parent)
+    : QWidget(parent), timer_(new QTimer(this)), describing_(new QTimer(this)) {
     setAccessibleName(QStringLiteral("Preview"));
+    // A screen reader hears the text once the typing settles, not at every key.
+    describing_->setSingleShot(true);
+    describing_->setInterval(kSettling);
+    connect(describing_, &QTimer::timeout, this, [this] { setAccessibleDescription(text_); });
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(sizeHint().height());
     connect(timer_, &QTimer::timeout, this, &PreviewStrip::Step);
@@ -70,7 +76,7 @@ void PreviewStrip::Show(const CharacterSet* set, const QString& text) {
         setMinimumHeight(sizeHint().height());
         updateGeometry();
     }
-    setAccessibleDescription(text);
+    describing_->start();
     Render();
 }
 
@@ -95,7 +101,7 @@ void PreviewStrip::SetSpeed(int speed) {
 // The text moves one dot to the left, and comes round again once it has left the strip.
 void PreviewStrip::Step() {
     const qreal shown = Shown();
-    const int lap = static_cast<int>((width() - 2 * kMargin) / shown + image_.width() / shown);
+    const int lap = static_cast<int>((width() - 2 * kMargin) / shown) + Columns();
     scrolled_ = lap > 0 ? (scrolled_ + 1) % lap : 0;
     update();
 }
@@ -191,54 +197,57 @@ QSize PreviewStrip::sizeHint() const {
             kMargin * 2 + static_cast<int>(std::lround(Cell().height * Shown()))};
 }
 
+// The dots are laid out for every change; only those the strip shows are drawn, so a
+// long text costs no more to show than a short one.
 void PreviewStrip::Render() {
-    const std::vector<std::vector<int>> dots = Dots();
-    if (IsShrunk()) {
-        RenderShrunk(dots);
-        return;
-    }
-    const int pitch = Pitch();
-    const int columns = dots.empty() ? 0 : static_cast<int>(dots.front().size());
-    image_ = QImage(std::max(1, columns * pitch), std::max(1, Cell().height * pitch),
-                    QImage::Format_ARGB32_Premultiplied);
-    image_.fill(Qt::transparent);
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    const QColor lit = kColours[static_cast<std::size_t>(colour_)].lit;
-    const QColor shades[] = {Dimmed(lit, kUnlit), lit, Dimmed(lit, kBox)};
-    const qreal size = pitch - 1;
-    for (std::size_t row = 0; row < dots.size(); ++row) {
-        for (std::size_t column = 0; column < dots[row].size(); ++column) {
-            if (dots[row][column] == kNone) {
-                continue;
-            }
-            painter.setBrush(shades[dots[row][column]]);
-            painter.drawEllipse(QRectF(static_cast<qreal>(column) * pitch,
-                                       static_cast<qreal>(row) * pitch, size, size));
-        }
-    }
+    dots_ = Dots();
     update();
 }
 
-// A pixel a dot, then the whole scaled down smoothly: no dot is drawn on its own.
-void PreviewStrip::RenderShrunk(const std::vector<std::vector<int>>& dots) {
-    const int columns = dots.empty() ? 0 : static_cast<int>(dots.front().size());
-    QImage full(std::max(1, columns), std::max(1, static_cast<int>(dots.size())),
+int PreviewStrip::Columns() const {
+    return dots_.empty() ? 0 : static_cast<int>(dots_.front().size());
+}
+
+void PreviewStrip::PaintDots(QPainter& painter, qreal left, int first, int last) const {
+    const int pitch = Pitch();
+    const qreal size = pitch - 1;
+    const QColor lit = kColours[static_cast<std::size_t>(colour_)].lit;
+    const QColor shades[] = {Dimmed(lit, kUnlit), lit, Dimmed(lit, kBox)};
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    for (std::size_t row = 0; row < dots_.size(); ++row) {
+        for (int column = first; column < last; ++column) {
+            const int dot = dots_[row][static_cast<std::size_t>(column)];
+            if (dot == kNone) {
+                continue;
+            }
+            painter.setBrush(shades[dot]);
+            painter.drawEllipse(QRectF(left + static_cast<qreal>(column) * pitch,
+                                       kMargin + static_cast<qreal>(row) * pitch, size, size));
+        }
+    }
+}
+
+// A pixel a dot, then the part shown scaled down smoothly: no dot is drawn on its own.
+void PreviewStrip::PaintShrunk(QPainter& painter, qreal left, int first, int last) const {
+    QImage part(last - first, std::max(1, static_cast<int>(dots_.size())),
                 QImage::Format_ARGB32_Premultiplied);
-    full.fill(Qt::transparent);
+    part.fill(Qt::transparent);
     const QColor lit = kColours[static_cast<std::size_t>(colour_)].lit;
     const QRgb shades[] = {Dimmed(lit, kUnlit).rgb(), lit.rgb(), Dimmed(lit, kBox).rgb()};
-    for (std::size_t row = 0; row < dots.size(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(full.scanLine(static_cast<int>(row)));
-        for (std::size_t column = 0; column < dots[row].size(); ++column) {
-            if (dots[row][column] != kNone) {
-                line[column] = shades[dots[row][column]];
+    for (std::size_t row = 0; row < dots_.size(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(part.scanLine(static_cast<int>(row)));
+        for (int column = first; column < last; ++column) {
+            if (const int dot = dots_[row][static_cast<std::size_t>(column)]; dot != kNone) {
+                line[column - first] = shades[dot];
             }
         }
     }
-    image_ = full.scaledToHeight(kTallestStrip, Qt::SmoothTransformation);
-    update();
+    const qreal shown = Shown();
+    const QSize size(std::max(1, static_cast<int>(std::lround((last - first) * shown))),
+                     kTallestStrip);
+    painter.drawImage(QPointF(left + first * shown, kMargin),
+                      part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 void PreviewStrip::resizeEvent(QResizeEvent*) {
@@ -250,8 +259,16 @@ void PreviewStrip::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::black);
     painter.setClipRect(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin));
     // Still, the text starts at the left; scrolling, it enters from the right.
-    const int start = timer_->isActive() ? width() - kMargin : kMargin;
-    painter.drawImage(QPointF(start - scrolled_ * Shown(), kMargin), image_);
+    const qreal shown = Shown();
+    const qreal left = (timer_->isActive() ? width() - kMargin : kMargin) - scrolled_ * shown;
+    const int first =
+        std::clamp(static_cast<int>(std::floor((kMargin - left) / shown)), 0, Columns());
+    const int last = std::clamp(static_cast<int>(std::ceil((width() - kMargin - left) / shown)),
+                                first, Columns());
+    if (first < last) {
+        IsShrunk() ? PaintShrunk(painter, left, first, last)
+                   : PaintDots(painter, left, first, last);
+    }
 }
 
 }  // namespace zrl

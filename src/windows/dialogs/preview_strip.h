@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <span>
 
 #include "core/model/character_set.h"
 
+class QPainter;
 class QTimer;
 
 namespace zrl {
@@ -63,15 +63,18 @@ private:
     // Pixels a dot as the strip shows it: the pitch, or less for a cell taller than 40.
     bool IsShrunk() const;
     qreal Shown() const;
-    void RenderShrunk(const std::vector<std::vector<int>>& dots);
+    int Columns() const;
+    void PaintDots(QPainter& painter, qreal left, int first, int last) const;
+    void PaintShrunk(QPainter& painter, qreal left, int first, int last) const;
 
     const CharacterSet* set_ = nullptr;
     CellSize cell_ = kDefaultSize;  // the cell the strip's height was made for
     QString text_;
     int colour_ = 0;
     int scrolled_ = 0;
-    QImage image_;  // the whole text, drawn once for every change
+    std::vector<std::vector<int>> dots_;  // the whole text's, laid out for every change
     QTimer* timer_;
+    QTimer* describing_;
 };
 
 }  // namespace zrl
