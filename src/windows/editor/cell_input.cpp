@@ -214,7 +214,7 @@ bool CellInput::HandleShape(int index, const QMouseEvent* event) {
         if (!shape) {
             return false;
         }
-        shape_ = ShapeDrag{*shape, index, editor_.Grid()};
+        shape_.emplace(*shape, index, editor_.Grid());
         ++strokeCount_;
     } else if (!shape_ ||
                (event->type() == QEvent::MouseButtonRelease && event->button() != Qt::LeftButton)) {
@@ -222,8 +222,8 @@ bool CellInput::HandleShape(int index, const QMouseEvent* event) {
     }
     const int cell = press ? index : CellAt(event->globalPosition().toPoint());
     if (cell != kNoCell) {
-        const CharacterGrid after = WithShape(shape_->before, shape_->shape, shape_->pressed, cell);
-        RunHandler(&editor_, [&] { editor_.Edit(after, ShapeText(shape_->shape), strokeCount_); });
+        const CharacterGrid after = shape_->To(cell);
+        RunHandler(&editor_, [&] { editor_.Edit(after, ShapeText(shape_->Kind()), strokeCount_); });
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         shape_.reset();

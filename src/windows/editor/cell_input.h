@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/model/drawing.h"
+#include "core/model/shape_drag.h"
 #include "core/model/stroke.h"
 #include "field_selection.h"
 
@@ -54,11 +55,6 @@ private:
     void ShowSelection();
 
     std::optional<Stroke> stroke_;
-    struct ShapeDrag {
-        Shape shape;
-        int pressed;
-        CharacterGrid before;
-    };
     std::optional<ShapeDrag> shape_;
     FieldSelection selection_;
     SelectionFrame* frame_;

@@ -147,11 +147,9 @@ void FieldCanvas::SetSelecting(std::function<bool(Qt::KeyboardModifiers)> select
     selects_ = std::move(selects);
 }
 
-// A shape is drawn afresh from the field as it was at the press, to the cell the pointer is
-// nearest, so that the steps of one drag are one step of the history.
+// The shape to the cell the pointer is nearest; outside the field, to its nearest edge.
 void FieldCanvas::DrawShapeTo(QPoint point) {
-    emit Drawn(WithShape(shape_->before, shape_->shape, shape_->pressed, NearestCell(point)),
-               strokes_, ShapeText(shape_->shape));
+    emit Drawn(shape_->To(NearestCell(point)), strokes_, ShapeText(shape_->Kind()));
 }
 
 void FieldCanvas::paintEvent(QPaintEvent* event) {
@@ -235,7 +233,7 @@ void FieldCanvas::mousePressEvent(QMouseEvent* event) {
     SetCursor(pressed_);
     if (const std::optional<zrl::Shape> shape =
             shapeFor_ ? shapeFor_(event->modifiers()) : std::nullopt) {
-        shape_ = ShapeDrag{*shape, pressed_, grid_};
+        shape_.emplace(*shape, pressed_, grid_);
         DrawShapeTo(event->position().toPoint());
         return;
     }

@@ -7,6 +7,7 @@
 
 #include "core/model/character_grid.h"
 #include "core/model/drawing.h"
+#include "core/model/shape_drag.h"
 #include "core/model/stroke.h"
 #include "field_selection.h"
 
@@ -89,11 +90,6 @@ private:
     int cursor_ = 0;
     std::optional<Stroke> stroke_;
     std::function<std::optional<zrl::Shape>(Qt::KeyboardModifiers)> shapeFor_;
-    struct ShapeDrag {
-        zrl::Shape shape;
-        int pressed;
-        CharacterGrid before;
-    };
     std::optional<ShapeDrag> shape_;
     std::function<bool(Qt::KeyboardModifiers)> selects_;
     FieldSelection selection_;

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUndoGroup>
@@ -15,6 +14,7 @@
 #include "core/text/c_initializer.h"
 #include "core/text/data_listing.h"
 #include "core/text/pattern_parser.h"
+#include "editor_controls.h"
 #include "editor_layout.h"
 #include "field_canvas.h"
 #include "platform/colour_button.h"
@@ -25,7 +25,7 @@
 #include "platform/runtime_error.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
-#include "set_companion.h"
+#include "set_link.h"
 #include "transform_field_command.h"
 #include "windows/dialogs/cell_size_dialog.h"
 #include "windows/startup/artwork.h"
@@ -36,36 +36,9 @@ namespace zrl {
 
 namespace {
 
-constexpr OLE_COLOR kInfoBackground = 0x80000018;
-constexpr OLE_COLOR kHighlightText = 0x8000000E;
 constexpr OLE_COLOR kWindowBackground = 0x80000005;
 // At a few hundred bytes a step, a long session's history stays well under a megabyte.
 constexpr int kHistorySteps = 1000;
-
-QRadioButton* MakeOption(QWidget* parent, const QString& text, int left, int width) {
-    auto* option = new QRadioButton(text, parent);
-    PlaceTwips(option, left, 0, width, 255);
-    // Buttons paint their background in the Button role, not Window.
-    SetWidgetColours(option, {QPalette::Button, QPalette::Window}, kNavy);
-    SetWidgetColours(option, {QPalette::WindowText}, kInfoBackground);
-    option->setBackgroundRole(QPalette::Window);
-    return option;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& text, int left, int top, int width) {
-    auto* button = new QPushButton(text, parent);
-    PlaceTwips(button, left, top, width, 375);
-    button->setAutoDefault(false);
-    return button;
-}
-
-Label* MakeCredit(QWidget* parent, const QString& text, int top, int width) {
-    auto* label = new Label(parent);
-    PlaceTwips(label, 480, top, width, 255);
-    label->SetColours(kNavy, kHighlightText);
-    label->SetCaption(text);
-    return label;
-}
 
 QString TooLargeToList(CellSize size) {
     return QStringLiteral(
@@ -85,9 +58,11 @@ FrmMain::FrmMain(Forms& forms)
       freeHistory_(history_),
       actions_(this, histories_),
       notice_(new Notice(this)),
-      field_(new CellField(*this, Cmd, [this](ColourButton* cell, int index) {
-          OnClick(cell, [this, index] { Cmd_Click(index); });
-      })) {
+      field_(new CellField(*this, Cmd,
+                           [this](ColourButton* cell, int index) {
+                               OnClick(cell, [this, index] { Cmd_Click(index); });
+                           })),
+      set_(this, forms) {
     history_->setUndoLimit(kHistorySteps);
     histories_->addStack(history_);
     histories_->setActiveStack(history_);
@@ -229,36 +204,11 @@ void FrmMain::UpdateFieldActions() {
 
 // The set's window opens beside the editor, shown and active, for each of these.
 void FrmMain::ConnectSetActions() {
-    const auto showSet = [this] {
-        Form* set = forms_.charSet.GetForm();
-        set->SetVisible(true);
-        set->raise();
-        set->activateWindow();
-        return dynamic_cast<SetCompanion*>(set);
-    };
     using Command = SetCompanion::Command;
-    OnTriggered(actions_.characterSet, showSet);
-    // An Open that opens nothing leaves no blank set window behind, and says why in its place.
-    OnTriggered(actions_.openSet, [this, showSet] {
-        const bool shown =
-            forms_.charSet.FormIfExists() != nullptr && forms_.charSet.FormIfExists()->isVisible();
-        const SetCompanion::Opened opened = showSet()->Open();
-        if (!opened.done && !shown) {
-            forms_.charSet.GetForm()->SetVisible(false);
-            if (!opened.error.isEmpty()) {
-                QMessageBox::warning(this, QStringLiteral("Open Character Set"), opened.error);
-            }
-        }
-    });
-    // With no set open, what is saved is the field's character.
-    const auto save = [this, showSet](Command command) {
-        const bool open =
-            forms_.charSet.FormIfExists() != nullptr && forms_.charSet.FormIfExists()->isVisible();
-        SetCompanion* set = showSet();
-        open ? set->Run(command) : set->SaveCharacter(grid_);
-    };
-    OnTriggered(actions_.saveSet, [save] { save(Command::Save); });
-    OnTriggered(actions_.saveSetAs, [save] { save(Command::SaveAs); });
+    OnTriggered(actions_.characterSet, [this] { set_.Show(); });
+    OnTriggered(actions_.openSet, [this] { set_.Open(); });
+    OnTriggered(actions_.saveSet, [this] { set_.Save(Command::Save, grid_); });
+    OnTriggered(actions_.saveSetAs, [this] { set_.Save(Command::SaveAs, grid_); });
 }
 
 QUndoStack* FrmMain::History() const {
@@ -286,8 +236,7 @@ bool FrmMain::IsListingByRow() const {
 
 // Closing the editor ends the program, so a set with unsaved changes asks first.
 bool FrmMain::QueryUnload() {
-    auto* set = dynamic_cast<SetCompanion*>(forms_.charSet.FormIfExists());
-    return set == nullptr || set->MaybeSave();
+    return set_.MaybeSave();
 }
 
 // The editor waits behind the splash; the output box stays empty until the first edit.

@@ -8,6 +8,7 @@
 #include "editor_layout.h"
 #include "field_actions.h"
 #include "platform/form.h"
+#include "set_link.h"
 
 class QPushButton;
 class QRadioButton;
@@ -123,6 +124,7 @@ private:
     Notice* notice_;
     CellField* field_;
     EditorLayout layout_;
+    SetLink set_;
 
     // The cells' keys, strokes and menu edit the field as the window's own handlers do.
     friend class CellInput;
