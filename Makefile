@@ -73,6 +73,7 @@ screenshots-windows: windows
 bench: build
 	./build/bench/core_bench
 	./build/bench/main_window_bench
+	./build/bench/conversion_bench
 	xvfb-run -a -s "-screen 0 1024x768x24" ./build/bench/startup_bench
 	QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" ./build/bench/about_cycles_bench
 

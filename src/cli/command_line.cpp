@@ -16,6 +16,7 @@
 #include "core/text/code_map.h"
 #include "font_array_options.h"
 #include "outline_input.h"
+#include "output_text.h"
 #include "platform/font_file.h"
 #include "platform/outline_font.h"
 #include "say.h"
@@ -225,18 +226,32 @@ Exported Export(const QCommandLineParser& parser, const ChosenSet& chosen,
     return exported;
 }
 
-// "-", as converters take it, is standard output too.
 bool Write(const QString& path, const std::string& text) {
-    const auto size = static_cast<qint64>(text.size());
-    if (path.isEmpty() || path == QLatin1String("-")) {
-        QFile out;
-        return out.open(stdout, QIODevice::WriteOnly) && out.write(text.data(), size) == size;
+    OutputText out(path);
+    out.Write(text);
+    return out.Finish();
+}
+
+// A BDF or PCF font to BDF, whole, is the font's text as it was: no set is made of it, so
+// that Unifont converts in the time and memory of its text. The exit status, or none where
+// the conversion asks for more or INPUT is no such font.
+std::optional<int> ConvertedWhole(const QCommandLineParser& parser, const Choice& choice,
+                                  const QString& input, const QString& output) {
+    if (WrittenFormat(parser.value(kExport))->output != Output::Bdf || choice.given ||
+        parser.isSet(kSparse) || SourceOf(input) != Source::Font) {
+        return std::nullopt;
     }
-    if (const QString error = SaveBytes(path, text); !error.isEmpty()) {
-        Say(QStringLiteral("%1: %2").arg(path, error));
-        return false;
+    OutputText out(output);
+    const std::optional<QString> error =
+        WriteFontFileText(input, [&out](std::string_view part) { out.Write(part); });
+    if (!error) {
+        return std::nullopt;
     }
-    return true;
+    if (!error->isEmpty()) {
+        Say(QStringLiteral("%1: %2").arg(input, *error));
+        return 1;
+    }
+    return out.Finish() ? 0 : 1;
 }
 
 QString LayoutLines() {
@@ -365,6 +380,9 @@ int RunWithoutWindow(QCoreApplication& app) {
     if (!KeepsToItsOptions(parser, SourceOf(input), *WrittenFormat(parser.value(kExport)),
                            QFileInfo(input).fileName())) {
         return 1;
+    }
+    if (const std::optional<int> status = ConvertedWhole(parser, *choice, input, files.value(1))) {
+        return *status;
     }
     QStringList outlineNotes;
     std::optional<LoadedFont> outline;

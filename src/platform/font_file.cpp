@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "core/formats/bdf_font.h"
+#include "core/formats/font_text.h"
 #include "core/formats/format_table.h"
 #include "pcf_font.h"
 
@@ -21,6 +23,17 @@ bool IsGzip(const QByteArray& data) {
            static_cast<unsigned char>(data[1]) == 0x8B;
 }
 
+// What a gzip file says it unpacks to (its last four bytes, modulo 4 GB): a hint to make
+// room by, never trusted as a limit.
+std::size_t UnpackedSize(const QByteArray& packed) {
+    if (packed.size() < 4) {
+        return 0;
+    }
+    const auto* end = reinterpret_cast<const unsigned char*>(packed.constData() + packed.size());
+    return std::size_t{end[-4]} | std::size_t{end[-3]} << 8 | std::size_t{end[-2]} << 16 |
+           std::size_t{end[-1]} << 24;
+}
+
 // Unpacks a gzip file, refusing one that would unpack past the font size limit.
 std::optional<QByteArray> Gunzip(const QByteArray& packed, QString& error) {
 #ifdef ZRL_HAVE_ZLIB
@@ -30,6 +43,7 @@ std::optional<QByteArray> Gunzip(const QByteArray& packed, QString& error) {
         return std::nullopt;
     }
     QByteArray data;
+    data.reserve(static_cast<qsizetype>(std::min<std::size_t>(UnpackedSize(packed), kMaxFontFile)));
     char chunk[64 * 1024];
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
     stream.avail_in = static_cast<uInt>(packed.size());
@@ -143,6 +157,36 @@ LoadedFont LoadFontFile(const QString& path) {
         return {std::nullopt, file.errorString()};
     }
     return LoadFontData(file.read(static_cast<qint64>(kMaxFontFile) + 1));
+}
+
+std::optional<QString> WriteFontFileText(const QString& path, const TextSink& write) {
+    QFile file(path);
+    if (QFileInfo(file).size() > static_cast<qint64>(kMaxFontFile) ||
+        !file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;  // refused as LoadFontFile refuses it
+    }
+    QByteArray data = file.read(static_cast<qint64>(kMaxFontFile) + 1);
+    if (IsGzip(data)) {
+        QString error;
+        std::optional<QByteArray> unpacked = Gunzip(data, error);
+        if (!unpacked) {
+            return error;
+        }
+        data = std::move(*unpacked);
+    }
+    const Detected detected = DetectFormat(ViewOf(data), IsFontFile);
+    if (detected.format == nullptr || static_cast<std::size_t>(data.size()) > kMaxFontFile) {
+        return std::nullopt;
+    }
+    if (detected.format->readFont == nullptr) {
+        return QString::fromStdString(WritePcfText(data, write));
+    }
+    // A BDF font written whole is its own text, once it reads.
+    if (const ReadFont read = detected.format->readFont(ViewOf(data)); !read.font) {
+        return QString::fromStdString(read.error);
+    }
+    write(ViewOf(data));
+    return QString();
 }
 
 bool IsFontName(const QString& path) {

@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/formats/bitmap_font.h"
+#include "pcf_font.h"
 
 namespace zrl {
 
@@ -19,6 +21,12 @@ struct LoadedFont {
 LoadedFont LoadFontFile(const QString& path);
 // The same for the bytes of a file.
 LoadedFont LoadFontData(const QByteArray& data);
+
+// Writes a BDF or PCF font's BDF text, as LoadFontFile's set writes it back untouched,
+// without making the set: a BDF font's own text, once it reads; a PCF font's as its glyphs
+// are read, a part at a time. Returns none for any other file (and for one LoadFontFile
+// refuses unread), else "" or why the font cannot be read, before any part is written.
+std::optional<QString> WriteFontFileText(const QString& path, const TextSink& write);
 
 // Whether a file's first bytes are a font's: gzip, PCF or BDF. Anything else may be text.
 bool IsFontData(const QByteArray& head);

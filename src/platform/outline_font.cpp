@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/formats/bdf_font.h"
+#include "core/formats/font_text.h"
 #include "core/formats/format_table.h"
 #include "core/formats/outline_cell.h"
 #include "face_names.h"

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/formats/bdf_font.h"
+#include "core/formats/font_text.h"
 #include "core/formats/u8g2_decoder.h"
 #include "core/formats/u8g2_encoder.h"
 #include "core/formats/u8x8_font.h"

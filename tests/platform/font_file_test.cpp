@@ -80,6 +80,42 @@ TEST(FontFile, X11s5x7FontOpensAsPcfAndSurvivesASaveAndAReopen) {
     }
 }
 
+// The text written a part at a time, holding no set, or the error it gives.
+QString TextOf(const QString& path) {
+    std::string text;
+    const std::optional<QString> error =
+        WriteFontFileText(path, [&text](std::string_view part) { text += part; });
+    return !error             ? QStringLiteral("(no font)")
+           : error->isEmpty() ? QString::fromStdString(text)
+                              : *error;
+}
+
+QString SetTextOf(const QString& path) {
+    const LoadedFont loaded = LoadFontFile(path);
+    return loaded.font ? QString::fromStdString(WriteBdf(loaded.font->set)) : loaded.error;
+}
+
+TEST(FontFile, AFontWrittenWholeWithNoSetIsWhatItsSetWritesBack) {
+    QTemporaryDir dir;
+    for (const char* name : {"5x7", "6x13", "10x20", "unifont_sample", "ter-u12b_iso-8859-1"}) {
+        const QString pcf = QStringLiteral("/usr/share/fonts/X11/misc/%1.pcf.gz").arg(name);
+        if (!QFile::exists(pcf)) {
+            continue;
+        }
+        const QString text = TextOf(pcf);
+        EXPECT_TRUE(text == SetTextOf(pcf)) << name;
+        const QString bdf = Write(dir, QStringLiteral("%1.bdf").arg(name), text.toUtf8());
+        EXPECT_TRUE(TextOf(bdf) == text) << name << " read back";
+    }
+    EXPECT_EQ(TextOf(Write(dir, "bad.pcf", "\1fcp and nothing more")),
+              QStringLiteral("not a readable PCF font"));
+    const QString bad = Write(dir, "bad.bdf", "STARTFONT 2.1\nCHARS 1\n");
+    EXPECT_EQ(TextOf(bad).toStdString(), SetTextOf(bad).toStdString());
+    EXPECT_EQ(TextOf(Write(dir, "cut.gz", QByteArray::fromHex("1f8b0800000000000003"))),
+              QStringLiteral("the gzip file is damaged or cut short"));
+    EXPECT_EQ(TextOf(Write(dir, "table.h", "0x7E, 0x11")), QStringLiteral("(no font)"));
+}
+
 TEST(FontFile, WhatIsNoFontIsRefusedInOneLine) {
     QTemporaryDir dir;
     EXPECT_EQ(LoadFontFile(Write(dir, "junk.bdf", "\x89PNG\r\n\x1a\n")).error,

@@ -42,8 +42,4 @@ long ScalableWidth(int advance, double points, double resolution);
 // A name as one line of a BDF file reads it back: no line break, no blanks around it.
 std::string OneLine(std::string name);
 
-// A font as BDF, every glyph and property as it holds them: how a PCF font is read. The
-// font learns where the text holds its CHARS line and each glyph, as reading it would tell.
-std::string WriteFontText(BitmapFont& font);
-
 }  // namespace zrl

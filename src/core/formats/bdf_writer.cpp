@@ -141,68 +141,6 @@ constexpr char kHex[] = "0123456789ABCDEF";
 
 }  // namespace
 
-std::string WriteFontText(BitmapFont& font) {
-    const auto number = [&font](std::string_view name, long otherwise) {
-        const std::string value = PropertyValue(font, name);
-        char* end = nullptr;
-        const long n = std::strtol(value.c_str(), &end, 10);
-        return value.empty() || *end != '\0' ? otherwise : n;
-    };
-    const long points = std::max(1L, number("POINT_SIZE", font.box.height * 10L) / 10);
-    const long resolution = std::max(1L, number("RESOLUTION_X", 75));
-    const auto box = [](const GlyphBox& b) {
-        return std::to_string(b.width) + " " + std::to_string(b.height) + " " +
-               std::to_string(b.x) + " " + std::to_string(b.y);
-    };
-    std::size_t room = 4096;
-    for (const BitmapGlyph& glyph : font.glyphs) {
-        room += 96 + static_cast<std::size_t>(glyph.Rows()) *
-                         (static_cast<std::size_t>(glyph.box.width + 7) / 8 * 2 + 1);
-    }
-    std::string out;
-    out.reserve(room);
-    out += "STARTFONT 2.1\nFONT " + font.name + "\nSIZE " + std::to_string(points) + " " +
-           std::to_string(resolution) + " " + std::to_string(number("RESOLUTION_Y", resolution)) +
-           "\nFONTBOUNDINGBOX " + box(font.box) + "\n\n";
-    // A blank line between the parts and after each glyph, as X's own converter has it.
-    if (!font.properties.empty()) {
-        out += "STARTPROPERTIES " + std::to_string(font.properties.size()) + "\n";
-        for (const FontProperty& property : font.properties) {
-            out += property.name + " " + property.value + "\n";
-        }
-        out += "ENDPROPERTIES\n\n";
-    }
-    font.charsStart = out.size();
-    out += "CHARS " + std::to_string(font.glyphs.size()) + "\n";
-    font.charsEnd = out.size();
-    out += "\n";
-    for (BitmapGlyph& glyph : font.glyphs) {
-        glyph.startChar = out.size();
-        const long scalable = glyph.scalableWidth >= 0
-                                  ? glyph.scalableWidth
-                                  : ScalableWidth(glyph.advance, static_cast<double>(points),
-                                                  static_cast<double>(resolution));
-        out += "STARTCHAR " + glyph.name + "\nENCODING " + std::to_string(glyph.code) +
-               "\nSWIDTH " + std::to_string(scalable) + " 0\nDWIDTH " +
-               std::to_string(glyph.advance) + " 0\nBBX " + box(glyph.box) + "\nBITMAP\n";
-        const auto words = static_cast<std::size_t>(glyph.RowWords());
-        for (std::size_t first = 0; first < glyph.rows.size(); first += words) {
-            for (int left = 0; left < std::max(glyph.box.width, 1); left += 8) {
-                const std::uint64_t word = glyph.rows[first + static_cast<std::size_t>(left / 64)];
-                const auto byte = static_cast<unsigned>((word >> (56 - left % 64)) & 0xFF);
-                out += kHex[byte >> 4];
-                out += kHex[byte & 0xF];
-            }
-            out += '\n';
-        }
-        out += "ENDCHAR\n";
-        glyph.end = out.size();
-        out += "\n";
-    }
-    out += "ENDFONT\n";
-    return out;
-}
-
 std::string WriteBdf(const CharacterSet& set) {
     const FontSource* source = FontSourceOf(set);
     return source != nullptr ? WriteKeeping(set, *source) : WriteNew(set);

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/formats/bdf_font.h"
+#include "core/formats/font_text.h"
 #include "core/formats/lvgl_cmaps.h"
 
 namespace zrl {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/formats/bdf_font.h"
+#include "core/formats/font_text.h"
 #include "core/formats/format.h"
 #include "core/formats/u8g2_decoder.h"
 #include "core/formats/u8g2_encoder.h"
