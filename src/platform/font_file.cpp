@@ -42,24 +42,31 @@ std::optional<QByteArray> Gunzip(const QByteArray& packed, QString& error) {
         error = QStringLiteral("could not unpack the gzip file");
         return std::nullopt;
     }
+    // Unpacked straight into the data, grown past what the file says only as it must be.
     QByteArray data;
-    data.reserve(static_cast<qsizetype>(std::min<std::size_t>(UnpackedSize(packed), kMaxFontFile)));
-    char chunk[64 * 1024];
+    data.resize(static_cast<qsizetype>(
+        std::clamp<std::size_t>(UnpackedSize(packed) + 1, 64 * 1024, kMaxFontFile + 1)));
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
     stream.avail_in = static_cast<uInt>(packed.size());
     int status = Z_OK;
     while (status == Z_OK) {
-        stream.next_out = reinterpret_cast<Bytef*>(chunk);
-        stream.avail_out = sizeof chunk;
-        status = inflate(&stream, Z_NO_FLUSH);
-        data.append(chunk, static_cast<qsizetype>(sizeof chunk - stream.avail_out));
-        if (static_cast<std::size_t>(data.size()) > kMaxFontFile) {
-            status = Z_BUF_ERROR;
-            error = QStringLiteral(
-                "the file unpacks to more than 16 MB; no bitmap font of up to "
-                "32x32 is that large");
+        const auto room = static_cast<std::size_t>(data.size());
+        if (stream.total_out == room) {
+            if (room > kMaxFontFile) {
+                status = Z_BUF_ERROR;
+                error = QStringLiteral(
+                    "the file unpacks to more than 16 MB; no bitmap font of up to "
+                    "32x32 is that large");
+                break;
+            }
+            data.resize(static_cast<qsizetype>(std::min(2 * room, kMaxFontFile + 1)));
         }
+        stream.next_out = reinterpret_cast<Bytef*>(data.data()) + stream.total_out;
+        stream.avail_out =
+            static_cast<uInt>(static_cast<std::size_t>(data.size()) - stream.total_out);
+        status = inflate(&stream, Z_NO_FLUSH);
     }
+    data.resize(static_cast<qsizetype>(stream.total_out));
     inflateEnd(&stream);
     if (status != Z_STREAM_END) {
         if (error.isEmpty()) {
