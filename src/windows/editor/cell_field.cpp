@@ -14,14 +14,11 @@ namespace {
 
 constexpr QPoint kOrigin(8, 24);  // the 5x7 field's first cell: (120, 360) twips
 constexpr int kClassicPitch = 16;
-constexpr int kSmallestPitch = 12;
 // The 5x7 field's right and bottom edges, in the window.
 constexpr int kClassicRight = 89;
 constexpr int kClassicBottom = 133;
-// The editor's client area beyond the field, and the screen it must fit with room for a
-// title bar and a panel.
+// The editor's client area beyond the field.
 constexpr QSize kClassicClient(218, 287);
-constexpr QSize kScreen(1366, 768 - 80);
 constexpr int kListingWidth = 320;  // room for a 32-digit listing line
 
 // A square cell leaves two pixels of the window between it and the next.
@@ -48,15 +45,30 @@ QSize CellField::GrowthOver5x7(CellSize size, int pitch) {
     return {std::max(0, right - kClassicRight), std::max(0, bottom - kClassicBottom)};
 }
 
-int CellField::PitchFor(CellSize size) {
-    for (int pitch = kClassicPitch; pitch > kSmallestPitch; --pitch) {
+int CellField::PitchFor(CellSize size, QSize room, int smallestPitch) {
+    for (int pitch = kClassicPitch; pitch > smallestPitch; --pitch) {
         const QSize growth = GrowthOver5x7(size, pitch);
-        if (kClassicClient.height() + growth.height() <= kScreen.height() &&
-            kClassicClient.width() + growth.width() + kListingWidth <= kScreen.width()) {
+        if (kClassicClient.height() + growth.height() <= room.height() &&
+            kClassicClient.width() + growth.width() + kListingWidth <= room.width()) {
             return pitch;
         }
     }
-    return kSmallestPitch;
+    return smallestPitch;
+}
+
+bool CellField::SetRoom(QSize room, int smallestPitch) {
+    room = room.boundedTo(kLargestRoom);
+    if (room == room_ && smallestPitch == smallestPitch_) {
+        return false;
+    }
+    room_ = room;
+    smallestPitch_ = smallestPitch;
+    const CellSize size = shown_.Size();
+    const bool again =
+        !fresh_ && (IsCanvas(size) ||
+                    (size != kDefaultSize && PitchFor(size, room_, smallestPitch_) != pitch_));
+    fresh_ = fresh_ || again;
+    return again;
 }
 
 FieldCanvas* CellField::Canvas() const {
@@ -97,7 +109,7 @@ bool CellField::Show(const CharacterGrid& grid) {
         if (resized) {
             HideButtons();
         }
-        ShowCanvas(grid);
+        ShowCanvas(grid, resized);
         shown_ = grid;
         fresh_ = false;
         return resized;
@@ -146,17 +158,17 @@ void CellField::HideButtons() {
 }
 
 // The canvas stands where the field's first cell does, as large as the field at the zoom
-// that fits the room the editor has on a 1366x768 screen.
-void CellField::ShowCanvas(const CharacterGrid& grid) {
+// that fits the room the editor has.
+void CellField::ShowCanvas(const CharacterGrid& grid, bool laidOut) {
     if (canvas_ == nullptr) {
         canvas_ = new FieldCanvas(&editor_);
         input_->Attach(canvas_);
     }
-    const bool resized = grid.Size() != canvas_->Grid().Size() || !canvas_->isVisible();
+    const bool resized = laidOut || grid.Size() != canvas_->Grid().Size() || !canvas_->isVisible();
     if (resized) {
-        const QSize room(kScreen.width() - kClassicClient.width() - kCanvasListingWidth +
+        const QSize room(room_.width() - kClassicClient.width() - kCanvasListingWidth +
                              kClassicRight - kOrigin.x(),
-                         kScreen.height() - kClassicClient.height() + kClassicBottom - kOrigin.y());
+                         room_.height() - kClassicClient.height() + kClassicBottom - kOrigin.y());
         const int frame = 2 * canvas_->frameWidth();
         canvas_->SetRoom(room - QSize(frame, frame));
     }
@@ -173,7 +185,7 @@ void CellField::ShowCanvas(const CharacterGrid& grid) {
 
 void CellField::MakeSize(CellSize size) {
     const auto count = static_cast<std::size_t>(size.Cells());
-    pitch_ = size == kDefaultSize ? kClassicPitch : PitchFor(size);
+    pitch_ = size == kDefaultSize ? kClassicPitch : PitchFor(size, room_, smallestPitch_);
     while (pool_.size() < count) {
         auto* cell = new ColourButton(&editor_);
         cell->installEventFilter(input_);

@@ -20,10 +20,10 @@ class FrmMain;
 // The editor's field: a colour button for each cell of the character, placed on the
 // window from the field's top-left corner, and the cells' input. A 5x7 field has the
 // classic layout (buttons 255 by 195 twips on a 240-twip pitch); other sizes have square
-// cells on a pitch that keeps the editor within a 1366x768 screen. Buttons are kept when
-// the field shrinks and shown again when it grows, so a change of size is quick and no
-// button goes away while it handles an event. A field past 32 cells on a side is one
-// canvas instead (field_canvas.h), with no button at all.
+// cells on a pitch that keeps the editor within its screen (and a 1366x768 one). Buttons are kept
+// when the field shrinks and shown again when it grows, so a change of size is quick and no button
+// goes away while it handles an event. A field past 32 cells on a side is one canvas instead
+// (field_canvas.h), with no button at all.
 class CellField : public QObject {
     Q_OBJECT
 
@@ -55,15 +55,29 @@ public:
     // Returns whether the size changed.
     bool Show(const CharacterGrid& grid);
 
-    // The pitch for a field of this size: 16 pixels while the editor then fits a 1366x768
-    // screen, less beyond that, never under 12.
-    static int PitchFor(CellSize size);
+    // The most the editor's client area may take: a 1366x768 screen's, less a title bar and
+    // a panel. A smaller screen's room is its own.
+    static constexpr QSize kLargestRoom{1366, 768 - 80};
+    // Cells are never closer than 12 pixels, nor than 10 where the editor makes room for a
+    // window beside it on a small screen.
+    static constexpr int kSmallestPitch = 12;
+    static constexpr int kCrowdedPitch = 10;
+    // The room the editor's client area has, and the smallest pitch it may use there. Where
+    // the field would then be laid out otherwise, the next Show lays it out again; returns
+    // whether it will.
+    bool SetRoom(QSize room, int smallestPitch);
+
+    // The pitch for a field of this size: 16 pixels while the editor then fits the room,
+    // less beyond that, never under the smallest.
+    static int PitchFor(CellSize size, QSize room = kLargestRoom,
+                        int smallestPitch = kSmallestPitch);
     // How far a field of this size at this pitch reaches past the 5x7 field, right and down.
     static QSize GrowthOver5x7(CellSize size, int pitch);
 
 private:
     void MakeSize(CellSize size);
-    void ShowCanvas(const CharacterGrid& grid);
+    // `laidOut`: the field is laid out afresh, the canvas fitted to the room again.
+    void ShowCanvas(const CharacterGrid& grid, bool laidOut);
     void HideButtons();
     void Place(int index);
     void ShowCell(int index);
@@ -78,6 +92,8 @@ private:
     CharacterGrid shown_;
     int pitch_ = 0;
     int tabStop_ = 0;
+    QSize room_ = kLargestRoom;
+    int smallestPitch_ = kSmallestPitch;
     bool fresh_ = true;
 };
 

@@ -60,6 +60,9 @@ public:
     // While a character of a set is current, the field keeps the set's size.
     void ChangeFieldSize(CellSize size);
     const CellField& Field() const { return *field_; }
+    // Leaves this much of the screen's width to a window beside the editor (the set window;
+    // 0: none): the field's cells draw closer where the editor would not fit beside it.
+    void LeaveRoomBeside(int width);
 
     // The active history: the field's own, the open set's, or the current character's.
     QUndoStack* History() const;
@@ -91,6 +94,7 @@ private:
     void UpdateFieldActions();
     void SetTabOrder();
     void PlaceCanvas();
+    void FitFieldToRoom();
     void ConnectHandlers();
     void ConnectActions();
     void ConnectSetActions();
@@ -120,6 +124,7 @@ private:
     QUndoStack* history_;
     QUndoStack* freeHistory_;
     bool bound_ = false;  // a character of a set is current
+    int besideWidth_ = 0;
     FieldActions actions_;
     Notice* notice_;
     CellField* field_;

@@ -41,8 +41,9 @@ FrmCharSet::FrmCharSet(Forms& forms)
     actions_ = CreateSetActions(*this, files_, transfer_, characters_, forms_);
     CreateSetMenus(*this, actions_, forms_.main.Get()->HistoryGroup(), document_->SetHistory());
     CreateControls();
-    beside_ =
-        new BesideEditor(*this, *forms_.main.Get(), [this](const QString& text) { Say(text); });
+    beside_ = new BesideEditor(
+        *this, *forms_.main.Get(), [this](const QString& text) { Say(text); },
+        [this](int width) { forms_.main.Get()->LeaveRoomBeside(width); });
     ConnectDocument();
     ReplaceSet(SetFiles::BlankSet(Kind::PrintableAscii), {});
     forms_.main.Get()->UseFreeHistory(document_->SetHistory());

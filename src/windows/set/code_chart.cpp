@@ -30,7 +30,7 @@ constexpr int kSlotHeight = 48;
 constexpr int kSlotMargin = 8;
 constexpr int kCodeHeight = 19;
 // The narrowest a slot gets where the chart has no room for its pictures' natural size.
-constexpr int kNarrowestSlot = 26;
+constexpr int kNarrowestSlot = 22;
 
 }  // namespace
 

@@ -37,11 +37,23 @@ SideBySide PlaceSideBySide(const QRect& screen, const QRect& editor, QSize set, 
     return placed;
 }
 
+namespace {
+
+// Before the window manager has framed the set window, it will be framed as the editor is.
+QSize FrameOf(const QWidget& set, const QWidget& editor) {
+    return set.isVisible() ? set.frameGeometry().size() - set.size()
+                           : editor.frameGeometry().size() - editor.size();
+}
+
+}  // namespace
+
+int RoomForLeast(const QWidget& set, const QWidget& editor) {
+    return set.minimumSizeHint().width() + FrameOf(set, editor).width() + kGap;
+}
+
 bool PlaceBeside(QWidget& set, QWidget& editor) {
     const QRect screen = editor.screen()->availableGeometry();
-    // Before the window manager has framed the set window, it will be framed as the editor is.
-    const QSize frame = set.isVisible() ? set.frameGeometry().size() - set.size()
-                                        : editor.frameGeometry().size() - editor.size();
+    const QSize frame = FrameOf(set, editor);
     const Side side = !set.isVisible() ? Side::Roomier
                       : set.frameGeometry().center().x() >= editor.frameGeometry().center().x()
                           ? Side::Right

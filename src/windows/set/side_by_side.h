@@ -27,5 +27,7 @@ SideBySide PlaceSideBySide(const QRect& screen, const QRect& editor, QSize set, 
 // as the room allows, on the side it stands or, not yet shown, on the roomier one, and the
 // editor as far as it must. True where the screen is too narrow for both.
 bool PlaceBeside(QWidget& set, QWidget& editor);
+// The width of the screen the set window takes at its narrowest, with the gap between.
+int RoomForLeast(const QWidget& set, const QWidget& editor);
 
 }  // namespace zrl
