@@ -80,6 +80,43 @@ bool CharacterSet::operator==(const CharacterSet& other) const {
            originColumn_ == other.originColumn_;
 }
 
+namespace {
+
+// Mixes a value into a digest, as a hash of a sequence: each value moves all the bits.
+void Mix(std::uint64_t& digest, std::uint64_t value) {
+    digest ^= value + 0x9E3779B97F4A7C15ULL + (digest << 6) + (digest >> 2);
+    digest *= 0xFF51AFD7ED558CCDULL;
+    digest ^= digest >> 33;
+}
+
+void MixText(std::uint64_t& digest, const std::string& text) {
+    Mix(digest, text.size());
+    for (const char c : text) {
+        Mix(digest, static_cast<unsigned char>(c));
+    }
+}
+
+}  // namespace
+
+std::uint64_t CharacterSet::Digest() const {
+    std::uint64_t digest = 0;
+    for (const int value : {size_.width, size_.height, descent_, lineHeight_, originColumn_}) {
+        Mix(digest, static_cast<std::uint64_t>(value));
+    }
+    MixText(digest, fontName_);
+    Mix(digest, reinterpret_cast<std::uintptr_t>(source_.get()));
+    Mix(digest, characters_.size());
+    for (const auto& [code, character] : characters_) {
+        Mix(digest, static_cast<std::uint64_t>(code));
+        Mix(digest, static_cast<std::uint64_t>(character.width));
+        MixText(digest, character.name);
+        for (const std::uint64_t word : character.pattern.Words()) {
+            Mix(digest, word);
+        }
+    }
+    return digest;
+}
+
 bool CharacterSet::IsKept(int code) const {
     if (source_ == nullptr) {
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -111,6 +112,9 @@ public:
     // Sets are equal by their characters, cell, baseline, origin, line height and name,
     // wherever they were read from.
     bool operator==(const CharacterSet& other) const;
+    // A 64-bit digest of all that == compares, and of the font the set was read from: two
+    // sets with the same digest are, all but certainly, the same set.
+    std::uint64_t Digest() const;
 
 private:
     static void CheckCode(int code);

@@ -64,6 +64,8 @@ public:
     friend Pattern operator<<(Pattern a, std::size_t shift) { return a <<= shift; }
 
     bool operator==(const Pattern& other) const = default;
+    // The cells, 64 to a word from the first; what is past the last cell is 0.
+    const std::vector<Word>& Words() const { return words_; }
 
 private:
     void Trim();

@@ -44,10 +44,10 @@ Recovery::Recovery(SetDocument& document, QObject* parent)
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
     connect(&timer_, &QTimer::timeout, this, &Recovery::Write);
-    connect(&document, &SetDocument::PatternChanged, this, &Recovery::Schedule);
-    connect(&document, &SetDocument::CharactersChanged, this, &Recovery::Schedule);
-    connect(&document, &SetDocument::WidthsChanged, this, &Recovery::Schedule);
-    connect(&document, &SetDocument::Replaced, this, &Recovery::Schedule);
+    connect(&document, &SetDocument::PatternChanged, this, &Recovery::Changed);
+    connect(&document, &SetDocument::CharactersChanged, this, &Recovery::Changed);
+    connect(&document, &SetDocument::WidthsChanged, this, &Recovery::Changed);
+    connect(&document, &SetDocument::Replaced, this, &Recovery::Changed);
     connect(&document, &SetDocument::FileChanged, this, &Recovery::Schedule);
     connect(&document, &SetDocument::ModifiedChanged, this,
             [this](bool modified) { modified ? Schedule() : Remove(); });
@@ -77,6 +77,11 @@ void Recovery::Schedule() {
     }
 }
 
+void Recovery::Changed() {
+    changed_ = QDateTime::currentDateTime();
+    Schedule();
+}
+
 void Recovery::TurnOff(const QString& why) {
     off_ = true;
     timer_.stop();
@@ -104,6 +109,12 @@ void Recovery::Write() {
                         : error;
     if (!pathError.isEmpty()) {
         TurnOff(QStringLiteral("Recovery is off: %1").arg(pathError));
+        return;
+    }
+    // The path file's time is the work's: when it last changed, which the copy's own (when
+    // it was last written) is not once a later run has taken it over.
+    if (QFile path(base_ + kPath); changed_.isValid() && path.open(QIODevice::Append)) {
+        path.setFileTime(changed_, QFileDevice::FileModificationTime);
     }
 }
 
@@ -143,7 +154,12 @@ std::vector<Recovery::Left> Recovery::FindAllLeft() {
         QFile path(base + kPath);
         const QString original =
             path.open(QIODevice::ReadOnly) ? QString::fromUtf8(path.readAll()) : QString();
-        Left left{copy.filePath(), original, copy.lastModified(), std::move(lock), {}};
+        const QDateTime changed = QFileInfo(path).lastModified();
+        Left left{copy.filePath(),
+                  original,
+                  changed.isValid() ? std::min(changed, copy.lastModified()) : copy.lastModified(),
+                  std::move(lock),
+                  {}};
         // Copies of one file are one set; copies of new sets are each their own.
         const auto newer = std::find_if(found.begin(), found.end(), [&original](const Left& l) {
             return SameFile(l.originalPath, original);
@@ -178,6 +194,7 @@ void Recovery::Forget(const Left& left) {
 // leaves it as the one copy there was; where it cannot move, it is kept where it is.
 void Recovery::TakeOver(const Left& left) {
     Remove();
+    changed_ = left.made;
     const QString base = BaseOf(left.copy);
     if (LockOwn()) {
         QFile::remove(base_ + kCopy);

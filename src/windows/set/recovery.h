@@ -62,6 +62,8 @@ signals:
     void Off(const QString& why);
 
 private:
+    // The set changed: its copy is due, and it is of now.
+    void Changed();
     void Schedule();
     void Write();
     void TurnOff(const QString& why);
@@ -72,6 +74,7 @@ private:
     QString base_;  // the copy's path without its extension
     std::shared_ptr<QLockFile> lock_;
     bool off_ = false;
+    QDateTime changed_;  // when the set last changed, as its copy's time says
 };
 
 }  // namespace zrl

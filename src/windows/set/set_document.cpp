@@ -13,6 +13,22 @@ constexpr int kSetSteps = 1000;
 
 SetDocument::SetDocument(QObject* parent) : QObject(parent), setHistory_(new QUndoStack(this)) {
     setHistory_->setUndoLimit(kSetSteps);
+    Watch(setHistory_);
+}
+
+void SetDocument::Watch(QUndoStack* history) {
+    connect(history, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (clean) {
+            CheckSaved();
+        }
+    });
+}
+
+// Only the set itself can tell: a change may have come by another history, or by none.
+void SetDocument::CheckSaved() {
+    if (modified_ && saved_ && *saved_ == set_.Digest()) {
+        SetModified(false);
+    }
 }
 
 void SetDocument::SetModified(bool modified) {
@@ -33,8 +49,18 @@ void SetDocument::Replace(CharacterSet set, const QString& path) {
 
 void SetDocument::MarkSaved(const QString& path) {
     path_ = path;
+    saved_ = set_.Digest();
+    setHistory_->setClean();
+    for (auto& [code, history] : histories_) {
+        history->setClean();
+    }
     emit FileChanged(path_);
     SetModified(false);
+}
+
+void SetDocument::MarkUnsaved() {
+    saved_.reset();
+    SetModified(true);
 }
 
 void SetDocument::SetPattern(int code, const Pattern& pattern) {
@@ -92,6 +118,7 @@ QUndoStack* SetDocument::HistoryOf(int code, int steps) {
     if (history == nullptr) {
         history = new QUndoStack(this);
         history->setUndoLimit(steps);
+        Watch(history);
     }
     return history;
 }

@@ -12,7 +12,8 @@ class QUndoStack;
 namespace zrl {
 
 // An open character set as the program holds it: the set, the file it came from, whether
-// it has changes not yet saved, and each character's own history of edits. The Character
+// it has changes not yet saved (until undo takes it back to what was saved), and each
+// character's own history of edits. The Character
 // Set window presents it; every change goes through here and is announced, so the chart,
 // the preview and the title follow.
 class SetDocument : public QObject {
@@ -34,8 +35,9 @@ public:
     quint64 Generation() const { return generation_; }
     // The set is now what the file holds.
     void MarkSaved(const QString& path);
-    // The set holds changes that no file has, as one brought back from a copy does.
-    void MarkUnsaved() { SetModified(true); }
+    // The set holds changes that no file has, as one brought back from a copy does: undo
+    // cannot take it back to what its file holds.
+    void MarkUnsaved();
 
     // Changes of the set, each marking it modified.
     void SetPattern(int code, const Pattern& pattern);
@@ -73,10 +75,15 @@ signals:
 
 private:
     void SetModified(bool modified);
+    // A history that comes back to where it was at the last save: the set may be what its
+    // file holds again.
+    void Watch(QUndoStack* history);
+    void CheckSaved();
 
     CharacterSet set_;
     QString path_;
     bool modified_ = false;
+    std::optional<std::uint64_t> saved_;  // the digest of what the file holds, where known
     quint64 generation_ = 0;
     QUndoStack* setHistory_;
     std::map<int, QUndoStack*> histories_;

@@ -103,6 +103,34 @@ TEST_F(RecoveryTest, ACopyLeftByARunThatDiedIsOfferedAndRestoredOrDiscarded) {
     EXPECT_TRUE(Copies().isEmpty()) << "discarded, and nothing unsaved is left to copy";
 }
 
+// A copy taken over and written again by the next run keeps the time the work last changed.
+TEST_F(RecoveryTest, ACopyTakenOverKeepsTheTimeOfTheLastChange) {
+    LeaveCopy(CharacterSet::Blank(32, 126), QStringLiteral("/tmp/../tmp/lost.bdf"));
+    const QDateTime changed(QDate(2026, 1, 2), QTime(3, 4));
+    for (const char* left : {"/killed-run.bdf", "/killed-run.path"}) {
+        QFile file(Recovery::Folder() + QLatin1String(left));
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        ASSERT_TRUE(file.setFileTime(changed, QFileDevice::FileModificationTime));
+    }
+    FrmCharSet* set = forms.charSet.Get();
+    ASSERT_TRUE(set->OfferRecovery());
+    EXPECT_TRUE(
+        set->RecoveryText->text().contains(QLocale().toString(changed, QLocale::ShortFormat)));
+    // Written again once this run's copy is due: its path is then written as a full one.
+    const auto written = [] {
+        const QStringList paths =
+            QDir(Recovery::Folder()).entryList({QStringLiteral("*.path")}, QDir::Files);
+        QFile path(Recovery::Folder() + u'/' + paths.value(0));
+        return paths.size() == 1 && path.open(QIODevice::ReadOnly) &&
+               path.readAll() == QByteArrayLiteral("/tmp/lost.bdf");
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(written(), 5000);
+    // What the next run offers the copy with, were this one to die now.
+    const QStringList paths =
+        QDir(Recovery::Folder()).entryList({QStringLiteral("*.path")}, QDir::Files);
+    EXPECT_EQ(QFileInfo(Recovery::Folder() + u'/' + paths.value(0)).lastModified(), changed);
+}
+
 // Copies piled up by runs that died one after the other are one set, offered once; another
 // set's copy is offered after it, and nothing is offered again once discarded.
 TEST_F(RecoveryTest, EachSetIsOfferedOnceAndDiscardLeavesNoCopy) {

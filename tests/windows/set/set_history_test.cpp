@@ -2,8 +2,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QUndoStack>
 
+#include "platform/colour_button.h"
 #include "windows/set/character_set_window.h"
 #include "windows/set/code_chart.h"
 #include "windows/set/set_document.h"
@@ -88,6 +90,40 @@ TEST_F(SetHistoryTest, TheSetsStepsAreUndoneWithACharacterCurrent) {
     EXPECT_EQ(set->Set().Cell(), kDefaultSize);
     undoInTheSet(Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(set->Set().Cell(), (CellSize{3, 3}));
+}
+
+// The title's "*" goes where undo takes the set back to what its file holds, by whichever
+// history, and only there.
+TEST_F(SetHistoryTest, UndoBackToTheSavedSetClearsItsUnsavedMark) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(set->SaveTo(dir.filePath(QStringLiteral("saved.bdf"))));
+    set->ChangeCellSize({6, 9});
+    ASSERT_TRUE(set->isWindowModified());
+    QTest::keyClick(set, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(set->isWindowModified()) << "the set's own step undone";
+
+    set->MakeCurrent(65);
+    QTest::mouseClick(editor->Cmd[3], Qt::LeftButton);
+    set->MakeCurrent(66);
+    QTest::mouseClick(editor->Cmd[3], Qt::LeftButton);
+    editor->Actions().undo->trigger();
+    EXPECT_TRUE(set->isWindowModified()) << "A still differs";
+    set->MakeCurrent(65);
+    editor->Actions().undo->trigger();
+    EXPECT_FALSE(set->isWindowModified()) << "back to the file, by two histories";
+    editor->Actions().redo->trigger();
+    EXPECT_TRUE(set->isWindowModified());
+
+    ASSERT_TRUE(set->SaveTo(dir.filePath(QStringLiteral("saved.bdf"))));
+    editor->Actions().undo->trigger();
+    EXPECT_TRUE(set->isWindowModified()) << "undone past the save";
+    editor->Actions().redo->trigger();
+    EXPECT_FALSE(set->isWindowModified());
+
+    set->MarkUnsaved();  // as a recovered copy is: no file holds it
+    QTest::mouseClick(editor->Cmd[4], Qt::LeftButton);
+    editor->Actions().undo->trigger();
+    EXPECT_TRUE(set->isWindowModified());
 }
 
 // However large the characters and however narrow the room beside the editor, the chart
