@@ -245,8 +245,16 @@ QString FrmCharSet::Describe() const {
 
 void FrmCharSet::UpdatePreview() {
     Preview->Show(&Set(), PreviewText->text());
-    PreviewNote->setText(Preview->Missing());
-    PreviewNote->setVisible(!PreviewNote->text().isEmpty());
+    QStringList notes;
+    if (PreviewText->text().size() >= PreviewRow::kLongestText) {
+        notes << QStringLiteral("The preview takes %1 at most")
+                     .arg(QString::fromStdString(Counted(PreviewRow::kLongestText, "character")));
+    }
+    if (const QString missing = Preview->Missing(); !missing.isEmpty()) {
+        notes << missing;
+    }
+    PreviewNote->setText(notes.join(QStringLiteral(". ")));
+    PreviewNote->setVisible(!notes.isEmpty());
 }
 
 // The width box shows the current character's width, and is off while none is current.

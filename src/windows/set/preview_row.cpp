@@ -13,6 +13,7 @@ PreviewRow::PreviewRow(PreviewStrip* strip, QWidget* parent) : QWidget(parent) {
     Text = new QLineEdit(this);
     Text->setPlaceholderText(QStringLiteral("Type a text to preview"));
     Text->setAccessibleName(QStringLiteral("Preview text"));
+    Text->setMaxLength(kLongestText);
     DotColour = new QComboBox(this);
     DotColour->setAccessibleName(QStringLiteral("Dot colour"));
     for (const PreviewStrip::Colour& colour : PreviewStrip::Colours()) {

@@ -17,6 +17,10 @@ class PreviewRow : public QWidget {
 public:
     PreviewRow(PreviewStrip* strip, QWidget* parent);
 
+    // The most the text box takes: a paste is cut there, and the note under the strip says
+    // so. A longer text scrolls by for minutes; the strip stays quick well past it.
+    static constexpr int kLongestText = 10000;
+
     QLineEdit* Text;
     QComboBox* DotColour;
     QComboBox* ScrollSpeed;

@@ -99,6 +99,11 @@ TEST_F(UnicodeChartTest, ThePreviewShowsEveryRowAndNamesTheCharactersTheSetLacks
     EXPECT_EQ(set->PreviewNote->text(), QStringLiteral("Not in the set: \U0001F600"));
     set->PreviewText->setText(QStringLiteral("Привет"));
     EXPECT_TRUE(set->PreviewNote->isHidden());
+    set->PreviewText->selectAll();
+    set->PreviewText->insert(QString(12000, u'Ж'));  // as a paste puts it
+    EXPECT_EQ(set->PreviewText->text().size(), 10000);
+    EXPECT_EQ(set->PreviewNote->text(),
+              QStringLiteral("The preview takes 10,000 characters at most"));
 }
 
 }  // namespace
