@@ -66,6 +66,7 @@ public:
     // the field would then be laid out otherwise, the next Show lays it out again; returns
     // whether it will.
     bool SetRoom(QSize room, int smallestPitch);
+    QSize Room() const { return room_; }
 
     // The pitch for a field of this size: 16 pixels while the editor then fits the room,
     // less beyond that, never under the smallest.

@@ -36,10 +36,12 @@ QRect ListingArea(const TextBox* listing, const CellField& field) {
     const int frame =
         2 * listing->frameWidth() + 2 * static_cast<int>(listing->document()->documentMargin()) + 4;
     const int width = metrics.horizontalAdvance(QStringLiteral("Data &B") + QString(lines, u'0'));
+    // Every line shows, where the room allows; else the listing scrolls.
+    const int fieldHigh = kClassicListing.height() + growth.height();
+    const int roomHigh = field.Room().height() - kClassicClient.height() + kClassicListing.height();
     return {kClassicListing.x() + growth.width(), kClassicListing.y(),
             std::max(kClassicListing.width(), width + frame),
-            std::max(kClassicListing.height() + growth.height(),
-                     lines * metrics.lineSpacing() + frame)};
+            std::max(fieldHigh, std::min(lines * metrics.lineSpacing() + frame, roomHigh))};
 }
 
 // A window that grows past the screen's edge moves back onto it.
