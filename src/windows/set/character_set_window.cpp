@@ -113,7 +113,10 @@ void FrmCharSet::ConnectDocument() {
         UpdatePreview();
         UpdateWidth();
     });
-    connect(document_, &SetDocument::PatternChanged, this, &FrmCharSet::UpdatePreview);
+    connect(document_, &SetDocument::PatternChanged, this, [this](int code) {
+        UpdatePreview();
+        DescribeCurrent(code);
+    });
     // The width box follows what can change a width; a click in the field cannot.
     for (const auto signal : {&SetDocument::CharactersChanged, &SetDocument::WidthsChanged}) {
         connect(document_, signal, this, [this] {
@@ -121,6 +124,7 @@ void FrmCharSet::ConnectDocument() {
             UpdateWidth();
         });
     }
+    connect(document_, &SetDocument::WidthsChanged, this, [this] { DescribeCurrent(Current()); });
     // The field edits no character whose history is gone.
     connect(document_, &SetDocument::HistoriesDropping, current_, &CurrentCharacter::Forget);
 }
@@ -216,9 +220,18 @@ void FrmCharSet::MakeCurrent(int code) {
     if (!made) {
         return;
     }
-    Say(CodeChartModel::Described(code) + QStringLiteral(", %1 wide").arg(Set().Find(code)->width));
+    DescribeCurrent(code);
     if (Chart->currentIndex() != model_->IndexOf(code)) {
         Chart->MakeCurrent(code);
+    }
+}
+
+// The status line describes the current character as it becomes current and as it is
+// edited: what the line said before an edit (a refusal, a save) is no longer the truth.
+void FrmCharSet::DescribeCurrent(int code) {
+    if (code >= 0 && code == Current() && Set().Find(code) != nullptr) {
+        Say(CodeChartModel::Described(code) +
+            QStringLiteral(", %1 wide").arg(Set().Find(code)->width));
     }
 }
 

@@ -137,6 +137,7 @@ protected:
     void Unloading() override;
 
 private:
+    void DescribeCurrent(int code);
     void ShowNewSetInField(int code);
     void CreateControls();
     void ConnectDocument();

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "platform/colour_button.h"
 #include "windows/dialogs/preview_strip.h"
 #include "windows/set/character_set_window.h"
 #include "windows/set/code_chart.h"
@@ -77,6 +78,9 @@ TEST_F(UnicodeChartTest, GoToFindsACodeInEveryFormAndTheFieldShowsIt) {
     EXPECT_EQ(set->Current(), 0x4E2D);
     EXPECT_EQ(set->Status->text(),
               QStringLiteral("U+DA00 is a surrogate, half of a UTF-16 pair, and no character"));
+    QTest::mouseClick(editor->Cmd[0], Qt::LeftButton);
+    EXPECT_TRUE(set->Status->text().startsWith(QStringLiteral("U+4E2D")))
+        << "an edit replaces the refusal: " << set->Status->text().toStdString();
 }
 
 // The preview draws UTF-8 text by code point in every row of a 16-row cell, a missing
