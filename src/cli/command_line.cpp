@@ -10,11 +10,10 @@
 #include "chosen_set.h"
 #include "core/formats/format_table.h"
 #include "core/formats/set_export.h"
-#include "core/formats/set_import.h"
-#include "core/formats/table_guess.h"
 #include "core/formats/table_writer.h"
 #include "core/text/code_map.h"
 #include "font_array_options.h"
+#include "input_file.h"
 #include "outline_input.h"
 #include "output_text.h"
 #include "platform/font_file.h"
@@ -85,69 +84,6 @@ bool KnowsForm(const QCommandLineParser& parser) {
         return false;
     }
     return true;
-}
-
-// How to read a table INPUT that does not say how it is laid out: --from, --size, --first.
-struct Reading {
-    const Format* told;
-    CellSize size;
-    std::optional<int> first;
-    std::string array;  // of a text holding several font arrays, --name's
-};
-
-ParsedSet ReadText(std::string_view text, const Reading& reading) {
-    if (reading.told == nullptr) {
-        return ReadSetText(text, reading.first, reading.size, reading.array);
-    }
-    const int first = reading.first.value_or(kUnsaidFirstCode);
-    ParsedSet read = ReadTable(text, {*reading.told, reading.size, first});
-    // A whole code page in a layout of bytes that says no first code starts at 0.
-    if (!reading.first && read.set && reading.told->layout &&
-        *reading.told->layout != ByteLayout::Lcd && !FirstCodeOf(text) &&
-        IsCodePageFrom(*read.set, first)) {
-        read = ReadTable(text, {*reading.told, reading.size, 0});
-        if (read.set) {
-            read.note = WithNote(read.note, CodePageNote(*read.set));
-        }
-    }
-    return read;
-}
-
-// A font file, or a set as firmware source: a BASIC block or a table in any layout.
-LoadedFont LoadInput(const QString& path, const Reading& reading) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {std::nullopt, file.errorString()};
-    }
-    if (IsFontData(file.peek(64)) || IsFontName(path) ||
-        file.size() > static_cast<qint64>(kMaxSetText)) {
-        return LoadFontFile(path);
-    }
-    const QByteArray text = file.readAll();
-    const ParsedSet read = ReadText(
-        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), reading);
-    if (!read.set) {
-        return {std::nullopt, QString::fromStdString(read.error)};
-    }
-    if (!read.note.empty()) {
-        Say(QStringLiteral("%1: %2").arg(path, QString::fromStdString(read.note)));
-    }
-    return {ImportedFont{*read.set}, {}};
-}
-
-// What INPUT is read from: an outline font, a bitmap font file, or text.
-Source SourceOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Source::Text;  // said when it is read
-    }
-    const QByteArray head = file.peek(64);
-    if (IsOutlineFont(head)) {
-        return Source::Outline;
-    }
-    return IsFontData(head) || IsFontName(path) || file.size() > static_cast<qint64>(kMaxSetText)
-               ? Source::Font
-               : Source::Text;
 }
 
 // The text of the set in the form, or one line saying why it cannot be written so.
