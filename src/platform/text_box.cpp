@@ -3,6 +3,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -14,6 +16,48 @@ namespace zrl {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
+
+// The letter a menu item's text underlines, lower case; none where it underlines none.
+QChar Mnemonic(const QString& text) {
+    for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(u'&', at + 2)) {
+        if (text[at + 1] != u'&') {
+            return text[at + 1].toLower();
+        }
+    }
+    return {};
+}
+
+// The text with its underline moved to a letter no other item has: a word's first letter
+// where one is free, else any letter.
+QString WithFreeMnemonic(QString text, QSet<QChar>& used) {
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    for (const bool wordStart : {true, false}) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const bool starts = i == 0 || !text[i - 1].isLetter();
+            if (text[i].isLetter() && (starts || !wordStart) && !used.contains(text[i].toLower())) {
+                used.insert(text[i].toLower());
+                return text.insert(i, u'&');
+            }
+        }
+    }
+    return text;
+}
+
+// The action, or where its letter is taken by an item of the menu already, a twin of it
+// that underlines another letter: the action's own text stays as its other menus show it.
+QAction* Unclashed(QAction* action, QSet<QChar>& used, QMenu* menu) {
+    const QChar letter = Mnemonic(action->text());
+    if (letter.isNull() || !used.contains(letter)) {
+        used.insert(letter);
+        return action;
+    }
+    auto* twin = new QAction(WithFreeMnemonic(action->text(), used), menu);
+    twin->setShortcut(action->shortcut());
+    twin->setEnabled(action->isEnabled());
+    QObject::connect(twin, &QAction::triggered, action, &QAction::trigger);
+    return twin;
+}
 
 }  // namespace
 
@@ -83,8 +127,14 @@ void TextBox::AddMenuActions(const QList<QAction*>& actions) {
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu(event->pos());
     if (!menuActions_.isEmpty()) {
+        QSet<QChar> used;
+        for (const QAction* item : menu->actions()) {
+            used.insert(Mnemonic(item->text()));
+        }
         menu->addSeparator();
-        menu->addActions(menuActions_);
+        for (QAction* action : menuActions_) {
+            menu->addAction(Unclashed(action, used, menu));
+        }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

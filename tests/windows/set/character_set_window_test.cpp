@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,14 @@ TEST_F(CharacterSetWindowTest, NoMenuUnderlinesALetterTwice) {
     ASSERT_NE(bar, nullptr);
     ExpectEachMnemonicOnce(bar->actions(), QStringLiteral("the set window's menu bar"));
     ExpectEachMnemonicOnce(editor->Actions().menu->actions(), QStringLiteral("the field's menu"));
+
+    QWidget* listing = editor->TxtOutput->viewport();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5}, listing->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(listing, &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ExpectEachMnemonicOnce(menu->actions(), QStringLiteral("the listing's menu"));
+    menu->close();
 }
 
 // Open from the editor that opens nothing says why and leaves no blank set window behind.
