@@ -309,13 +309,16 @@ void FrmMain::FitFieldToRoom() {
 void FrmMain::LeaveRoomBeside(int width) {
     if (width != besideWidth_) {
         besideWidth_ = width;
+        FitFieldToRoom();
         ShowGrid(grid_);
     }
 }
 
 void FrmMain::ShowGrid(const CharacterGrid& grid) {
     grid_ = grid;
-    FitFieldToRoom();
+    if (grid_.Size() != field_->Size()) {
+        FitFieldToRoom();
+    }
     if (field_->Show(grid_)) {
         PlaceCanvas();
         layout_.Apply(this, TxtOutput, *field_);

@@ -115,7 +115,10 @@ void FrmCharSet::ConnectDocument() {
     });
     connect(document_, &SetDocument::PatternChanged, this, [this](int code) {
         UpdatePreview();
-        DescribeCurrent(code);
+        // Dots do not change what the line says of a character, only what it says instead.
+        if (code != described_) {
+            DescribeCurrent(code);
+        }
     });
     // The width box follows what can change a width; a click in the field cannot.
     for (const auto signal : {&SetDocument::CharactersChanged, &SetDocument::WidthsChanged}) {
@@ -232,6 +235,7 @@ void FrmCharSet::DescribeCurrent(int code) {
     if (code >= 0 && code == Current() && Set().Find(code) != nullptr) {
         Say(CodeChartModel::Described(code) +
             QStringLiteral(", %1 wide").arg(Set().Find(code)->width));
+        described_ = code;
     }
 }
 
@@ -248,6 +252,7 @@ void FrmCharSet::Unloading() {
 void FrmCharSet::Say(const QString& text) {
     Status->setText(text);
     Status->setAccessibleName(text);
+    described_ = -1;
 }
 
 QString FrmCharSet::Describe() const {

@@ -156,6 +156,7 @@ private:
     CodeChartModel* model_;
     WidthRow* widthRow_;
     BesideEditor* beside_;
+    int described_ = -1;  // the character the status line describes; -1: it says another thing
     CurrentCharacter* current_;  // the character the field edits
     QString untitledName_;       // the title of a set of no file, if not "Untitled"
 };

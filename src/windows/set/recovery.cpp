@@ -77,8 +77,9 @@ void Recovery::Schedule() {
     }
 }
 
+// Taken on every click in the field: the clock's count alone, made a date only when written.
 void Recovery::Changed() {
-    changed_ = QDateTime::currentDateTime();
+    changed_ = QDateTime::currentMSecsSinceEpoch();
     Schedule();
 }
 
@@ -113,8 +114,9 @@ void Recovery::Write() {
     }
     // The path file's time is the work's: when it last changed, which the copy's own (when
     // it was last written) is not once a later run has taken it over.
-    if (QFile path(base_ + kPath); changed_.isValid() && path.open(QIODevice::Append)) {
-        path.setFileTime(changed_, QFileDevice::FileModificationTime);
+    if (QFile path(base_ + kPath); changed_ > 0 && path.open(QIODevice::Append)) {
+        path.setFileTime(QDateTime::fromMSecsSinceEpoch(changed_),
+                         QFileDevice::FileModificationTime);
     }
 }
 
@@ -194,7 +196,7 @@ void Recovery::Forget(const Left& left) {
 // leaves it as the one copy there was; where it cannot move, it is kept where it is.
 void Recovery::TakeOver(const Left& left) {
     Remove();
-    changed_ = left.made;
+    changed_ = left.made.toMSecsSinceEpoch();
     const QString base = BaseOf(left.copy);
     if (LockOwn()) {
         QFile::remove(base_ + kCopy);

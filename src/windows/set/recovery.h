@@ -74,7 +74,7 @@ private:
     QString base_;  // the copy's path without its extension
     std::shared_ptr<QLockFile> lock_;
     bool off_ = false;
-    QDateTime changed_;  // when the set last changed, as its copy's time says
+    qint64 changed_ = 0;  // when the set last changed, in ms since 1970; 0: not yet
 };
 
 }  // namespace zrl
