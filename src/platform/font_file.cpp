@@ -155,24 +155,38 @@ LoadedFont LoadFontData(const QByteArray& data) {
     return Imported(*detected.format, data);
 }
 
-LoadedFont LoadFontFile(const QString& path) {
+namespace {
+
+// The file's bytes, up to one past the font size limit; none, with why, for a file over it
+// or one that cannot be read.
+std::optional<QByteArray> FileBytes(const QString& path, QString& error) {
     QFile file(path);
     if (QFileInfo(file).size() > static_cast<qint64>(kMaxFontFile)) {
-        return {std::nullopt, QString::fromLatin1(kTooLargeFont.data(), kTooLargeFont.size())};
+        error = QString::fromLatin1(kTooLargeFont.data(), kTooLargeFont.size());
+        return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        return {std::nullopt, file.errorString()};
+        error = file.errorString();
+        return std::nullopt;
     }
-    return LoadFontData(file.read(static_cast<qint64>(kMaxFontFile) + 1));
+    return file.read(static_cast<qint64>(kMaxFontFile) + 1);
+}
+
+}  // namespace
+
+LoadedFont LoadFontFile(const QString& path) {
+    QString error;
+    const std::optional<QByteArray> data = FileBytes(path, error);
+    return data ? LoadFontData(*data) : LoadedFont{std::nullopt, error};
 }
 
 std::optional<QString> WriteFontFileText(const QString& path, const TextSink& write) {
-    QFile file(path);
-    if (QFileInfo(file).size() > static_cast<qint64>(kMaxFontFile) ||
-        !file.open(QIODevice::ReadOnly)) {
+    QString unread;
+    std::optional<QByteArray> read = FileBytes(path, unread);
+    if (!read) {
         return std::nullopt;  // refused as LoadFontFile refuses it
     }
-    QByteArray data = file.read(static_cast<qint64>(kMaxFontFile) + 1);
+    QByteArray data = std::move(*read);
     if (IsGzip(data)) {
         QString error;
         std::optional<QByteArray> unpacked = Gunzip(data, error);

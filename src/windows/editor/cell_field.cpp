@@ -1,5 +1,6 @@
 #include "cell_field.h"
 
+#include <QScreen>
 #include <algorithm>
 
 #include "cell_input.h"
@@ -69,6 +70,24 @@ bool CellField::SetRoom(QSize room, int smallestPitch) {
                     (size != kDefaultSize && PitchFor(size, room_, smallestPitch_) != pitch_));
     fresh_ = fresh_ || again;
     return again;
+}
+
+bool CellField::FitScreen() {
+    QSize room = kLargestRoom;
+    if (const QScreen* screen = editor_.screen()) {
+        const QSize frame =
+            editor_.isVisible() ? editor_.frameGeometry().size() - editor_.size() : QSize();
+        room = screen->availableGeometry().size() - frame - QSize(beside_, 0);
+    }
+    return SetRoom(room, beside_ > 0 ? kCrowdedPitch : kSmallestPitch);
+}
+
+bool CellField::LeaveRoomBeside(int width) {
+    if (width == beside_) {
+        return false;
+    }
+    beside_ = width;
+    return FitScreen();
 }
 
 FieldCanvas* CellField::Canvas() const {

@@ -66,6 +66,12 @@ public:
     // the field would then be laid out otherwise, the next Show lays it out again; returns
     // whether it will.
     bool SetRoom(QSize room, int smallestPitch);
+    // The room is the editor's screen's, less its frame and what it leaves to a window
+    // beside it; as SetRoom.
+    bool FitScreen();
+    // Leaves this much of the screen's width to a window beside the editor, where its cells
+    // may then draw as close as kCrowdedPitch; as SetRoom.
+    bool LeaveRoomBeside(int width);
     QSize Room() const { return room_; }
 
     // The pitch for a field of this size: 16 pixels while the editor then fits the room,
@@ -95,6 +101,7 @@ private:
     int tabStop_ = 0;
     QSize room_ = kLargestRoom;
     int smallestPitch_ = kSmallestPitch;
+    int beside_ = 0;  // the screen's width left to a window beside the editor
     bool fresh_ = true;
 };
 

@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QUndoGroup>
 #include <QUndoStack>
 #include <algorithm>
@@ -296,20 +295,8 @@ void FrmMain::BuildDataInCurrentOrder() {
     OptRow->isChecked() ? BuildRowData() : BuildColData();
 }
 
-// The room is the screen's, less the frame and a window beside the editor.
-void FrmMain::FitFieldToRoom() {
-    QSize room = CellField::kLargestRoom;
-    if (const QScreen* shown = screen()) {
-        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
-        room = shown->availableGeometry().size() - frame - QSize(besideWidth_, 0);
-    }
-    field_->SetRoom(room, besideWidth_ > 0 ? CellField::kCrowdedPitch : CellField::kSmallestPitch);
-}
-
 void FrmMain::LeaveRoomBeside(int width) {
-    if (width != besideWidth_) {
-        besideWidth_ = width;
-        FitFieldToRoom();
+    if (field_->LeaveRoomBeside(width)) {
         ShowGrid(grid_);
     }
 }
@@ -317,7 +304,7 @@ void FrmMain::LeaveRoomBeside(int width) {
 void FrmMain::ShowGrid(const CharacterGrid& grid) {
     grid_ = grid;
     if (grid_.Size() != field_->Size()) {
-        FitFieldToRoom();
+        field_->FitScreen();
     }
     if (field_->Show(grid_)) {
         PlaceCanvas();

@@ -94,7 +94,6 @@ private:
     void UpdateFieldActions();
     void SetTabOrder();
     void PlaceCanvas();
-    void FitFieldToRoom();
     void ConnectHandlers();
     void ConnectActions();
     void ConnectSetActions();
@@ -124,7 +123,6 @@ private:
     QUndoStack* history_;
     QUndoStack* freeHistory_;
     bool bound_ = false;  // a character of a set is current
-    int besideWidth_ = 0;
     FieldActions actions_;
     Notice* notice_;
     CellField* field_;
